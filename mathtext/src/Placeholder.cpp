@@ -1,0 +1,3 @@
+// Placeholder so the mathtext library has a source until its routines land.
+// Remove once real sources exist.
+namespace mathtext {}

@@ -1,0 +1,69 @@
+// The retained page: every drawing operation in page units with the colour, width and font it
+// was drawn with. Operations hidden under a later opaque box, or outside the page, are dropped.
+#pragma once
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace platform {
+
+constexpr float kPageWidth = 1440;
+constexpr float kPageHeight = 900;
+constexpr int kPageColour = 15;
+
+// Fill argument of the shapes: not filled, or filled in the line colour, or a palette number.
+constexpr int kNoFill = -2;
+constexpr int kFillLineColour = -1;
+
+struct Font {
+  std::string face = "ｺﾞｼｯｸ";
+  float size = 16;
+  bool bold = false;
+  bool italic = false;
+  bool operator==(const Font&) const = default;
+};
+
+enum class OpKind { Line, Box, Circle, Polyline, Text, Cls };
+
+struct Op {
+  OpKind kind = OpKind::Line;
+  float x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // line and box ends; circle centre in x1,y1
+  float r = 0, start = 0, end = 0;       // circle
+  std::vector<std::pair<float, float>> points;  // polyline
+  std::string text;                      // text, top-left corner at x1,y1
+  float h = 1, v = 1;                    // text magnification
+  Font font;
+  int colour = 0;
+  int fill = kNoFill;  // colour actually used for the fill, or kNoFill
+  int width = 1;
+  // Area the operation may touch, in page units (ink plus pen).
+  float bx1 = 0, by1 = 0, bx2 = 0, by2 = 0;
+};
+
+// One JSON object, one line, as the replay tool writes it.
+std::string opToJson(const Op& op);
+
+class Page {
+ public:
+  // Every operation added, in order (for the replay tool's log); may be left unset.
+  std::function<void(const Op&)> onOp;
+
+  void add(Op op);
+  void clear();
+  const std::vector<Op>& ops() const { return ops_; }
+  // Counts changes, so a viewer can tell whether it has shown the latest page.
+  unsigned long version() const { return version_; }
+  // Operations added since the viewer last took them (and whether earlier ones were dropped).
+  size_t firstNew() const { return firstNew_; }
+  bool pruned() const { return pruned_; }
+  void markShown() { firstNew_ = ops_.size(); pruned_ = false; }
+
+ private:
+  std::vector<Op> ops_;
+  unsigned long version_ = 0;
+  size_t firstNew_ = 0;
+  bool pruned_ = false;
+};
+
+}  // namespace platform

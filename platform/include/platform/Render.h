@@ -1,0 +1,31 @@
+// Drawing the page's operations with Cairo and Pango, at any scale, and the palette.
+#pragma once
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include <cairo.h>
+
+#include "platform/Page.h"
+
+namespace platform {
+
+std::array<uint8_t, 3> paletteRgb(int colour);
+// WCAG contrast ratio of two palette colours (1 to 21).
+double contrastRatio(int a, int b);
+
+// Draws ops[from..] onto cr, whose user space is page units (the caller sets the scale);
+// clips to the visible page.
+void renderOps(cairo_t* cr, const std::vector<Op>& ops, size_t from = 0);
+// Fills the visible page with the page colour and draws every operation.
+void renderPage(cairo_t* cr, const Page& page);
+// The visible page as a PNG of widthPx x heightPx pixels. Returns false if it cannot write.
+bool writePng(const Page& page, const std::string& path, int widthPx = 1440, int heightPx = 900);
+
+// Ink box of a text operation, in page units (x1, y1, x2, y2), from the real fonts.
+std::array<float, 4> textInk(const Op& op);
+// Layout box of a text operation: where its glyphs may draw, used to know what later boxes hide.
+std::array<float, 4> textBox(const Op& op);
+
+}  // namespace platform

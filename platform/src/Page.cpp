@@ -1,0 +1,141 @@
+// The retained list of operations, kept short: a later opaque box hides what lies wholly
+// under it, and nothing drawn wholly outside the visible page is kept.
+#include "platform/Page.h"
+
+#include <cstdio>
+#include <sstream>
+
+namespace platform {
+
+namespace {
+
+bool inside(const Op& o, float x1, float y1, float x2, float y2) {
+  return o.bx1 >= x1 && o.by1 >= y1 && o.bx2 <= x2 && o.by2 <= y2;
+}
+
+bool offPage(const Op& o) {
+  return o.bx2 < 0 || o.by2 < 0 || o.bx1 > kPageWidth || o.by1 > kPageHeight;
+}
+
+// The region an operation paints opaquely: a filled box's rectangle, or the square inside a
+// filled whole disc. Returns false when it hides nothing.
+bool opaqueRect(const Op& o, float& x1, float& y1, float& x2, float& y2) {
+  if (o.kind == OpKind::Box && o.fill != kNoFill) {
+    x1 = std::min(o.x1, o.x2); x2 = std::max(o.x1, o.x2);
+    y1 = std::min(o.y1, o.y2); y2 = std::max(o.y1, o.y2);
+    if (o.fill == o.colour) { x1 -= o.width / 2.0f; y1 -= o.width / 2.0f; x2 += o.width / 2.0f; y2 += o.width / 2.0f; }
+    return true;
+  }
+  if (o.kind == OpKind::Circle && o.fill != kNoFill && o.start == 0 && o.end == 0) {
+    float rr = o.r + (o.fill == o.colour ? o.width / 2.0f : 0);
+    // A circle op exactly like an earlier one is hidden by it as well (the cursor's blink).
+    x1 = o.x1 - rr; y1 = o.y1 - rr; x2 = o.x1 + rr; y2 = o.y1 + rr;
+    return true;
+  }
+  return false;
+}
+
+bool hiddenByDisc(const Op& earlier, const Op& disc) {
+  if (earlier.kind != OpKind::Circle) return false;
+  if (earlier.x1 != disc.x1 || earlier.y1 != disc.y1) return false;
+  float rd = disc.r + (disc.fill == disc.colour ? disc.width / 2.0f : 0);
+  return earlier.r + earlier.width / 2.0f <= rd;
+}
+
+void num(std::ostringstream& o, float v) {
+  char b[32];
+  std::snprintf(b, sizeof b, "%.9g", static_cast<double>(v));
+  o << b;
+}
+
+void str(std::ostringstream& o, const std::string& s) {
+  o << '"';
+  for (unsigned char c : s) {
+    if (c == '"' || c == '\\') o << '\\' << c;
+    else if (c < 0x20) { char b[8]; std::snprintf(b, sizeof b, "\\u%04x", c); o << b; }
+    else o << c;
+  }
+  o << '"';
+}
+
+void fill(std::ostringstream& o, int f) {
+  if (f == kNoFill) o << "null"; else o << f;
+}
+
+}  // namespace
+
+void Page::add(Op op) {
+  if (onOp) onOp(op);
+  ++version_;
+  if (op.kind == OpKind::Cls) { clear(); return; }
+  if (offPage(op)) return;
+  float x1, y1, x2, y2;
+  if (opaqueRect(op, x1, y1, x2, y2)) {
+    bool isDisc = op.kind == OpKind::Circle;
+    size_t keep = 0, hiddenShown = 0;
+    for (size_t i = 0; i < ops_.size(); ++i) {
+      bool hidden = isDisc ? hiddenByDisc(ops_[i], op) : inside(ops_[i], x1, y1, x2, y2);
+      // Painting the new operation over the shown page gives the same picture, so a hidden
+      // operation leaves the viewer's incremental drawing valid.
+      if (hidden) {
+        if (i < firstNew_) ++hiddenShown;
+        continue;
+      }
+      if (keep != i) ops_[keep] = std::move(ops_[i]);
+      ++keep;
+    }
+    firstNew_ -= hiddenShown;
+    ops_.resize(keep);
+  }
+  ops_.push_back(std::move(op));
+}
+
+void Page::clear() {
+  ops_.clear();
+  firstNew_ = 0;
+  pruned_ = true;
+  ++version_;
+}
+
+std::string opToJson(const Op& op) {
+  std::ostringstream o;
+  switch (op.kind) {
+    case OpKind::Text:
+      o << "{\"op\":\"text\",\"text\":"; str(o, op.text);
+      o << ",\"x\":"; num(o, op.x1); o << ",\"y\":"; num(o, op.y1);
+      o << ",\"h\":"; num(o, op.h); o << ",\"v\":"; num(o, op.v);
+      o << ",\"colour\":" << op.colour << ",\"face\":"; str(o, op.font.face);
+      o << ",\"size\":"; num(o, op.font.size);
+      o << ",\"bold\":" << (op.font.bold ? "true" : "false") << ",\"italic\":" << (op.font.italic ? "true" : "false") << "}";
+      break;
+    case OpKind::Line:
+      o << "{\"op\":\"line\",\"x1\":"; num(o, op.x1); o << ",\"y1\":"; num(o, op.y1);
+      o << ",\"x2\":"; num(o, op.x2); o << ",\"y2\":"; num(o, op.y2);
+      o << ",\"colour\":" << op.colour << ",\"width\":" << op.width << "}";
+      break;
+    case OpKind::Box:
+      o << "{\"op\":\"box\",\"x1\":"; num(o, op.x1); o << ",\"y1\":"; num(o, op.y1);
+      o << ",\"x2\":"; num(o, op.x2); o << ",\"y2\":"; num(o, op.y2);
+      o << ",\"colour\":" << op.colour << ",\"fill\":"; fill(o, op.fill); o << ",\"width\":" << op.width << "}";
+      break;
+    case OpKind::Circle:
+      o << "{\"op\":\"circle\",\"x\":"; num(o, op.x1); o << ",\"y\":"; num(o, op.y1);
+      o << ",\"r\":"; num(o, op.r); o << ",\"start\":"; num(o, op.start); o << ",\"end\":"; num(o, op.end);
+      o << ",\"colour\":" << op.colour << ",\"fill\":"; fill(o, op.fill); o << ",\"width\":" << op.width << "}";
+      break;
+    case OpKind::Polyline:
+      o << "{\"op\":\"polyline\",\"points\":[";
+      for (size_t i = 0; i < op.points.size(); ++i) {
+        if (i) o << ",";
+        o << "["; num(o, op.points[i].first); o << ","; num(o, op.points[i].second); o << "]";
+      }
+      o << "],\"colour\":" << op.colour << ",\"fill\":"; fill(o, op.fill); o << ",\"width\":" << op.width << "}";
+      break;
+    case OpKind::Cls:
+      o << "{\"op\":\"cls\"}";
+      break;
+  }
+  return o.str();
+}
+
+}  // namespace platform
