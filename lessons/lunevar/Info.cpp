@@ -1,6 +1,9 @@
 // What makes this program Lunevar: its title, the bound of its point tables, its line numbering.
 #include "lunevar/Info.h"
 
+#include "lunevar/Lunevar.h"
+#include "lunevar/Screens.h"
+
 namespace lunevar {
 
 shell::ProgramInfo Info() {
@@ -8,12 +11,12 @@ shell::ProgramInfo Info() {
   i.title = "Lunevar";
   i.pointBound = 40;
   i.lineOffset = 738;
-  i.mainMenu = {shell::PlaceholderMenu};
+  i.mainMenu = {AnglesMainMenu};
   return i;
 }
 
 std::unique_ptr<shell::Program> MakeProgram(platform::Platform& pf) {
-  return std::make_unique<shell::Program>(pf, Info());
+  return std::make_unique<LunevarProgram>(pf, Info());
 }
 
 }  // namespace lunevar

@@ -1,0 +1,72 @@
+// The interactive figure's title box and its display options: the angle texts (choice 2) and
+// the diameter through P (choice 3). The options compare the typed text itself, not its value.
+#include "lunevar/Lunevar.h"
+#include "lunevar/Screens.h"
+#include "mathtext/TextBoxes.h"
+#include "shell/Input.h"
+#include "shell/Waits.h"
+
+namespace lunevar {
+
+namespace {
+
+// The options redraw the explorer's figure as the pupil left it. Taken before the explorer has
+// been opened in this visit of item 1, they open it first, so they never draw stale positions.
+void openFigureIfNeeded(Program& P) {
+  if (Lv(P).figureReady) return;
+  AngleFigureTitle(P);
+  AngleFigureSetUp(P);
+  EraseAngleFigure(P);
+}
+
+}  // namespace
+
+void AngleFigureTitle(Program& P) {
+  shell::Routine r(P);
+  auto& v = P.v;
+  v.XI1 = 640; v.YI1 = 30;
+  P.pf.fillBox(v.XI1 - 120, v.YI1 - 9, v.XI1 - 120 + 1200, v.YI1 - 9 + 70, 15, 15);
+  v.X = v.XI1; v.Y = v.YI1;
+  v.CCC1 = 5; v.CCC2 = 3; v.CCC3 = 13; v.HABA = 432; v.TATE = 50;
+  v.A_s = "円周角と中心角の関係";
+  mathtext::DrawTextBox(P);
+  Lv(P).KAKU1_s = "";
+  Lv(P).KAKU2_s = "";
+}
+
+Screen AngleDisplayOptions(Program& P) {
+  auto& v = P.v;
+  Lunevar& L = Lv(P);
+  openFigureIfNeeded(P);
+  v.AA_s = "表示(P…1,O…2) 消す(P…-1,O…-2,両方…-3) Enterキーで決定";
+  shell::AskChoiceAtFoot(P);
+  if (v.AINP_s == "1") {
+    L.KAKU1_s = "on";
+  } else if (v.AINP_s == "2") {
+    L.KAKU2_s = "on";
+  } else if (v.AINP_s == "-1") {
+    L.KAKU1_s = "";
+  } else if (v.AINP_s == "-2") {
+    L.KAKU2_s = "";
+  } else {
+    L.KAKU1_s = "";
+    L.KAKU2_s = "";
+  }
+  shell::ClearFootBand(P);
+  // Drawn again over the figure as it stands: only a text switched off has its line erased.
+  return {RedrawAngleFigure};
+}
+
+Screen DiameterDisplayOption(Program& P) {
+  auto& v = P.v;
+  openFigureIfNeeded(P);
+  v.AA_s = "表示…1, 非表示…-1  Enterキーで決定";
+  shell::AskChoiceAtFoot(P);
+  // The setting is never reset: it lasts for the rest of the run.
+  Lv(P).TKEI_s = v.AINP_s == "1" ? "on" : "";
+  shell::ClearFootBand(P);
+  EraseAngleFigure(P);
+  return {RedrawAngleFigure};
+}
+
+}  // namespace lunevar

@@ -1,0 +1,28 @@
+// Lunevar's own variables (the shared ones live in shell::Vars) and the program that holds them.
+// Every screen reaches them through Lv(P); they start at 0 and empty, like the shared ones.
+#pragma once
+#include <string>
+
+#include "shell/Program.h"
+
+namespace lunevar {
+
+struct Lunevar {
+  // The explorer of item 1: step, positions of B and P past A (degrees), radius, directions (radians).
+  float DH{}, DHB{}, DHP{}, R1{}, DHRA{}, DHRB{}, DHRP{}, DHRQ{};
+  float IJ{};  // loop counter of the several-angles figure
+  // Display switches of the explorer: "on" shows the angle texts, the diameter through P.
+  std::string KAKU1_s, KAKU2_s, TKEI_s;
+  // Set by the explorer's set-up and cleared when item 1 is entered: whether the explorer's
+  // positions belong to this visit, so that the display options can redraw them.
+  bool figureReady = false;
+};
+
+struct LunevarProgram : shell::Program {
+  using shell::Program::Program;
+  Lunevar L;
+};
+
+inline Lunevar& Lv(shell::Program& P) { return static_cast<LunevarProgram&>(P).L; }
+
+}  // namespace lunevar
