@@ -1,0 +1,92 @@
+// Item 1's goal screen and introductory figure: what each step draws, the four key waits
+// between the five steps, and the arc AB and the two filled sectors.
+#include <gtest/gtest.h>
+
+#include "lunevar/Support.h"
+
+namespace lunevar_test {
+namespace {
+
+bool IsWaitBox(const Op& o) { return IsFilledBox(o, 96, 657, 400, 693, 4) && o.colour == 13; }
+bool IsCircleOfIntro(const Op& o) { return IsCircleAt(o, 228, 410, 150) && o.start == 0 && o.end == 0; }
+bool IsArcAB(const Op& o) { return IsCircleAt(o, 228, 410, 150) && o.colour == 3 && o.start != o.end; }
+bool IsSectorAtP(const Op& o) { return IsCircleAt(o, 153.04f, 280.1f, 50, 0.1f) && o.fill == 5; }
+bool IsSectorAtO(const Op& o) { return IsCircleAt(o, 228, 410, 50) && o.fill == 3; }
+
+TEST(GoalScreen, ShowsTheGoalAndWaitsForOneKey) {
+  auto r = Play("1{Enter}");
+  const Log& log = r.log;
+  size_t page = AfterLast(log, IsPageClear);
+  EXPECT_EQ(GlyphsAt(log, 240, 44, 2000, page), "<めあて>");
+  EXPECT_EQ(GlyphsAt(log, 305, 44, 2000, page), "円周角と中心角の大きさを調べよう。");
+  for (const Op& g : OpsOf(log, [](const Op& o) { return o.kind == OpKind::Text && Near(o.y1, 240); }, page))
+    EXPECT_EQ(g.colour, 3);
+  EXPECT_EQ(IndexesOf(log, IsWaitBox).size(), 1u);
+  EXPECT_TRUE(IndexesOf(log, IsCircleOfIntro).empty());
+}
+
+TEST(IntroFigure, FiveStepsWithAKeyBetweenThemAndNoneAfterTheLast) {
+  // The goal screen's key, then four keys; the fifth step runs on into the sub-menu, which
+  // takes "4" and Enter and draws the six chords of choice 4.
+  auto r = Play("1{Enter}abcde4{Enter}");
+  const Log& log = r.log;
+  auto waits = IndexesOf(log, IsWaitBox);
+  ASSERT_EQ(waits.size(), 5u);
+  auto circle = IndexesOf(log, IsCircleOfIntro);
+  auto arcAB = IndexesOf(log, IsArcAB);
+  auto sectorP = IndexesOf(log, IsSectorAtP);
+  auto sectorO = IndexesOf(log, IsSectorAtO);
+  ASSERT_EQ(circle.size(), 1u);
+  ASSERT_EQ(arcAB.size(), 1u);
+  ASSERT_EQ(sectorP.size(), 1u);
+  ASSERT_EQ(sectorO.size(), 1u);
+  EXPECT_TRUE(waits[0] < circle[0] && circle[0] < waits[1]);   // step 1
+  EXPECT_TRUE(waits[1] < arcAB[0] && arcAB[0] < waits[2]);     // step 2
+  EXPECT_TRUE(waits[3] < sectorP[0] && sectorP[0] < waits[4]); // step 4
+  EXPECT_GT(sectorO[0], waits[4]);                             // step 5, with no wait after it
+  // Choice 4 was reached: its figure is cleared and drawn.
+  EXPECT_FALSE(IndexesOf(log, [](const Op& o) { return IsFilledBox(o, 544, 90, 1264, 650, 15); }).empty());
+  // Step 3 drew P's dot in colour 3; nothing else of the figure is a line before step 4.
+  EXPECT_EQ(OpsOf(log, [](const Op& o) { return o.kind == OpKind::Line; }, waits[0], waits[3]).size(), 0u);
+}
+
+TEST(IntroFigure, ArcABAndTheSectorsAtPAndO) {
+  auto r = Play(kToSubMenu);
+  const Log& log = r.log;
+  auto arc = OpsOf(log, IsArcAB);
+  ASSERT_EQ(arc.size(), 1u);
+  EXPECT_NEAR(arc[0].start, 1.0f / 12, 1e-5);
+  EXPECT_NEAR(arc[0].end, 5.0f / 12, 1e-5);
+  EXPECT_EQ(arc[0].fill, platform::kNoFill);
+
+  // Each sector covers the angle itself, from the arm towards B clockwise on the page to the
+  // arm towards A: 60 degrees at P and 120 at O.
+  struct Sector { bool (*pick)(const Op&); float start, end; int fill; };
+  const Sector sectors[] = {{IsSectorAtP, 0.125f, 0.291667f, 5}, {IsSectorAtO, 1.0f / 12, 5.0f / 12, 3}};
+  for (const Sector& s : sectors) {
+    auto ops = OpsOf(log, s.pick);
+    ASSERT_EQ(ops.size(), 1u);
+    EXPECT_NEAR(ops[0].start, s.start, 1e-3);
+    EXPECT_NEAR(ops[0].end, s.end, 1e-3);
+    EXPECT_EQ(ops[0].colour, 0);
+    EXPECT_EQ(ops[0].fill, s.fill);
+  }
+  // The chords and radii meet the circle at A, B and P.
+  struct Seg { float x1, y1, x2, y2; };
+  const Seg segs[] = {{98.1f, 485.0f, 153.0f, 280.1f}, {153.0f, 280.1f, 357.9f, 485.0f},
+                      {98.1f, 485.0f, 228, 410},       {228, 410, 357.9f, 485.0f}};
+  auto lines = OpsOf(log, [](const Op& o) { return o.kind == OpKind::Line && o.colour == 0 && o.width == 5; });
+  ASSERT_EQ(lines.size(), 4u);
+  for (size_t i = 0; i < 4; ++i) {
+    EXPECT_TRUE(Near(lines[i].x1, segs[i].x1, 0.1f) && Near(lines[i].y1, segs[i].y1, 0.1f) &&
+                Near(lines[i].x2, segs[i].x2, 0.1f) && Near(lines[i].y2, segs[i].y2, 0.1f))
+        << "segment " << i;
+  }
+  size_t page = AfterLast(log, IsPageClear);
+  EXPECT_EQ(GlyphsAt(log, 30, 40, 700, page), "円Oで、ABを除いた円周上に");
+  EXPECT_EQ(GlyphsAt(log, 80, 40, 700, page), "点Pをとるとき、∠APBを");
+  EXPECT_EQ(GlyphsAt(log, 140, 40, 700, page), "ABに対する円周角という。");
+}
+
+}  // namespace
+}  // namespace lunevar_test
