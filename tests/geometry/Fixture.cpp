@@ -66,4 +66,11 @@ bool HasMathText(const std::vector<Op>& log, const std::string& text, float x, f
   return !run.empty() && ContainsRun(log, run);
 }
 
+float MathTextWidth(const std::string& text) {
+  GeometryRun r;
+  r.v.A_s = text;
+  mathtext::MeasureMathText(r.P);
+  return r.v.LLT;
+}
+
 }  // namespace geometry_test

@@ -40,4 +40,7 @@ bool ContainsRun(const std::vector<Op>& log, const std::vector<Op>& run, size_t 
 bool HasMathText(const std::vector<Op>& log, const std::string& text, float x, float y, int colour,
                  bool plain = false, const std::string& face = "");
 
+// How far RenderMathText advances the pen for text (MeasureMathText on a fresh run).
+float MathTextWidth(const std::string& text);
+
 }  // namespace geometry_test
