@@ -34,14 +34,14 @@ void WaitIfAsked(Program& P) {
   if (P.v.NASI == 1) shell::WaitAnyKey(P);
 }
 
-void DivisionStep(Program& P) {
+void DivisionStep(Program& P, float prime) {
   shell::Vars& v = P.v;
   Write(P, v.SO_s + ")", v.XTAKE, v.YTAKE);
   WriteCurrentNumber(P);
   v.YTAKE = v.YTAKE + 46;
   P.pf.line(v.XTAKE + kColumn, v.YTAKE, v.XTAKE + kColumn * (v.TA1 + 1), v.YTAKE, 0);
   WaitIfAsked(P);
-  v.TA = fdiv(v.TA, v.G_a(v.II, 1));
+  v.TA = fdiv(v.TA, prime);
   v.YTAKE = v.YTAKE + 18;
   WriteCurrentNumber(P);
   WaitIfAsked(P);
@@ -54,12 +54,20 @@ void ShowFactorLadder(Program& P) {
   shell::Vars& v = P.v;
   v.TA = v.SOSU;
   v.TA1 = static_cast<float>(platform::kLen(numToText(v.TA)));
-  // With no prime found there is no row to draw (and no prime to divide by).
-  for (v.II = 1; v.II <= v.Q; v.II = v.II + 1) {
-    v.SO_s = NumberWithoutBlanks(P, v.G_a(v.II, 1));
+  // Both bounds are read once, at the start of their loop: the key wait's prompt text uses N
+  // as scratch. With no prime found there is no row to draw (and no prime to divide by).
+  const float slots = v.Q;
+  for (float k = 1; k <= slots; ++k) {
+    v.II = k;
+    const float prime = v.G_a(k, 1);
+    v.SO_s = NumberWithoutBlanks(P, prime);
     // The last prime is divided out once less than its exponent, so the ladder ends on it.
-    v.N = v.II < v.Q ? v.G_a(v.II, 2) : v.G_a(v.II, 2) - 1;
-    for (v.J = 1; v.J <= v.N; v.J = v.J + 1) DivisionStep(P);
+    v.N = k < slots ? v.G_a(k, 2) : v.G_a(k, 2) - 1;
+    const float steps = v.N;
+    for (float j = 1; j <= steps; ++j) {
+      v.J = j;
+      DivisionStep(P, prime);
+    }
   }
   v.NASI = 0;
 }

@@ -80,16 +80,28 @@ TEST(ShowFactorLadder, DivisionsDownToTheLastPrime) {
 TEST(ShowFactorLadder, WaitsAfterEachRuleAndQuotientWhenAsked) {
   GeometryRun run("abcde");
   auto& v = run.v;
+  std::vector<size_t> drawnAtKey;
+  run.device.onKeyTaken = [&](platform::Page&) { drawnAtKey.push_back(run.log.size()); };
   v.SOSU = 8;
   geometry::FactorIntoPrimes(run.P);
   v.XTAKE = 100, v.YTAKE = 100, v.NASI = 1;
   geometry::ShowFactorLadder(run.P);
-  EXPECT_EQ(run.device.remaining(), 1u);
+  ASSERT_EQ(drawnAtKey.size(), 4u);
+  EXPECT_EQ(v.TA, 2);
+  // The first wait shows the rule without the quotient, the second the quotient too.
+  auto quotient = MathTextOps(" 4", 130, 164, 0);
+  std::vector<Op> atFirst(run.log.begin(), run.log.begin() + static_cast<long>(drawnAtKey[0]));
+  std::vector<Op> atSecond(run.log.begin(), run.log.begin() + static_cast<long>(drawnAtKey[1]));
+  EXPECT_FALSE(ContainsRun(atFirst, quotient));
+  EXPECT_TRUE(ContainsRun(atSecond, quotient));
+  size_t rules = 0;
+  for (const Op& op : atFirst) rules += op.kind == OpKind::Line && op.y1 == 146;
+  EXPECT_EQ(rules, 1u);
   EXPECT_EQ(v.NASI, 0);
   // The switch holds for one call only.
   v.YTAKE = 400;
   geometry::ShowFactorLadder(run.P);
-  EXPECT_EQ(run.device.remaining(), 1u);
+  EXPECT_EQ(drawnAtKey.size(), 4u);
 }
 
 }  // namespace
