@@ -1,6 +1,9 @@
-// The lessons' counted loop over a float index: the first pass runs before the bound is
-// tested, the bound is read once, and the index is left one past the last pass.
+// The lessons' counted loop over a float index (the first pass runs before the bound is
+// tested, the bound is read once, the index is left one past the last pass), and the test
+// for the coordinate plane's fifth lines.
 #pragma once
+
+#include <cmath>
 
 namespace geometry {
 
@@ -16,12 +19,6 @@ void CountUp(float& index, float from, float to, Body body) {
     index = next;
   } while (index <= to);
 }
-
-}  // namespace geometry
-
-#include <cmath>
-
-namespace geometry {
 
 // Whether a loop index, made whole by rounding to the nearest, is a multiple of 5 (0 and
 // negative multiples included): the plane's bold, numbered lines.
