@@ -60,8 +60,9 @@ struct FaceMap {
 };
 
 FaceMap faceFor(const std::string& face) {
-  if (face == "Times New Roman" || face == "MT Extra") return {"Liberation Serif", 1, 1, 0, 0};
-  return {"IPAGothic", 1, 1, 0, 0};
+  if (face == "Times New Roman") return {"Liberation Serif", 0.6, 1, 0, 0.2115};
+  if (face == "MT Extra") return {"Liberation Serif", 0.52, 1.08, 0.05, -0.133};
+  return {"IPAGothic", 0.95, 1, -0.033, 0};
 }
 
 std::string shownText(const Op& op) {
