@@ -3,9 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <array>
 #include <string>
 #include <vector>
+
+#include <cairo.h>
 
 #include "mathtext/MathText.h"
 #include "mathtext/TextBoxes.h"
@@ -186,6 +189,39 @@ TEST(GlyphFit, ItalicAndScriptLettersShareTheGothicBaseline) {
     SCOPED_TRACE(std::string(p.letter) + (p.flags.BUN == 1 ? " in a fraction" : "") + (p.label ? " in a label" : ""));
     EXPECT_NEAR(BaseOf(p.letter, p.flags, p.label), BaseOf(p.beside, p.flags, p.label), 2);
   }
+}
+
+// The serif letters are filled and outlined in their own colour, whatever was drawn before.
+TEST(GlyphFit, OutlinedLettersKeepTheirColour) {
+  Rig rig;
+  rig.pf.fillBox(10, 10, 60, 60, 5, 11);
+  rig.v.X = 100;
+  rig.v.Y = 100;
+  rig.v.CCC1 = 2;
+  rig.v.A_s = "xl";
+  mathtext::DrawGlyphs(rig.P);
+  cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_RGB24, 200, 200);
+  cairo_t* cr = cairo_create(s);
+  platform::renderPage(cr, rig.pf.page());
+  cairo_destroy(cr);
+  cairo_surface_flush(s);
+  const unsigned char* data = cairo_image_surface_get_data(s);
+  const int stride = cairo_image_surface_get_stride(s);
+  const auto red = platform::paletteRgb(2);
+  int inked = 0, foreign = 0;
+  for (int y = 80; y < 150; ++y) {
+    for (int x = 95; x < 170; ++x) {
+      uint32_t px = *reinterpret_cast<const uint32_t*>(data + y * stride + x * 4);
+      int r = (px >> 16) & 0xff, g = (px >> 8) & 0xff, b = px & 0xff;
+      if (r == 255 && g == 255 && b == 255) continue;
+      // Antialiased edges blend the text colour with the white page: channels stay ordered.
+      if (r >= g && r >= b && g >= red[1] - 1) ++inked;
+      else ++foreign;
+    }
+  }
+  cairo_surface_destroy(s);
+  EXPECT_GT(inked, 200);
+  EXPECT_EQ(foreign, 0);
 }
 
 }  // namespace

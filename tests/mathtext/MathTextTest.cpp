@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "mathtext/MathText.h"
+#include "shell/Prompt.h"
 #include "Rig.h"
 
 namespace mathtext_test {
@@ -217,6 +218,25 @@ TEST(Exponent, DanglingMarkRaisesTheNextText) {
   EXPECT_FLOAT_EQ(texts[1].v, 2);
   EXPECT_FLOAT_EQ(rig.v.X, 24);
   EXPECT_EQ(rig.v.JYOU, 0);
+}
+
+TEST(Exponent, DanglingMarkCrossesBetweenLessonTextAndPrompts) {
+  Rig rig;
+  Render(rig, "2^", 0, 100);
+  rig.v.X = 0;
+  rig.v.AA_s = "5";
+  shell::DrawPromptText(rig.P);
+  auto texts = Texts(rig);
+  ASSERT_EQ(texts.size(), 2u);
+  EXPECT_EQ(texts[1].text, "5");  // kept half-width and raised
+  EXPECT_FLOAT_EQ(texts[1].y1, 96);
+  EXPECT_EQ(rig.v.JYOU, 0);
+
+  rig.v.AA_s = "x^";
+  shell::DrawPromptText(rig.P);
+  Render(rig, "3", 0, 100);
+  EXPECT_FLOAT_EQ(Texts(rig).back().v, 2);
+  EXPECT_FLOAT_EQ(rig.v.X, 24);
 }
 
 TEST(Exponent, EmptyTextAndMarkAlone) {
