@@ -2,6 +2,7 @@
 // the first one lower, nearer the middle).
 #include "mathtext/TextBoxes.h"
 #include "platform/Number.h"
+#include "BoxCorner.h"
 #include "Style.h"
 
 namespace mathtext {

@@ -6,6 +6,7 @@
 #include "mathtext/TextBoxes.h"
 #include "platform/Number.h"
 #include "platform/Strings.h"
+#include "BoxCorner.h"
 #include "Style.h"
 
 namespace mathtext {
