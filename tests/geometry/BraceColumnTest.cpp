@@ -64,7 +64,9 @@ TEST(ColumnOperation, OperandsAlignedLeftOverTheBar) {
                              MathTextOps(")", 100 + MathTextWidth(k.op), 256, 0), MathTextOps(k.lower, 154, 250, 0)})
       texts.insert(texts.end(), part.begin(), part.end());
     EXPECT_TRUE(ContainsRun(run.log, texts));
-    auto lines = run.ofKind(OpKind::Line);
+    std::vector<Op> lines;  // the bar, in its own colour (the signs are strokes in the text colour)
+    for (const Op& op : run.ofKind(OpKind::Line))
+      if (op.colour == 2) lines.push_back(op);
     ASSERT_EQ(lines.size(), 1u);
     EXPECT_EQ(std::vector<float>({lines[0].x1, lines[0].y1, lines[0].x2, lines[0].y2}),
               (std::vector<float>{127, 300, 157 + wide, 300}));

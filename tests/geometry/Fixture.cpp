@@ -2,6 +2,7 @@
 // and how to find in its log what the text renderers draw for a text at a pen position.
 #include "Fixture.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "mathtext/MathText.h"
@@ -50,12 +51,22 @@ bool SameOp(const Op& a, const Op& b) {
 
 }  // namespace
 
+// Text measured by drawing it below the page is not part of the drawing.
+std::vector<Op> OnPage(const std::vector<Op>& ops) {
+  std::vector<Op> out;
+  for (const Op& op : ops)
+    if (op.by1 < platform::kPageHeight) out.push_back(op);
+  return out;
+}
+
 bool ContainsRun(const std::vector<Op>& log, const std::vector<Op>& run, size_t from) {
-  if (run.empty()) return true;
-  for (size_t i = from; i + run.size() <= log.size(); ++i) {
+  std::vector<Op> page = OnPage({log.begin() + static_cast<long>(std::min(from, log.size())), log.end()});
+  std::vector<Op> want = OnPage(run);
+  if (want.empty()) return true;
+  for (size_t i = 0; i + want.size() <= page.size(); ++i) {
     size_t k = 0;
-    while (k < run.size() && SameOp(log[i + k], run[k])) ++k;
-    if (k == run.size()) return true;
+    while (k < want.size() && SameOp(page[i + k], want[k])) ++k;
+    if (k == want.size()) return true;
   }
   return false;
 }

@@ -33,7 +33,11 @@ struct GeometryRun {
 std::vector<Op> MathTextOps(const std::string& text, float x, float y, int colour, bool plain = false,
                             const std::string& face = "");
 
-// Whether the operations of run stand in log one after another, from its index `from` on.
+// The operations drawn on the page, leaving out text measured by drawing it below the page.
+std::vector<Op> OnPage(const std::vector<Op>& ops);
+
+// Whether the operations of run stand in log one after another, from its index `from` on
+// (both taken on the page only).
 bool ContainsRun(const std::vector<Op>& log, const std::vector<Op>& run, size_t from = 0);
 
 // Whether the log holds text drawn at pen (x, y) in colour as the math text renderer draws it.

@@ -76,7 +76,7 @@ TEST(GeometryPage, RendersToPng) {
 
   v.SOSU = 60;
   geometry::FactorIntoPrimes(run.P);
-  v.XTAKE = 1220, v.YTAKE = 100, v.NASI = 0;
+  v.XTAKE = 1260, v.YTAKE = 100, v.NASI = 0;
   geometry::ShowFactorLadder(run.P);
 
   std::string png = std::string(LESSONS_BIN_DIR) + "/../geometry-page.png";
