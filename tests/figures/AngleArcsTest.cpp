@@ -78,9 +78,11 @@ TEST(AngleArcs, OtherSweepAndTheLabelBeyondTheMark) {
   EXPECT_FLOAT_EQ(arcs[0].end, 0.75f);
   // The bisector points down and to the left; the label stands 40 out along it.
   float c = std::cos(3.14159f * 5 / 4), s = std::sin(3.14159f * 5 / 4);
-  EXPECT_NEAR(m.v.X - m.v.LLT, 100 + 40 * c + m.v.LLT * (c / 2 - 0.5f) + 3, 0.01);
-  EXPECT_NEAR(m.v.Y, 100 - 40 * s - 44 * (s / 2 + 0.5f), 0.01);
-  EXPECT_FALSE(m.drawn(OpKind::Text).empty());
+  auto glyphs = m.drawn(OpKind::Text);
+  ASSERT_FALSE(glyphs.empty());
+  EXPECT_NEAR(glyphs[0].x1, 100 + 40 * c + m.v.LLT * (c / 2 - 0.5f) + 3, 0.01);  // measured as math text
+  EXPECT_NEAR(glyphs[0].y1, 100 - 40 * s - 44 * (s / 2 + 0.5f), 0.01);
+  EXPECT_EQ(glyphs[0].font.size, 15);  // drawn by the plain renderer
   EXPECT_EQ(m.v.ITI, 0);
   EXPECT_EQ(m.v.NAGASA, 0);
   EXPECT_EQ(m.v.AAAX, 0);

@@ -85,7 +85,7 @@ TEST(VertexLabel, FractionStandsInATallerBox) {
 TEST(VertexLabel, OffsetsAndSidesAndTheInputsItUsesUp) {
   MarksPage m;
   SetAngle(m.v, 300, 300, 400, 300, 200, 300);  // bisector up
-  m.v.AAA_s = "P"; m.v.NAGASA = 8; m.v.AAAX = 5; m.v.AAAY = -7; m.v.ITI = 1; m.v.MU_DO = 1;
+  m.v.AAA_s = "P"; m.v.NAGASA = 8; m.v.AAAX = 5; m.v.AAAY = -7; m.v.ITI = 1;
   figures::PlaceVertexLabel(m.P);
   EXPECT_NEAR(m.v.Y, 300 - 8 - 44 - 7, 0.01);
   EXPECT_NEAR(m.v.X - m.v.LLT, 300 - m.v.LLT / 2 + 5, 0.01);
@@ -93,7 +93,6 @@ TEST(VertexLabel, OffsetsAndSidesAndTheInputsItUsesUp) {
   EXPECT_EQ(m.v.NAGASA, 0);
   EXPECT_EQ(m.v.AAAX, 0);
   EXPECT_EQ(m.v.AAAY, 0);
-  EXPECT_EQ(m.v.MU_DO, 0);
   EXPECT_EQ(m.v.AAA_s, "");
   EXPECT_EQ(m.v.AA_s, "");
   EXPECT_EQ(m.v.A_s, "P");
