@@ -71,12 +71,13 @@ inline size_t AfterLastFigureErase(const Log& log) {
   return AfterLast(log, [](const Op& o) { return IsFilledBox(o, 544, 90, 1364, 640, 15); });
 }
 
-// The glyphs drawn with their top at y and their left edge in [x1, x2), joined in drawing order.
+// The glyphs of the text line whose pen stood at y, with their left edge in [x1, x2), joined in
+// drawing order. Some glyphs sit above or below the pen (italic letters, the full stop).
 inline std::string GlyphsAt(const Log& log, float y, float x1 = 0, float x2 = 2000, size_t from = 0) {
   std::string s;
   for (size_t i = from; i < log.size(); ++i) {
     const Op& o = log[i];
-    if (o.kind == OpKind::Text && Near(o.y1, y) && o.x1 >= x1 && o.x1 < x2) s += o.text;
+    if (o.kind == OpKind::Text && o.y1 >= y - 24 && o.y1 <= y + 16 && o.x1 >= x1 && o.x1 < x2) s += o.text;
   }
   return s;
 }
