@@ -11,6 +11,7 @@
 #include <deque>
 
 #include "platform/Errors.h"
+#include "platform/Keys.h"
 #include "platform/Render.h"
 
 namespace platform {
@@ -42,29 +43,10 @@ struct WindowDevice::Impl {
             e.window.event == SDL_WINDOWEVENT_SHOWN)
           needPresent = true;
         break;
-      case SDL_TEXTINPUT: {
-        // Printable keys arrive here, one character per key press.
-        const char* t = e.text.text;
-        if (t[0] && !t[1] && static_cast<unsigned char>(t[0]) >= 0x20 && static_cast<unsigned char>(t[0]) < 0x7F)
-          keys.push_back(t[0]);
+      case SDL_TEXTINPUT:
+      case SDL_KEYDOWN:
+        if (auto k = keyFromEvent(e)) keys.push_back(*k);
         break;
-      }
-      case SDL_KEYDOWN: {
-        char c = 0;
-        switch (e.key.keysym.sym) {
-          case SDLK_RETURN: case SDLK_KP_ENTER: c = 13; break;
-          case SDLK_BACKSPACE: c = 8; break;
-          case SDLK_DELETE: c = 12; break;
-          case SDLK_RIGHT: c = 28; break;
-          case SDLK_LEFT: c = 29; break;
-          case SDLK_UP: c = 30; break;
-          case SDLK_DOWN: c = 31; break;
-          case SDLK_ESCAPE: c = 27; break;
-          default: break;
-        }
-        if (c) keys.push_back(c);
-        break;
-      }
       default:
         break;
     }

@@ -1,4 +1,4 @@
-// Drawing the page's operations with Cairo and Pango, at any scale, and the palette.
+// Drawing the page's operations with Cairo and Pango, at any scale, and the PNG writer.
 #pragma once
 #include <array>
 #include <cstdint>
@@ -8,12 +8,9 @@
 #include <cairo.h>
 
 #include "platform/Page.h"
+#include "platform/Palette.h"
 
 namespace platform {
-
-std::array<uint8_t, 3> paletteRgb(int colour);
-// WCAG contrast ratio of two palette colours (1 to 21).
-double contrastRatio(int a, int b);
 
 // Draws ops[from..] onto cr, whose user space is page units (the caller sets the scale);
 // clips to the visible page.
