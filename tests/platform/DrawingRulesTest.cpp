@@ -5,6 +5,7 @@
 #include <cmath>
 #include <limits>
 
+#include "platform/ErrorOf.h"
 #include "platform/Platform.h"
 #include "platform/ScriptDevice.h"
 
@@ -19,14 +20,6 @@ class Drawing : public ::testing::Test {
   Drawing() {
     pf.page().onOp = [this](const Op& op) { log.push_back(op); };
     pf.setDrawWidth(3);
-  }
-  int errorOf(auto&& draw) {
-    try {
-      draw();
-    } catch (const RuntimeError& e) {
-      return e.code;
-    }
-    return 0;
   }
   ScriptDevice device;
   Platform pf{device};

@@ -5,20 +5,11 @@
 #include <cmath>
 #include <limits>
 
-#include "platform/Errors.h"
+#include "platform/ErrorOf.h"
 #include "platform/Number.h"
 
 namespace platform {
 namespace {
-
-int errorOf(auto&& f) {
-  try {
-    f();
-  } catch (const RuntimeError& e) {
-    return e.code;
-  }
-  return 0;
-}
 
 TEST(Number, ToText) {
   struct Case {
