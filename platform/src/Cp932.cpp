@@ -55,11 +55,23 @@ bool isLead(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && 
 bool isTrail(unsigned char b) { return b >= 0x40 && b <= 0xFC && b != 0x7F; }
 bool isKana(unsigned char b) { return b >= 0xA1 && b <= 0xDF; }
 
+// The two iconv conversions of one thread, opened on first use and closed with the thread.
+struct Converters {
+  iconv_t toCp932 = iconv_open("CP932", "UTF-8");
+  iconv_t fromCp932 = iconv_open("UTF-8", "CP932");
+  ~Converters() {
+    for (iconv_t cd : {toCp932, fromCp932})
+      if (cd != reinterpret_cast<iconv_t>(-1)) iconv_close(cd);
+  }
+};
+
+Converters& converters() {
+  thread_local Converters c;
+  return c;
+}
+
 // One conversion through iconv; empty when the input has no counterpart.
-std::string convert(const char* to, const char* from, const std::string& in) {
-  thread_local std::unordered_map<std::string, iconv_t> open;
-  iconv_t& cd = open[std::string(to) + "<" + from];
-  if (!cd) cd = iconv_open(to, from);
+std::string convert(iconv_t cd, const std::string& in) {
   if (cd == reinterpret_cast<iconv_t>(-1)) return {};
   iconv(cd, nullptr, nullptr, nullptr, nullptr);
   char buf[16];
@@ -76,7 +88,7 @@ std::string decodePair(unsigned char lead, unsigned char trail) {
   int key = lead << 8 | trail;
   auto it = known.find(key);
   if (it != known.end()) return it->second;
-  std::string out = convert("UTF-8", "CP932", std::string{static_cast<char>(lead), static_cast<char>(trail)});
+  std::string out = convert(converters().fromCp932, std::string{static_cast<char>(lead), static_cast<char>(trail)});
   return known[key] = out;
 }
 
@@ -104,7 +116,7 @@ std::string encodeChar(const std::string& ch) {
   thread_local std::unordered_map<int32_t, std::string> known;
   auto it = known.find(cp);
   if (it != known.end()) return it->second;
-  std::string b = convert("CP932", "UTF-8", ch);
+  std::string b = convert(converters().toCp932, ch);
   if (b.size() != 2) b = "\x81\x48";  // "？"
   return known[cp] = b;
 }
