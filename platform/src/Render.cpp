@@ -253,4 +253,22 @@ std::array<float, 4> textInk(const Op& op) { return textExtents(op, false); }
 
 std::array<float, 4> textBox(const Op& op) { return textExtents(op, true); }
 
+std::string fontFamilyFor(const Font& font) {
+  Op op;
+  op.font = font;
+  op.text = "x";
+  std::lock_guard<std::mutex> lock(fontMutex());
+  PangoLayout* layout = layoutFor(op);
+  PangoFont* f = pango_context_load_font(textContext(), pango_layout_get_font_description(layout));
+  std::string family;
+  if (f) {
+    PangoFontDescription* d = pango_font_describe(f);
+    if (const char* name = pango_font_description_get_family(d)) family = name;
+    pango_font_description_free(d);
+    g_object_unref(f);
+  }
+  g_object_unref(layout);
+  return family;
+}
+
 }  // namespace platform

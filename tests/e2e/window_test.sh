@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The real-window test of one program: under its own Xvfb, the program shows its heading,
-# survives a tiny window, ends with status 0 when its window is closed, and ends on a key.
+# survives a tiny window, repaints when shown again, ends with status 0 when its window is
+# closed, and ends on a key.
 # usage: window_test.sh BIN_DIR X11PROBE PROGRAM TITLE OUT_DIR
 set -euo pipefail
 bin=$1 probe=$2 program=$3 title=$4 out=$5
@@ -61,6 +62,11 @@ sleep 0.3
 kill -0 "$prog_pid" || fail "$program died in a 1x1 window"
 xdotool windowsize "$wid" 640 400
 see_heading "$program-small.png"
+# Hidden and shown again (as minimising does): the server keeps no copy, the program repaints.
+xdotool windowunmap --sync "$wid"
+sleep 0.3
+xdotool windowmap --sync "$wid"
+see_heading "$program-shown-again.png"
 "$probe" close "$wid"
 ends_with_zero "window closed"
 

@@ -88,6 +88,20 @@ TEST_F(Rendered, OnlyTheVisiblePageShows) {
   EXPECT_TRUE(is(1399 - 2, 859 - 2, 15));
 }
 
+TEST(Faces, EveryFaceNameHasItsInstalledFont) {
+  struct Case {
+    const char* face;
+    bool bold, italic;
+    const char* family;
+  } cases[] = {
+      {"ｺﾞｼｯｸ", false, false, "IPAGothic"},           {"ゴシック", true, false, "IPAGothic"},
+      {"Times New Roman", false, true, "Liberation Serif"}, {"Times New Roman", true, true, "Liberation Serif"},
+      {"MT Extra", false, false, "Liberation Serif"},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(fontFamilyFor(Font{c.face, 16, c.bold, c.italic}), c.family) << c.face;
+}
+
 TEST_F(Rendered, TextStretchesAcrossAndDown) {
   Op t;
   t.kind = OpKind::Text;
