@@ -34,6 +34,8 @@ struct Vars {
   Arr<float> F_a, G_a, H_a, HH_a, R_a, SFU_a, T_a, U_a, V_a, X_a, XW_a, XX_a, Y_a, YW_a, YY_a;
   Arr<std::string> F_s_a, KKAI_s_a, R1B_s_a, RAB_s_a, RABM_s_a, T_s_a, TANI_s_a, TKAI_s_a, X_s_a;
   Arr<std::string> Y_s_a;
+  // Geometry layer.
+  float KOUTEN{};  // LineIntersection: 1 when the lines cross, 0 when they are parallel or coincide
 };
 
 }  // namespace shell
