@@ -11,8 +11,8 @@ std::vector<std::string> chars(const std::string& s);
 // cp932 byte length of one character: 1 for ASCII and half-width katakana, else 2; 0 for "".
 int charBytes(const std::string& ch);
 
-// Counts and positions are rounded to whole numbers. A count below 0 takes nothing (kMid's default
-// of -1 takes the rest); a start below 1 starts at 1.
+// Counts and positions are rounded to whole numbers. A count below 0 takes nothing, but for the
+// mid functions, whose default count is -1, it takes the rest; a start below 1 starts at 1.
 // Character-wise; positions count from 1; 0 means not found.
 int kLen(const std::string& s);
 std::string kLeft(const std::string& s, double n);
