@@ -2,6 +2,8 @@
 // each pair, 4.5:1 in prompt and answer boxes, 3:1 elsewhere.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include "platform/Palette.h"
 
 namespace platform {

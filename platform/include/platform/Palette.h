@@ -1,4 +1,5 @@
-// The 16 colours of the lessons (15 the page, 0 black) and how legible one is on another.
+// The 16 colours of the lessons (15 the page, 0 black) and how legible one is on another,
+// so that tests can hold every text colour to its fill.
 #pragma once
 #include <array>
 #include <cstdint>
