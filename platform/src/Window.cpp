@@ -98,12 +98,13 @@ struct WindowDevice::Impl {
 
 WindowDevice::WindowDevice(const std::string& title) : impl_(std::make_unique<Impl>()) {
   SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
-  // The page is drawn by Cairo in memory: a plain framebuffer shows it, no 3D driver is needed.
-  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   if (SDL_Init(SDL_INIT_VIDEO) != 0) {
     SDL_Log("cannot open a window: %s", SDL_GetError());
     throw ProgramExit{1};
   }
+  // The page is drawn by Cairo in memory: on X11 a plain framebuffer shows it, with no 3D
+  // driver and its threads. Other drivers may have no plain framebuffer, so they keep theirs.
+  if (SDL_strcmp(SDL_GetCurrentVideoDriver(), "x11") == 0) SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   // Without a window manager nothing maximises the window, so it starts as large as the
   // display allows; with one, the maximised flag does the rest.
   SDL_Rect usable{0, 0, 1440, 900};
