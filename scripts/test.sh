@@ -1,13 +1,20 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test: the unit and replay tests, the same
-# under the sanitizers, and the real-window tests under Xvfb.
+# Installs what is missing, builds, and runs every test: the unit, replay, random-key and
+# real-window tests (each window test starts its own Xvfb), then all of them again built with
+# the address and undefined-behaviour sanitizers.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 jobs=$(nproc)
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build -j"$jobs"
+
+echo "== build and test"
+scripts/build.sh build
 (cd build && ctest --output-on-failure -j"$jobs")
-cmake -S . -B build-san -DCMAKE_BUILD_TYPE=Debug -DLESSONS_SANITIZE=ON >/dev/null
-cmake --build build-san -j"$jobs"
-(cd build-san && ASAN_OPTIONS=detect_leaks=0 ctest --output-on-failure -j"$jobs")
+
+echo "== the same under the sanitizers"
+scripts/build.sh build-san -DCMAKE_BUILD_TYPE=Debug -DLESSONS_SANITIZE=ON
+export ASAN_OPTIONS=detect_leaks=1
+export LSAN_OPTIONS=suppressions=$PWD/scripts/lsan.supp
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+(cd build-san && ctest --output-on-failure -j"$jobs")
+echo "== all tests passed"

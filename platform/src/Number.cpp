@@ -58,19 +58,28 @@ float val(const std::string& s) {
 
 float fint(float v) { return std::floor(v); }
 
-int cint(float v) {
+namespace {
+
+// Nearest whole number, halves to the even one, whatever the floating-point rounding mode.
+double nearestEven(double v) {
+  double f = std::floor(v);
+  double d = v - f;
+  if (d > 0.5 || (d == 0.5 && std::fmod(f, 2.0) != 0)) return f + 1;
+  return f;
+}
+
+int toInteger(float v, double lo, double hi) {
   if (!std::isfinite(v)) raise(Overflow);
-  float r = std::nearbyint(v);
-  if (r < -32768.0f || r > 32767.0f) raise(Overflow);
+  double r = nearestEven(static_cast<double>(v));
+  if (r < lo || r > hi) raise(Overflow);
   return static_cast<int>(r);
 }
 
-int clng(float v) {
-  if (!std::isfinite(v)) raise(Overflow);
-  double r = std::nearbyint(static_cast<double>(v));
-  if (r < -2147483648.0 || r > 2147483647.0) raise(Overflow);
-  return static_cast<int>(r);
-}
+}  // namespace
+
+int cint(float v) { return toInteger(v, -32768.0, 32767.0); }
+
+int clng(float v) { return toInteger(v, -2147483648.0, 2147483647.0); }
 
 float chk(float v) {
   if (!std::isfinite(v)) raise(Overflow);

@@ -2,6 +2,8 @@
 // under it, and nothing drawn wholly outside the visible page is kept.
 #include "platform/Page.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cstdio>
 #include <sstream>
 
@@ -17,19 +19,17 @@ bool offPage(const Op& o) {
   return o.bx2 < 0 || o.by2 < 0 || o.bx1 > kPageWidth || o.by1 > kPageHeight;
 }
 
-// The region an operation paints opaquely: a filled box's rectangle, or the square inside a
-// filled whole disc. Returns false when it hides nothing.
+// The region an operation paints opaquely, for what it hides: a filled box's rectangle (its
+// outline's rounded corners are not counted), or, for a filled whole disc, earlier circles
+// with the same centre inside it (the cursor's blink). Returns false when it hides nothing.
 bool opaqueRect(const Op& o, float& x1, float& y1, float& x2, float& y2) {
   if (o.kind == OpKind::Box && o.fill != kNoFill) {
     x1 = std::min(o.x1, o.x2); x2 = std::max(o.x1, o.x2);
     y1 = std::min(o.y1, o.y2); y2 = std::max(o.y1, o.y2);
-    if (o.fill == o.colour) { x1 -= o.width / 2.0f; y1 -= o.width / 2.0f; x2 += o.width / 2.0f; y2 += o.width / 2.0f; }
     return true;
   }
   if (o.kind == OpKind::Circle && o.fill != kNoFill && o.start == 0 && o.end == 0) {
-    float rr = o.r + (o.fill == o.colour ? o.width / 2.0f : 0);
-    // A circle op exactly like an earlier one is hidden by it as well (the cursor's blink).
-    x1 = o.x1 - rr; y1 = o.y1 - rr; x2 = o.x1 + rr; y2 = o.y1 + rr;
+    x1 = o.x1 - o.r; y1 = o.y1 - o.r; x2 = o.x1 + o.r; y2 = o.y1 + o.r;
     return true;
   }
   return false;
@@ -38,14 +38,16 @@ bool opaqueRect(const Op& o, float& x1, float& y1, float& x2, float& y2) {
 bool hiddenByDisc(const Op& earlier, const Op& disc) {
   if (earlier.kind != OpKind::Circle) return false;
   if (earlier.x1 != disc.x1 || earlier.y1 != disc.y1) return false;
-  float rd = disc.r + (disc.fill == disc.colour ? disc.width / 2.0f : 0);
-  return earlier.r + earlier.width / 2.0f <= rd;
+  // The disc's fill and outline together cover everything out to the outline's outer edge.
+  float rd = disc.r + std::max(1, disc.width) / 2.0f;
+  return earlier.r + std::max(1, earlier.width) / 2.0f <= rd;
 }
 
+// The shortest text that reads back as the same float (0.1f is "0.1", 816 is "816").
 void num(std::ostringstream& o, float v) {
   char b[32];
-  std::snprintf(b, sizeof b, "%.9g", static_cast<double>(v));
-  o << b;
+  auto r = std::to_chars(b, b + sizeof b, v);
+  o.write(b, r.ptr - b);
 }
 
 void str(std::ostringstream& o, const std::string& s) {

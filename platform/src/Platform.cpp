@@ -7,6 +7,7 @@
 
 #include "platform/Errors.h"
 #include "platform/Render.h"
+#include "platform/Strings.h"
 
 namespace platform {
 
@@ -112,13 +113,13 @@ void Platform::text(const std::string& s, float x, float y, float h, float v, in
   checkColour(colour);
   Op o;
   o.kind = OpKind::Text;
-  o.text = s;
+  o.text = joinHalves(s);
   o.x1 = x; o.y1 = y; o.h = h; o.v = v;
   o.colour = colour;
   o.width = width_;
   o.font = font_;
   // Text far below the page is how the lessons measure; it is never seen, so skip the fonts.
-  if (y >= kPageHeight + 200 || s.empty()) {
+  if (y >= kPageHeight + 200 || o.text.empty()) {
     o.bx1 = x; o.by1 = y; o.bx2 = x; o.by2 = y;
   } else {
     auto b = textBox(o);

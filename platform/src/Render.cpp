@@ -1,4 +1,4 @@
-// Cairo and Pango drawing of the page's operations, the palette, and the PNG writer.
+// Cairo and Pango drawing of the page's operations, and the PNG writer.
 // Text: the face names of the lessons map to installed fonts; a glyph's em is `size` page units,
 // stretched h times across and v times down from its top-left corner.
 #include "platform/Render.h"
@@ -10,46 +10,15 @@
 #include <map>
 #include <mutex>
 
+#include "Cp932.h"
+
 namespace platform {
 
 namespace {
 
-struct Rgb { uint8_t r, g, b; };
-
-// 15 is the page, 0 black. The others are chosen so every text colour of the lessons reads
-// well on every fill it is used with (see the palette contrast test).
-constexpr Rgb kPalette[16] = {
-    {0x00, 0x00, 0x00},  // 0 black: plain text and lines
-    {0x1f, 0x3f, 0xbf},  // 1 blue
-    {0xc0, 0x1c, 0x28},  // 2 red
-    {0x6e, 0x1e, 0x78},  // 3 dark magenta: number boxes
-    {0x08, 0x2a, 0x12},  // 4 deep green: key-wait box and banner
-    {0x00, 0x5f, 0x6b},  // 5 teal: typed numbers and captions
-    {0xb0, 0x7a, 0x00},  // 6 dark yellow
-    {0x55, 0x55, 0x55},  // 7 dark grey
-    {0x90, 0x90, 0x90},  // 8 grey
-    {0x4a, 0x96, 0xff},  // 9 light blue: text of the wait boxes
-    {0x14, 0x24, 0x5c},  // 10 navy: main-menu panel
-    {0xd2, 0xe8, 0xff},  // 11 pale blue: sea, number boxes
-    {0x2e, 0x10, 0x3c},  // 12 deep purple: step box
-    {0xd8, 0xf5, 0xdc},  // 13 pale green: title and answer boxes, land
-    {0xf0, 0xc0, 0x10},  // 14 yellow
-    {0xff, 0xff, 0xff},  // 15 white: the page
-};
-
 void setColour(cairo_t* cr, int c) {
-  const Rgb& p = kPalette[std::clamp(c, 0, 15)];
-  cairo_set_source_rgb(cr, p.r / 255.0, p.g / 255.0, p.b / 255.0);
-}
-
-double channel(uint8_t v) {
-  double c = v / 255.0;
-  return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-}
-
-double luminance(int c) {
-  const Rgb& p = kPalette[std::clamp(c, 0, 15)];
-  return 0.2126 * channel(p.r) + 0.7152 * channel(p.g) + 0.0722 * channel(p.b);
+  auto p = paletteRgb(c);
+  cairo_set_source_rgb(cr, p[0] / 255.0, p[1] / 255.0, p[2] / 255.0);
 }
 
 // How one face name of the lessons is drawn: family, and the glyph box within the em.
@@ -74,18 +43,49 @@ FaceMap faceFor(const std::string& face) {
 double penWidth(const FaceMap& f, const Op& op) { return f.pen * op.font.size * op.v; }
 
 std::string shownText(const Op& op) {
+  std::string t = cp932::withoutLoneBytes(op.text);
+  if (!g_utf8_validate(t.data(), static_cast<gssize>(t.size()), nullptr)) {
+    gchar* valid = g_utf8_make_valid(t.data(), static_cast<gssize>(t.size()));
+    t = valid;
+    g_free(valid);
+  }
   if (op.font.face == "MT Extra") {
     std::string out;
-    for (char c : op.text) {
+    for (char c : t) {
       if (c == 'l') out += "\u2113"; else out += c;
     }
     return out;
   }
-  return op.text;
+  return t;
 }
 
-PangoLayout* layoutFor(cairo_t* cr, const Op& op) {
-  PangoLayout* layout = pango_cairo_create_layout(cr);
+void setupFontOptions(cairo_font_options_t* fo) {
+  cairo_font_options_set_hint_metrics(fo, CAIRO_HINT_METRICS_OFF);
+  cairo_font_options_set_hint_style(fo, CAIRO_HINT_STYLE_NONE);
+  cairo_font_options_set_antialias(fo, CAIRO_ANTIALIAS_GRAY);
+}
+
+// Text is laid out once in unscaled page units, whatever the target: so positions do not
+// depend on the window size, and a stretch (h, v) is a plain transformation of the result.
+PangoContext* textContext() {
+  static PangoContext* ctx = [] {
+    PangoContext* c = pango_font_map_create_context(pango_cairo_font_map_get_default());
+    cairo_font_options_t* fo = cairo_font_options_create();
+    setupFontOptions(fo);
+    pango_cairo_context_set_font_options(c, fo);
+    cairo_font_options_destroy(fo);
+    return c;
+  }();
+  return ctx;
+}
+
+std::mutex& fontMutex() {
+  static std::mutex m;
+  return m;
+}
+
+PangoLayout* layoutFor(const Op& op) {
+  PangoLayout* layout = pango_layout_new(textContext());
   FaceMap f = faceFor(op.font.face);
   PangoFontDescription* d = pango_font_description_new();
   pango_font_description_set_family(d, f.family);
@@ -99,21 +99,17 @@ PangoLayout* layoutFor(cairo_t* cr, const Op& op) {
   return layout;
 }
 
-void setupFontOptions(cairo_t* cr) {
-  cairo_font_options_t* fo = cairo_font_options_create();
-  cairo_font_options_set_hint_metrics(fo, CAIRO_HINT_METRICS_OFF);
-  cairo_font_options_set_hint_style(fo, CAIRO_HINT_STYLE_NONE);
-  cairo_font_options_set_antialias(fo, CAIRO_ANTIALIAS_GRAY);
-  cairo_set_font_options(cr, fo);
-  cairo_font_options_destroy(fo);
-}
+// Whether a text can show at all: a stretch or size of 0 or less draws nothing.
+bool drawable(const Op& op) { return op.h > 0 && op.v > 0 && op.font.size > 0 && !op.text.empty(); }
 
 void drawText(cairo_t* cr, const Op& op) {
+  if (!drawable(op)) return;
+  std::lock_guard<std::mutex> lock(fontMutex());
   FaceMap f = faceFor(op.font.face);
   cairo_save(cr);
   cairo_translate(cr, op.x1 + f.dx * op.font.size * op.h, op.y1 + f.dy * op.font.size * op.v);
   cairo_scale(cr, op.h * f.scaleX, op.v * f.scaleY);
-  PangoLayout* layout = layoutFor(cr, op);
+  PangoLayout* layout = layoutFor(op);
   setColour(cr, op.colour);
   if (f.pen > 0) pango_cairo_layout_path(cr, layout);
   else pango_cairo_show_layout(cr, layout);
@@ -151,6 +147,8 @@ void pathCircle(cairo_t* cr, const Op& op, bool sector) {
   }
 }
 
+bool isDot(const Op& op) { return op.start == 0 && op.end == 0 && op.r <= std::max(1, op.width) / 2.0; }
+
 void stroke(cairo_t* cr, const Op& op) {
   cairo_set_line_width(cr, std::max(1, op.width));
   setColour(cr, op.colour);
@@ -179,6 +177,13 @@ void drawOp(cairo_t* cr, const Op& op) {
       break;
     }
     case OpKind::Circle:
+      if (isDot(op)) {
+        // A pen wider than the whole circle: stroking it would leave a hole in the middle.
+        cairo_arc(cr, op.x1, op.y1, op.r + std::max(1, op.width) / 2.0, 0, 2 * M_PI);
+        setColour(cr, op.colour);
+        cairo_fill(cr);
+        break;
+      }
       pathCircle(cr, op, op.fill != kNoFill);
       fillThenStroke(cr, op);
       break;
@@ -203,39 +208,41 @@ void drawOp(cairo_t* cr, const Op& op) {
   }
 }
 
-cairo_t* scratchContext() {
-  static cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 4, 4);
-  static cairo_t* cr = [] {
-    cairo_t* c = cairo_create(s);
-    setupFontOptions(c);
-    return c;
-  }();
-  return cr;
-}
-
-std::mutex& fontMutex() {
-  static std::mutex m;
-  return m;
+// The ink box of a text (with its outline pen), or (withLayout) the union of ink and layout
+// boxes with a margin for antialiasing, synthesised bold and the pen, in page units.
+std::array<float, 4> textExtents(const Op& op, bool withLayout) {
+  if (!drawable(op)) return {op.x1, op.y1, op.x1, op.y1};
+  PangoRectangle ink, logical;
+  {
+    std::lock_guard<std::mutex> lock(fontMutex());
+    PangoLayout* layout = layoutFor(op);
+    pango_layout_get_extents(layout, &ink, &logical);
+    g_object_unref(layout);
+  }
+  if (withLayout) {
+    int x2 = std::max(ink.x + ink.width, logical.x + logical.width);
+    int y2 = std::max(ink.y + ink.height, logical.y + logical.height);
+    ink.x = std::min(ink.x, logical.x);
+    ink.y = std::min(ink.y, logical.y);
+    ink.width = x2 - ink.x;
+    ink.height = y2 - ink.y;
+  }
+  FaceMap f = faceFor(op.font.face);
+  double sx = op.h * f.scaleX, sy = op.v * f.scaleY;
+  double ox = op.x1 + f.dx * op.font.size * op.h, oy = op.y1 + f.dy * op.font.size * op.v;
+  double x1 = ink.x / double(PANGO_SCALE), y1 = ink.y / double(PANGO_SCALE);
+  double x2 = x1 + ink.width / double(PANGO_SCALE), y2 = y1 + ink.height / double(PANGO_SCALE);
+  double pen = penWidth(f, op) / 2;
+  double m = withLayout ? 2 + pen : (ink.width > 0 ? pen : 0);
+  return {float(ox + x1 * sx - m), float(oy + y1 * sy - m), float(ox + x2 * sx + m), float(oy + y2 * sy + m)};
 }
 
 }  // namespace
-
-std::array<uint8_t, 3> paletteRgb(int colour) {
-  const Rgb& p = kPalette[std::clamp(colour, 0, 15)];
-  return {p.r, p.g, p.b};
-}
-
-double contrastRatio(int a, int b) {
-  double la = luminance(a), lb = luminance(b);
-  if (la < lb) std::swap(la, lb);
-  return (la + 0.05) / (lb + 0.05);
-}
 
 void renderOps(cairo_t* cr, const std::vector<Op>& ops, size_t from) {
   cairo_save(cr);
   cairo_rectangle(cr, 0, 0, kPageWidth, kPageHeight);
   cairo_clip(cr);
-  setupFontOptions(cr);
   cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
   cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
   cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
@@ -263,39 +270,26 @@ bool writePng(const Page& page, const std::string& path, int widthPx, int height
   return ok;
 }
 
-std::array<float, 4> textInk(const Op& op) {
-  std::lock_guard<std::mutex> lock(fontMutex());
-  cairo_t* cr = scratchContext();
-  PangoLayout* layout = layoutFor(cr, op);
-  PangoRectangle ink, logical;
-  pango_layout_get_extents(layout, &ink, &logical);
-  g_object_unref(layout);
-  FaceMap f = faceFor(op.font.face);
-  double sx = op.h * f.scaleX, sy = op.v * f.scaleY;
-  double ox = op.x1 + f.dx * op.font.size * op.h, oy = op.y1 + f.dy * op.font.size * op.v;
-  double x1 = ink.x / double(PANGO_SCALE), y1 = ink.y / double(PANGO_SCALE);
-  double x2 = x1 + ink.width / double(PANGO_SCALE), y2 = y1 + ink.height / double(PANGO_SCALE);
-  double p = ink.width > 0 ? penWidth(f, op) / 2 : 0;
-  return {float(ox + x1 * sx - p), float(oy + y1 * sy - p), float(ox + x2 * sx + p), float(oy + y2 * sy + p)};
-}
+std::array<float, 4> textInk(const Op& op) { return textExtents(op, false); }
 
-std::array<float, 4> textBox(const Op& op) {
+std::array<float, 4> textBox(const Op& op) { return textExtents(op, true); }
+
+std::string fontFamilyFor(const Font& font) {
+  Op op;
+  op.font = font;
+  op.text = "x";
   std::lock_guard<std::mutex> lock(fontMutex());
-  cairo_t* cr = scratchContext();
-  PangoLayout* layout = layoutFor(cr, op);
-  PangoRectangle ink, logical;
-  pango_layout_get_extents(layout, &ink, &logical);
+  PangoLayout* layout = layoutFor(op);
+  PangoFont* f = pango_context_load_font(textContext(), pango_layout_get_font_description(layout));
+  std::string family;
+  if (f) {
+    PangoFontDescription* d = pango_font_describe(f);
+    if (const char* name = pango_font_description_get_family(d)) family = name;
+    pango_font_description_free(d);
+    g_object_unref(f);
+  }
   g_object_unref(layout);
-  FaceMap f = faceFor(op.font.face);
-  double sx = op.h * f.scaleX, sy = op.v * f.scaleY;
-  double ox = op.x1 + f.dx * op.font.size * op.h, oy = op.y1 + f.dy * op.font.size * op.v;
-  // The union of ink and logical boxes, with a margin for antialiasing and synthesised bold.
-  double x1 = std::min(ink.x, logical.x) / double(PANGO_SCALE);
-  double y1 = std::min(ink.y, logical.y) / double(PANGO_SCALE);
-  double x2 = std::max(ink.x + ink.width, logical.x + logical.width) / double(PANGO_SCALE);
-  double y2 = std::max(ink.y + ink.height, logical.y + logical.height) / double(PANGO_SCALE);
-  double m = 2 + penWidth(f, op) / 2;
-  return {float(ox + x1 * sx - m), float(oy + y1 * sy - m), float(ox + x2 * sx + m), float(oy + y2 * sy + m)};
+  return family;
 }
 
 }  // namespace platform

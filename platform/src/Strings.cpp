@@ -1,157 +1,97 @@
 // Character-wise and cp932 byte-wise string functions over UTF-8 text.
-// Byte-wise work converts to cp932 with iconv, operates on bytes, and converts back.
+// Byte-wise work runs on each character's cp932 bytes; see Cp932.h for bytes cut from a pair.
 #include "platform/Strings.h"
 
-#include <iconv.h>
-
+#include <algorithm>
 #include <cmath>
-#include <mutex>
+#include <cstdint>
+
+#include "Cp932.h"
 
 namespace platform {
 
 namespace {
 
-size_t utf8Len(unsigned char c) {
-  if (c < 0x80) return 1;
-  if ((c & 0xE0) == 0xC0) return 2;
-  if ((c & 0xF0) == 0xE0) return 3;
-  if ((c & 0xF8) == 0xF0) return 4;
-  return 1;
-}
-
+// A count or position argument as a whole number: rounded to nearest like every numeric
+// argument of the lessons, clamped so that no later arithmetic can overflow.
 int whole(double n) {
-  if (!std::isfinite(n)) return 0;
-  return static_cast<int>(std::floor(n));
+  if (!std::isfinite(n)) return n > 0 ? 1 << 30 : 0;
+  return static_cast<int>(std::nearbyint(std::clamp(n, -1.0e9, 1.0e9)));
 }
 
-std::string convert(const char* to, const char* from, const std::string& in, bool lenient) {
-  iconv_t cd = iconv_open(to, from);
-  if (cd == reinterpret_cast<iconv_t>(-1)) return in;
+std::string join(const std::vector<std::string>& cs, int from, int count) {
   std::string out;
-  out.resize(in.size() * 4 + 8);
-  char* src = const_cast<char*>(in.data());
-  size_t srcLeft = in.size();
-  char* dst = out.data();
-  size_t dstLeft = out.size();
-  while (srcLeft > 0) {
-    size_t r = iconv(cd, &src, &srcLeft, &dst, &dstLeft);
-    if (r != static_cast<size_t>(-1)) break;
-    // A character with no counterpart, or a stray byte: skip it (or mark it) and go on.
-    size_t skip = 1;
-    if (!lenient) {
-      skip = utf8Len(static_cast<unsigned char>(*src));
-      if (skip > srcLeft) skip = srcLeft;
-      *dst++ = '?';
-      --dstLeft;
-    }
-    src += skip;
-    srcLeft -= skip;
-  }
-  iconv_close(cd);
-  out.resize(out.size() - dstLeft);
+  int end = std::min(static_cast<int>(cs.size()), from + std::max(0, count));
+  for (int i = std::max(0, from); i < end; ++i) out += cs[i];
   return out;
 }
 
 }  // namespace
 
-std::vector<std::string> chars(const std::string& s) {
-  std::vector<std::string> out;
-  for (size_t i = 0; i < s.size();) {
-    size_t n = utf8Len(static_cast<unsigned char>(s[i]));
-    if (i + n > s.size()) n = s.size() - i;
-    out.push_back(s.substr(i, n));
-    i += n;
-  }
-  return out;
-}
+std::vector<std::string> chars(const std::string& s) { return cp932::splitChars(joinHalves(s)); }
 
 int charBytes(const std::string& ch) {
   if (ch.empty()) return 0;
-  unsigned char c = static_cast<unsigned char>(ch[0]);
-  if (c < 0x80) return 1;
-  // Half-width katakana U+FF61..U+FF9F: EF BD A1..EF BD BF, EF BE 80..EF BE 9F.
-  if (ch.size() >= 3 && c == 0xEF) {
-    unsigned char c1 = static_cast<unsigned char>(ch[1]);
-    unsigned char c2 = static_cast<unsigned char>(ch[2]);
-    if ((c1 == 0xBD && c2 >= 0xA1) || (c1 == 0xBE && c2 <= 0x9F)) return 1;
-  }
-  return 2;
+  return static_cast<int>(cp932::encodeChar(ch).size());
 }
 
 int kLen(const std::string& s) { return static_cast<int>(chars(s).size()); }
 
 std::string kMid(const std::string& s, double start, double n) {
   auto cs = chars(s);
-  int st = whole(start);
-  if (st < 1) st = 1;
   int count = n < 0 ? static_cast<int>(cs.size()) : whole(n);
-  std::string out;
-  for (int i = st - 1; i < static_cast<int>(cs.size()) && i < st - 1 + count; ++i) out += cs[i];
-  return out;
+  return join(cs, std::max(1, whole(start)) - 1, count);
 }
 
-std::string kLeft(const std::string& s, double n) { return kMid(s, 1, n < 0 ? 0 : n); }
+std::string kLeft(const std::string& s, double n) { return join(chars(s), 0, whole(n)); }
 
 std::string kRight(const std::string& s, double n) {
-  int len = kLen(s);
-  int k = whole(n);
-  if (k <= 0) return "";
-  if (k >= len) return s;
-  return kMid(s, len - k + 1, k);
+  auto cs = chars(s);
+  int k = std::clamp(whole(n), 0, static_cast<int>(cs.size()));
+  return join(cs, static_cast<int>(cs.size()) - k, k);
 }
 
 int kInstr(double start, const std::string& s, const std::string& find) {
   auto cs = chars(s);
   auto fs = chars(find);
-  int st = whole(start);
-  if (st < 1) st = 1;
-  if (fs.empty()) return st <= static_cast<int>(cs.size()) ? st : 0;
-  for (size_t i = st - 1; i + fs.size() <= cs.size(); ++i) {
-    bool ok = true;
-    for (size_t j = 0; j < fs.size() && ok; ++j) ok = cs[i + j] == fs[j];
-    if (ok) return static_cast<int>(i + 1);
-  }
-  return 0;
+  int st = std::max(1, whole(start));
+  if (st > static_cast<int>(cs.size())) return 0;
+  if (fs.empty()) return st;
+  auto at = std::search(cs.begin() + (st - 1), cs.end(), fs.begin(), fs.end());
+  return at == cs.end() ? 0 : static_cast<int>(at - cs.begin()) + 1;
 }
 
-std::string toCp932(const std::string& utf8) { return convert("CP932", "UTF-8", utf8, false); }
-std::string fromCp932(const std::string& bytes) { return convert("UTF-8", "CP932", bytes, true); }
+std::string toCp932(const std::string& utf8) { return cp932::encode(utf8); }
+std::string fromCp932(const std::string& bytes) { return cp932::decode(bytes); }
 
-int bLen(const std::string& s) { return static_cast<int>(toCp932(s).size()); }
+int bLen(const std::string& s) { return static_cast<int>(cp932::encode(s).size()); }
 
 std::string bMid(const std::string& s, double start, double n) {
-  std::string b = toCp932(s);
-  int st = whole(start);
-  if (st < 1) st = 1;
-  if (st > static_cast<int>(b.size())) return "";
-  size_t count = n < 0 ? b.size() : static_cast<size_t>(std::max(0, whole(n)));
-  return fromCp932(b.substr(st - 1, count));
+  size_t count = n < 0 ? SIZE_MAX : static_cast<size_t>(std::max(0, whole(n)));
+  return cp932::sliceBytes(s, static_cast<size_t>(std::max(1, whole(start)) - 1), count);
 }
 
-std::string bLeft(const std::string& s, double n) { return bMid(s, 1, n < 0 ? 0 : n); }
+std::string bLeft(const std::string& s, double n) { return cp932::sliceBytes(s, 0, static_cast<size_t>(std::max(0, whole(n)))); }
 
 std::string bRight(const std::string& s, double n) {
-  std::string b = toCp932(s);
-  int k = whole(n);
-  if (k <= 0) return "";
-  if (k >= static_cast<int>(b.size())) return s;
-  return fromCp932(b.substr(b.size() - k));
+  size_t len = cp932::encode(s).size();
+  size_t k = std::min(len, static_cast<size_t>(std::max(0, whole(n))));
+  return cp932::sliceBytes(s, len - k, k);
 }
 
 int bInstr(double start, const std::string& s, const std::string& find) {
-  std::string b = toCp932(s);
-  std::string f = toCp932(find);
-  int st = whole(start);
-  if (st < 1) st = 1;
-  if (st > static_cast<int>(b.size()) + 1) return 0;
+  std::string b = cp932::encode(s);
+  std::string f = cp932::encode(find);
+  int st = std::max(1, whole(start));
+  if (st > static_cast<int>(b.size())) return 0;
   size_t at = b.find(f, st - 1);
   return at == std::string::npos ? 0 : static_cast<int>(at + 1);
 }
 
+std::string joinHalves(const std::string& s) { return cp932::hasLoneBytes(s) ? cp932::decode(cp932::encode(s)) : s; }
+
 int compareBytes(const std::string& a, const std::string& b) {
-  std::string x = toCp932(a), y = toCp932(b);
-  int c = x.compare(y);
-  // std::string compares chars as unsigned via char_traits<char>::compare (memcmp semantics).
+  int c = cp932::encode(a).compare(cp932::encode(b));
   return c < 0 ? -1 : (c > 0 ? 1 : 0);
 }
 

@@ -1,35 +1,37 @@
-// The SDL2 window: keys in, page out. The page is drawn with Cairo into an image the size of
-// the window, scaled to fit with its aspect kept, and only the new operations are drawn on it
-// unless the window changed size or the page was cleared.
+// The SDL2 window: keys in, page out. Waiting is done in SDL's event wait, so a program that
+// waits for a key sleeps; the picture is presented only where it changed, or on expose.
 #include "platform/Window.h"
 
 #include <SDL.h>
-#include <cairo.h>
 
-#include <chrono>
 #include <ctime>
 #include <deque>
 
 #include "platform/Errors.h"
-#include "platform/Render.h"
+#include "platform/Keys.h"
+#include "platform/PageView.h"
 
 namespace platform {
 
+namespace {
+
+// How long one key poll waits for an event when no key is pending (an event ends the wait at
+// once, so this sets only how often a waiting program's loop turns), and the error screen's.
+constexpr int kPollWaitMs = 16;
+constexpr int kIdleWaitMs = 250;
+
+}  // namespace
+
 struct WindowDevice::Impl {
   SDL_Window* window = nullptr;
-  cairo_surface_t* cache = nullptr;
-  int cw = 0, ch = 0;
-  double scale = 1, ox = 0, oy = 0;
-  unsigned long shownVersion = ~0UL;
-  bool needFull = true;
+  PageView view;
   bool needPresent = true;
   std::deque<char> keys;
 
-  ~Impl() {
-    if (cache) cairo_surface_destroy(cache);
-    if (window) SDL_DestroyWindow(window);
-    SDL_Quit();
-  }
+  // The window is left for the X server to take away when the process ends, right after.
+  // Destroying it here races SDL's own wake-up message, sent to the window on a second
+  // connection: if the server sees the destroy first, Xlib ends the process with status 1.
+  ~Impl() = default;
 
   void handle(const SDL_Event& e) {
     switch (e.type) {
@@ -37,34 +39,12 @@ struct WindowDevice::Impl {
         throw ProgramExit{0};
       case SDL_WINDOWEVENT:
         if (e.window.event == SDL_WINDOWEVENT_CLOSE) throw ProgramExit{0};
-        if (e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED || e.window.event == SDL_WINDOWEVENT_RESIZED) needFull = true;
-        if (e.window.event == SDL_WINDOWEVENT_EXPOSED || e.window.event == SDL_WINDOWEVENT_RESTORED ||
-            e.window.event == SDL_WINDOWEVENT_SHOWN)
-          needPresent = true;
+        needPresent = true;  // exposed, resized, shown or restored: put the picture up again
         break;
-      case SDL_TEXTINPUT: {
-        // Printable keys arrive here, one character per key press.
-        const char* t = e.text.text;
-        if (t[0] && !t[1] && static_cast<unsigned char>(t[0]) >= 0x20 && static_cast<unsigned char>(t[0]) < 0x7F)
-          keys.push_back(t[0]);
+      case SDL_TEXTINPUT:
+      case SDL_KEYDOWN:
+        if (auto k = keyFromEvent(e)) keys.push_back(*k);
         break;
-      }
-      case SDL_KEYDOWN: {
-        char c = 0;
-        switch (e.key.keysym.sym) {
-          case SDLK_RETURN: case SDLK_KP_ENTER: c = 13; break;
-          case SDLK_BACKSPACE: c = 8; break;
-          case SDLK_DELETE: c = 12; break;
-          case SDLK_RIGHT: c = 28; break;
-          case SDLK_LEFT: c = 29; break;
-          case SDLK_UP: c = 30; break;
-          case SDLK_DOWN: c = 31; break;
-          case SDLK_ESCAPE: c = 27; break;
-          default: break;
-        }
-        if (c) keys.push_back(c);
-        break;
-      }
       default:
         break;
     }
@@ -75,45 +55,43 @@ struct WindowDevice::Impl {
     while (SDL_PollEvent(&e)) handle(e);
   }
 
+  // Waits up to ms for an event and handles it with any that follow.
+  void wait(int ms) {
+    SDL_Event e;
+    if (SDL_WaitEventTimeout(&e, ms)) {
+      handle(e);
+      pump();
+    }
+  }
+
+  std::optional<char> takeKey() {
+    if (keys.empty()) return std::nullopt;
+    char c = keys.front();
+    keys.pop_front();
+    return c;
+  }
+
   void show(Page& page) {
+    // A minimised window may have no surface: the page waits in the view until it has one.
     SDL_Surface* surf = SDL_GetWindowSurface(window);
     if (!surf) return;
-    int w = surf->w, h = surf->h;
-    if (w <= 0 || h <= 0) return;
-    if (!cache || w != cw || h != ch) {
-      if (cache) cairo_surface_destroy(cache);
-      cache = cairo_image_surface_create(CAIRO_FORMAT_RGB24, w, h);
-      cw = w; ch = h;
-      needFull = true;
-    }
-    bool changed = page.version() != shownVersion;
-    if (!changed && !needFull && !needPresent) return;
-    if (changed || needFull) {
-      cairo_t* cr = cairo_create(cache);
-      scale = std::min(w / double(kPageWidth), h / double(kPageHeight));
-      ox = (w - kPageWidth * scale) / 2;
-      oy = (h - kPageHeight * scale) / 2;
-      if (needFull || page.pruned()) {
-        cairo_set_source_rgb(cr, 0.55, 0.57, 0.6);
-        cairo_paint(cr);
-      }
-      cairo_translate(cr, ox, oy);
-      cairo_scale(cr, scale, scale);
-      if (needFull || page.pruned()) renderPage(cr, page);
-      else renderOps(cr, page.ops(), page.firstNew());
-      cairo_destroy(cr);
-      page.markShown();
-      shownVersion = page.version();
-      needFull = false;
-    }
-    cairo_surface_flush(cache);
-    SDL_Surface* src = SDL_CreateRGBSurfaceWithFormatFrom(cairo_image_surface_get_data(cache), cw, ch, 32,
-                                                          cairo_image_surface_get_stride(cache), SDL_PIXELFORMAT_RGB888);
-    if (src) {
+    auto changed = view.update(page, surf->w, surf->h);
+    if (!changed && !needPresent) return;
+    cairo_surface_t* img = view.image();
+    SDL_Surface* src = SDL_CreateRGBSurfaceWithFormatFrom(
+        cairo_image_surface_get_data(img), cairo_image_surface_get_width(img), cairo_image_surface_get_height(img),
+        32, cairo_image_surface_get_stride(img), SDL_PIXELFORMAT_RGB888);
+    if (!src) return;
+    if (needPresent) {
       SDL_BlitSurface(src, nullptr, surf, nullptr);
-      SDL_FreeSurface(src);
+      SDL_UpdateWindowSurface(window);
+    } else if (changed->w > 0 && changed->h > 0) {
+      SDL_Rect r{changed->x, changed->y, changed->w, changed->h};
+      SDL_Rect d = r;
+      SDL_BlitSurface(src, &r, surf, &d);
+      SDL_UpdateWindowSurfaceRects(window, &r, 1);
     }
-    SDL_UpdateWindowSurface(window);
+    SDL_FreeSurface(src);
     needPresent = false;
   }
 };
@@ -124,6 +102,11 @@ WindowDevice::WindowDevice(const std::string& title) : impl_(std::make_unique<Im
     SDL_Log("cannot open a window: %s", SDL_GetError());
     throw ProgramExit{1};
   }
+  // The page is drawn by Cairo in memory: on X11 a plain framebuffer shows it, with no 3D
+  // driver and its threads. Other drivers may have no plain framebuffer, so they keep theirs.
+  if (SDL_strcmp(SDL_GetCurrentVideoDriver(), "x11") == 0) SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+  // Without a window manager nothing maximises the window, so it starts as large as the
+  // display allows; with one, the maximised flag does the rest.
   SDL_Rect usable{0, 0, 1440, 900};
   SDL_GetDisplayUsableBounds(0, &usable);
   impl_->window = SDL_CreateWindow(title.c_str(), usable.x, usable.y, usable.w, usable.h,
@@ -132,6 +115,7 @@ WindowDevice::WindowDevice(const std::string& title) : impl_(std::make_unique<Im
     SDL_Log("cannot open a window: %s", SDL_GetError());
     throw ProgramExit{1};
   }
+  SDL_SetWindowMinimumSize(impl_->window, 1, 1);
   SDL_StartTextInput();
 }
 
@@ -142,31 +126,16 @@ void WindowDevice::maximize() { SDL_MaximizeWindow(impl_->window); }
 void WindowDevice::setTitle(const std::string& t) { SDL_SetWindowTitle(impl_->window, t.c_str()); }
 
 std::optional<char> WindowDevice::pollKey(Page& page) {
-  impl_->pump();
-  if (!impl_->keys.empty()) {
-    char c = impl_->keys.front();
-    impl_->keys.pop_front();
-    return c;
-  }
+  if (auto k = impl_->takeKey()) return k;
   impl_->show(page);
-  SDL_Event e;
-  if (SDL_WaitEventTimeout(&e, 8)) {
-    impl_->handle(e);
-    impl_->pump();
-  }
-  if (!impl_->keys.empty()) {
-    char c = impl_->keys.front();
-    impl_->keys.pop_front();
-    return c;
-  }
-  return std::nullopt;
+  impl_->wait(kPollWaitMs);
+  return impl_->takeKey();
 }
 
 void WindowDevice::idle(Page& page) {
   for (;;) {
     impl_->show(page);
-    SDL_Event e;
-    if (SDL_WaitEventTimeout(&e, 250)) impl_->handle(e);
+    impl_->wait(kIdleWaitMs);
     impl_->keys.clear();  // keys do nothing here
   }
 }

@@ -63,10 +63,14 @@ Result Run(const Options& o) {
 
 namespace {
 
+constexpr const char* kUsage =
+    "usage: replay lunevar|pendrel|osvatine [--keys TEXT] [--keys-file FILE] [--time HH:MM:SS]\n"
+    "              [--rnd X] [--ops FILE] [--png FILE] [--snapshots DIR]\n"
+    "Key script: each character is its key; {Enter} {Backspace} {Delete} {Left} {Right} {Up} {Down}\n"
+    "{Esc} name theirs; {Idle} is a poll that finds no key; {Close} closes the window.\n";
+
 int usage(const std::string& why) {
-  std::cerr << "replay: " << why << "\n"
-            << "usage: replay lunevar|pendrel|osvatine [--keys TEXT] [--keys-file FILE] [--time HH:MM:SS]\n"
-            << "              [--rnd X] [--ops FILE] [--png FILE] [--snapshots DIR]\n";
+  std::cerr << "replay: " << why << "\n" << kUsage;
   return 2;
 }
 
@@ -74,6 +78,10 @@ int usage(const std::string& why) {
 
 int Main(int argc, char** argv) {
   if (argc < 2) return usage("no program named");
+  if (std::string(argv[1]) == "--help" || std::string(argv[1]) == "-h") {
+    std::cout << kUsage;
+    return 0;
+  }
   Options o;
   o.program = argv[1];
   if (o.program != "lunevar" && o.program != "pendrel" && o.program != "osvatine")
@@ -90,7 +98,7 @@ int Main(int argc, char** argv) {
       ss << f.rdbuf();
       o.keys += ss.str();
     } else if (a == "--time") {
-      if (!std::regex_match(val, std::regex("[0-2][0-9]:[0-5][0-9]:[0-5][0-9]"))) return usage("bad time " + val);
+      if (!std::regex_match(val, std::regex("([01][0-9]|2[0-3]):[0-5][0-9]:[0-5][0-9]"))) return usage("bad time " + val);
       o.time = val;
     } else if (a == "--rnd") {
       char* end = nullptr;

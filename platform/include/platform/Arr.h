@@ -20,28 +20,26 @@ class Arr {
   int bound() const { return b1_; }
   int bound2() const { return b2_; }
 
-  T& operator()(double i) { return data_[index(i, -1)]; }
-  const T& operator()(double i) const { return data_[index(i, -1)]; }
+  T& operator()(double i) { return data_[index(i)]; }
+  const T& operator()(double i) const { return data_[index(i)]; }
   T& operator()(double i, double j) { return data_[index(i, j)]; }
   const T& operator()(double i, double j) const { return data_[index(i, j)]; }
 
  private:
-  static int sub(double v, int bound) {
+  static size_t sub(double v, int bound) {
     if (!std::isfinite(v)) raise(SubscriptOutOfRange);
     double r = std::nearbyint(v);
     if (r < 0 || r > bound) raise(SubscriptOutOfRange);
-    return static_cast<int>(r);
+    return static_cast<size_t>(r);
+  }
+  // An array is used with as many indexes as it was declared with; anything else is error 9.
+  size_t index(double i) const {
+    if (b1_ < 0 || b2_ >= 0) raise(SubscriptOutOfRange);
+    return sub(i, b1_);
   }
   size_t index(double i, double j) const {
-    if (b1_ < 0) raise(SubscriptOutOfRange);
-    int a = sub(i, b1_);
-    if (b2_ < 0) {
-      if (j >= 0) raise(SubscriptOutOfRange);
-      return static_cast<size_t>(a);
-    }
-    if (j < 0) raise(SubscriptOutOfRange);
-    int b = sub(j, b2_);
-    return static_cast<size_t>(a) * static_cast<size_t>(b2_ + 1) + static_cast<size_t>(b);
+    if (b1_ < 0 || b2_ < 0) raise(SubscriptOutOfRange);
+    return sub(i, b1_) * static_cast<size_t>(b2_ + 1) + sub(j, b2_);
   }
   int b1_ = -1;
   int b2_ = -1;

@@ -1,4 +1,4 @@
-// Drawing the page's operations with Cairo and Pango, at any scale, and the palette.
+// Drawing the page's operations with Cairo and Pango, at any scale, and the PNG writer.
 #pragma once
 #include <array>
 #include <cstdint>
@@ -8,12 +8,9 @@
 #include <cairo.h>
 
 #include "platform/Page.h"
+#include "platform/Palette.h"
 
 namespace platform {
-
-std::array<uint8_t, 3> paletteRgb(int colour);
-// WCAG contrast ratio of two palette colours (1 to 21).
-double contrastRatio(int a, int b);
 
 // Draws ops[from..] onto cr, whose user space is page units (the caller sets the scale);
 // clips to the visible page.
@@ -25,6 +22,8 @@ bool writePng(const Page& page, const std::string& path, int widthPx = 1440, int
 
 // Ink box of a text operation, in page units (x1, y1, x2, y2), from the real fonts.
 std::array<float, 4> textInk(const Op& op);
+// The installed font family that draws a font of the lessons (to check that the faces are there).
+std::string fontFamilyFor(const Font& font);
 // Layout box of a text operation: where its glyphs may draw, used to know what later boxes hide.
 std::array<float, 4> textBox(const Op& op);
 

@@ -1,0 +1,78 @@
+#!/usr/bin/env bash
+# The real-window test of one program: under its own Xvfb, the program shows its heading,
+# survives a tiny window, repaints when shown again, ends with status 0 when its window is
+# closed, and ends on a key.
+# usage: window_test.sh BIN_DIR X11PROBE PROGRAM TITLE OUT_DIR
+set -euo pipefail
+bin=$1 probe=$2 program=$3 title=$4 out=$5
+# The display libraries keep memory they load and unload themselves; leaks are checked elsewhere.
+export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
+mkdir -p "$out"
+
+xvfb_pid="" prog_pid=""
+cleanup() {
+  [ -n "$prog_pid" ] && kill "$prog_pid" 2>/dev/null || true
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# Xvfb picks a free display itself and tells us its number.
+dispfile=$(mktemp)
+Xvfb -displayfd 4 -screen 0 1280x800x24 -nolisten tcp 4>"$dispfile" 2>"$out/xvfb.log" &
+xvfb_pid=$!
+for _ in $(seq 100); do [ -s "$dispfile" ] && break; sleep 0.1; done
+[ -s "$dispfile" ] || fail "Xvfb did not start"
+export DISPLAY=":$(head -1 "$dispfile")"
+rm -f "$dispfile"
+
+start() {
+  "$bin/$program" 2>>"$out/$program.stderr" &
+  prog_pid=$!
+  wid=$(timeout 10 xdotool search --sync --onlyvisible --name "^$title\$" | head -1) || fail "no window titled $title"
+}
+
+# Waits until the top band of the window holds the dark pixels of the heading and the page
+# below it is blank (a window not yet painted is black all over).
+see_heading() {
+  local shot=$1 dark=0 below=0
+  for _ in $(seq 50); do
+    read -r dark below < <("$probe" shot "$wid" "$out/$shot" 0.12) || fail "no screenshot"
+    [ "$dark" -ge 150 ] && [ "$below" -eq 0 ] && return 0
+    sleep 0.1
+  done
+  fail "$shot: $dark dark pixels in the heading band, $below below it"
+}
+
+# Waits for the program to end and checks its status.
+ends_with_zero() {
+  local status=0
+  for _ in $(seq 100); do kill -0 "$prog_pid" 2>/dev/null || break; sleep 0.1; done
+  kill -0 "$prog_pid" 2>/dev/null && fail "$program did not end: $1"
+  wait "$prog_pid" || status=$?
+  prog_pid=""
+  [ "$status" -eq 0 ] || fail "$program ended with status $status: $1"
+}
+
+start
+see_heading "$program-start.png"
+# A tiny window, then a small one: the page is drawn again, scaled, from what was kept.
+xdotool windowsize "$wid" 1 1
+sleep 0.3
+kill -0 "$prog_pid" || fail "$program died in a 1x1 window"
+xdotool windowsize "$wid" 640 400
+see_heading "$program-small.png"
+# Hidden and shown again (as minimising does): the server keeps no copy, the program repaints.
+xdotool windowunmap --sync "$wid"
+sleep 0.3
+xdotool windowmap --sync "$wid"
+see_heading "$program-shown-again.png"
+"$probe" close "$wid"
+ends_with_zero "window closed"
+
+start
+see_heading "$program-again.png"
+xdotool windowfocus --sync "$wid"
+xdotool key x
+ends_with_zero "key pressed at the placeholder menu"
+echo "ok: $program"

@@ -1,0 +1,77 @@
+// The window's picture of the page: scaled to fit with its aspect kept, redrawn only where the
+// page changed, and not at all when a blink left the page as it was.
+#include <gtest/gtest.h>
+
+#include "platform/PageView.h"
+#include "platform/Palette.h"
+#include "platform/Platform.h"
+#include "platform/ScriptDevice.h"
+
+namespace platform {
+namespace {
+
+class View : public ::testing::Test {
+ protected:
+  std::array<uint8_t, 3> at(int x, int y) {
+    cairo_surface_t* img = view.image();
+    const uint8_t* p = cairo_image_surface_get_data(img) + y * cairo_image_surface_get_stride(img) + 4 * x;
+    return {p[2], p[1], p[0]};
+  }
+  ScriptDevice device;
+  Platform pf{device};
+  PageView view;
+};
+
+TEST_F(View, FitsThePageWithItsAspectKept) {
+  pf.fillBox(0, 0, 1440, 900, 2, 2);
+  auto r = view.update(pf.page(), 1440, 1800);  // a tall window: bands above and below
+  ASSERT_TRUE(r);
+  EXPECT_EQ(r->w, 1440);
+  EXPECT_EQ(r->h, 1800);
+  EXPECT_NE(at(720, 100), paletteRgb(2)) << "above the page";
+  EXPECT_EQ(at(720, 900), paletteRgb(2));
+  EXPECT_EQ(at(720, 1340), paletteRgb(2));
+  EXPECT_NE(at(720, 1700), paletteRgb(2)) << "below the page";
+}
+
+TEST_F(View, RedrawsOnlyWhatChanged) {
+  ASSERT_TRUE(view.update(pf.page(), 720, 450));
+  EXPECT_FALSE(view.update(pf.page(), 720, 450)) << "nothing new";
+  pf.setDrawWidth(4);
+  pf.line(100, 100, 200, 200, 0);
+  auto r = view.update(pf.page(), 720, 450);
+  ASSERT_TRUE(r);
+  EXPECT_LE(r->x, 50);
+  EXPECT_GE(r->x + r->w, 100);
+  EXPECT_LT(r->w, 80) << "half scale: a 100-unit line is about 50 pixels";
+  EXPECT_LT(at(75, 75)[0], 60);
+  auto resized = view.update(pf.page(), 1440, 900);
+  ASSERT_TRUE(resized);
+  EXPECT_EQ(resized->w, 1440) << "a new size draws everything";
+  EXPECT_LT(at(150, 150)[0], 60);
+  pf.cls();
+  ASSERT_TRUE(view.update(pf.page(), 1440, 900));
+  EXPECT_EQ(at(150, 150), paletteRgb(15)) << "a cleared page is drawn afresh";
+}
+
+TEST_F(View, ABlinkThatEndsAsItBeganChangesNothing) {
+  pf.setDrawWidth(2);
+  pf.circle(1056, 660, 6, 5, 0, 0, kFillLineColour);
+  ASSERT_TRUE(view.update(pf.page(), 1440, 900));
+  for (int i = 0; i < 3; ++i) {
+    pf.circle(1056, 660, 6, 15, 0, 0, kFillLineColour);
+    pf.circle(1056, 660, 6, 5, 0, 0, kFillLineColour);
+    EXPECT_FALSE(view.update(pf.page(), 1440, 900));
+  }
+  pf.circle(1056, 660, 6, 15, 0, 0, kFillLineColour);
+  EXPECT_TRUE(view.update(pf.page(), 1440, 900));
+  EXPECT_EQ(at(1056, 660), paletteRgb(15));
+}
+
+TEST_F(View, NoPixelsNoWork) {
+  EXPECT_FALSE(view.update(pf.page(), 0, 0));
+  EXPECT_TRUE(view.update(pf.page(), 1, 1));
+}
+
+}  // namespace
+}  // namespace platform

@@ -1,0 +1,82 @@
+// The replay tool as CI calls it: usage errors exit 2, a run writes its drawing log, the
+// final page and one snapshot per key taken, and exits 0 when the script is used up.
+#include <gtest/gtest.h>
+
+#include <cairo.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+int replay(const std::string& args) {
+  std::string cmd = std::string(LESSONS_BIN_DIR) + "/replay " + args + " 2>/dev/null";
+  int raw = std::system(cmd.c_str());
+  return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+}
+
+class ReplayTool : public ::testing::Test {
+ protected:
+  ReplayTool() : dir(fs::temp_directory_path() / ("replay-test-" + std::to_string(::getpid()))) {
+    fs::create_directories(dir);
+  }
+  ~ReplayTool() override { fs::remove_all(dir); }
+  fs::path dir;
+};
+
+TEST_F(ReplayTool, UsageErrorsExit2) {
+  const char* bad[] = {
+      "",
+      "pacman",
+      "lunevar --keys",
+      "lunevar --frobnicate 1",
+      "lunevar --keys '{Enterr}'",
+      "lunevar --keys '{Enter'",
+      "lunevar --time 25:00:00",
+      "lunevar --time 1:2:3",
+      "lunevar --rnd 1",
+      "lunevar --rnd -0.5",
+      "lunevar --rnd x",
+      "lunevar --keys-file /nonexistent/keys.txt",
+  };
+  for (const char* args : bad) EXPECT_EQ(replay(args), 2) << args;
+  EXPECT_EQ(replay("--help >/dev/null"), 0);
+}
+
+TEST_F(ReplayTool, WritesOpsPngAndSnapshots) {
+  auto ops = dir / "ops.jsonl", png = dir / "page.png", shots = dir / "shots";
+  std::ofstream(dir / "keys.txt") << "{Idle}\nx\n";
+  std::string args = "osvatine --keys-file " + (dir / "keys.txt").string() + " --time 00:00:00 --rnd 0.5 --ops " +
+                     ops.string() + " --png " + png.string() + " --snapshots " + shots.string();
+  ASSERT_EQ(replay(args), 0);
+
+  std::ifstream in(ops);
+  std::string first, second, extra;
+  std::getline(in, first);
+  std::getline(in, second);
+  EXPECT_EQ(first, R"({"op":"cls"})");
+  EXPECT_EQ(second,
+            R"({"op":"text","text":"＜Osvatine　メニュー＞","x":264,"y":30,"h":2,"v":3,"colour":0,"face":"ｺﾞｼｯｸ","size":16,"bold":false,"italic":false})");
+  EXPECT_FALSE(std::getline(in, extra));
+
+  cairo_surface_t* s = cairo_image_surface_create_from_png(png.c_str());
+  ASSERT_EQ(cairo_surface_status(s), CAIRO_STATUS_SUCCESS);
+  EXPECT_EQ(cairo_image_surface_get_width(s), 1440);
+  EXPECT_EQ(cairo_image_surface_get_height(s), 900);
+  cairo_surface_destroy(s);
+
+  EXPECT_TRUE(fs::exists(shots / "0001.png")) << "the one key the placeholder takes";
+  EXPECT_FALSE(fs::exists(shots / "0002.png"));
+}
+
+TEST_F(ReplayTool, EndsCleanlyWhenTheScriptRunsOutOrTheWindowCloses) {
+  EXPECT_EQ(replay("lunevar"), 0);
+  EXPECT_EQ(replay("pendrel --keys '{Close}'"), 0);
+  EXPECT_EQ(replay("osvatine --keys '{Idle}{Idle}{Enter}'"), 0);
+}
+
+}  // namespace
