@@ -9,11 +9,23 @@
 namespace shell {
 namespace {
 
-replay::Result startUp(const std::string& program, const std::string& time = "12:00:00") {
-  replay::Options o;
-  o.program = program;
-  o.time = time;
-  return replay::Run(o);
+// A program run through its start-up alone, its main menu left out: the test sees what the
+// start-up hands over, whatever the main menu then draws.
+struct Started {
+  std::unique_ptr<platform::ScriptDevice> device;
+  std::unique_ptr<platform::Platform> platform;
+  std::unique_ptr<Program> program;
+  int status = 0;
+};
+
+Started startUp(const std::string& program, const std::string& time = "12:00:00") {
+  Started s;
+  s.device = std::make_unique<platform::ScriptDevice>(std::vector<platform::ScriptItem>{}, time);
+  s.platform = std::make_unique<platform::Platform>(*s.device);
+  s.program = replay::MakeProgram(program, *s.platform);
+  s.program->info.mainMenu = {};
+  s.status = RunProgram(*s.program);
+  return s;
 }
 
 TEST(StartUp, HandsItsStateToTheMainMenu) {
