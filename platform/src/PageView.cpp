@@ -1,5 +1,5 @@
 // Keeping the window's image of the page current: the whole page after a resize or a clear,
-// otherwise only the operations added since, and nothing when the page looks as it did.
+// otherwise only the pixels the new operations reach, and nothing when the page looks as it did.
 #include "platform/PageView.h"
 
 #include <algorithm>
@@ -93,10 +93,20 @@ std::optional<PixelRect> PageView::update(Page& page, int w, int h) {
     cairo_set_source_rgb(cr, kSurround[0], kSurround[1], kSurround[2]);
     cairo_paint(cr);
   }
+  if (!full) {
+    cairo_rectangle(cr, dirty.x, dirty.y, dirty.w, dirty.h);
+    cairo_clip(cr);
+  }
   cairo_translate(cr, ox_, oy_);
   cairo_scale(cr, scale_, scale_);
-  if (full) renderPage(cr, page);
-  else renderOps(cr, page.ops(), page.firstNew());
+  if (full) {
+    renderPage(cr, page);
+  } else {
+    // The changed pixels are drawn again from the page itself rather than painted over, so an
+    // erase leaves no antialiased rim of what it erased.
+    renderRegion(cr, page, static_cast<float>((dirty.x - ox_) / scale_) - 1, static_cast<float>((dirty.y - oy_) / scale_) - 1,
+                 static_cast<float>((dirty.x + dirty.w - ox_) / scale_) + 1, static_cast<float>((dirty.y + dirty.h - oy_) / scale_) + 1);
+  }
   cairo_destroy(cr);
   cairo_surface_flush(image_);
   page.markShown();

@@ -239,25 +239,37 @@ std::array<float, 4> textExtents(const Op& op, bool withLayout) {
 
 }  // namespace
 
-void renderOps(cairo_t* cr, const std::vector<Op>& ops, size_t from) {
+namespace {
+
+void beginOps(cairo_t* cr) {
   cairo_save(cr);
   cairo_rectangle(cr, 0, 0, kPageWidth, kPageHeight);
   cairo_clip(cr);
   cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
   cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
   cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
+}
+
+}  // namespace
+
+void renderOps(cairo_t* cr, const std::vector<Op>& ops, size_t from) {
+  beginOps(cr);
   for (size_t i = from; i < ops.size(); ++i) drawOp(cr, ops[i]);
   cairo_restore(cr);
 }
 
-void renderPage(cairo_t* cr, const Page& page) {
-  cairo_save(cr);
+void renderRegion(cairo_t* cr, const Page& page, float x1, float y1, float x2, float y2) {
+  beginOps(cr);
+  cairo_rectangle(cr, x1, y1, x2 - x1, y2 - y1);
+  cairo_clip(cr);
   setColour(cr, kPageColour);
-  cairo_rectangle(cr, 0, 0, kPageWidth, kPageHeight);
-  cairo_fill(cr);
+  cairo_paint(cr);
+  for (const Op& o : page.ops())
+    if (o.bx2 >= x1 && o.bx1 <= x2 && o.by2 >= y1 && o.by1 <= y2) drawOp(cr, o);
   cairo_restore(cr);
-  renderOps(cr, page.ops(), 0);
 }
+
+void renderPage(cairo_t* cr, const Page& page) { renderRegion(cr, page, 0, 0, kPageWidth, kPageHeight); }
 
 bool writePng(const Page& page, const std::string& path, int widthPx, int heightPx) {
   cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_RGB24, widthPx, heightPx);

@@ -68,6 +68,19 @@ TEST_F(View, ABlinkThatEndsAsItBeganChangesNothing) {
   EXPECT_EQ(at(1056, 660), paletteRgb(15));
 }
 
+TEST_F(View, AnEraseLeavesNoRimAtAnyScale) {
+  // The key-wait box, shown, then its strip erased: at a scale where the edges fall between
+  // pixels, painting over would leave a faint outline.
+  pf.setDrawWidth(3);
+  ASSERT_TRUE(view.update(pf.page(), 1000, 625));
+  pf.fillBox(96, 657, 400, 693, 13, 4);
+  ASSERT_TRUE(view.update(pf.page(), 1000, 625));
+  pf.fillBox(0, 657, 400, 693, 15, 15);
+  ASSERT_TRUE(view.update(pf.page(), 1000, 625));
+  for (int y = 450; y < 485; ++y)
+    for (int x = 60; x < 285; ++x) ASSERT_EQ(at(x, y), paletteRgb(15)) << x << "," << y;
+}
+
 TEST_F(View, NoPixelsNoWork) {
   EXPECT_FALSE(view.update(pf.page(), 0, 0));
   EXPECT_TRUE(view.update(pf.page(), 1, 1));

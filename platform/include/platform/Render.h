@@ -17,6 +17,9 @@ namespace platform {
 void renderOps(cairo_t* cr, const std::vector<Op>& ops, size_t from = 0);
 // Fills the visible page with the page colour and draws every operation.
 void renderPage(cairo_t* cr, const Page& page);
+// Draws the page afresh within one rectangle of page units: the page colour, then every
+// operation that reaches into it, so nothing drawn over earlier leaves a trace at its edges.
+void renderRegion(cairo_t* cr, const Page& page, float x1, float y1, float x2, float y2);
 // The visible page as a PNG of widthPx x heightPx pixels. Returns false if it cannot write.
 bool writePng(const Page& page, const std::string& path, int widthPx = 1440, int heightPx = 900);
 
