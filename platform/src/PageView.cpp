@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <vector>
+#include <array>
 
 #include "platform/Render.h"
 
@@ -72,40 +74,62 @@ std::optional<PixelRect> PageView::update(Page& page, int w, int h) {
   shownHash_ = hash;
   full = full || page.pruned();
 
-  PixelRect dirty{0, 0, w, h};
+  // The page areas the new operations reach, kept apart where they lie apart (a figure and the
+  // banner below it) so that what lies between them is not drawn again.
+  std::vector<std::array<float, 4>> areas;
   if (!full) {
-    float x1 = kPageWidth, y1 = kPageHeight, x2 = 0, y2 = 0;
     for (size_t i = page.firstNew(); i < page.ops().size(); ++i) {
       const Op& o = page.ops()[i];
-      x1 = std::min(x1, o.bx1); y1 = std::min(y1, o.by1);
-      x2 = std::max(x2, o.bx2); y2 = std::max(y2, o.by2);
+      std::array<float, 4> a{std::max(0.0f, o.bx1), std::max(0.0f, o.by1), std::min(kPageWidth, o.bx2),
+                             std::min(kPageHeight, o.by2)};
+      if (a[2] < a[0] || a[3] < a[1]) continue;
+      bool merged = true;
+      while (merged) {
+        merged = false;
+        for (size_t k = 0; k < areas.size(); ++k) {
+          const auto& b = areas[k];
+          if (a[0] <= b[2] + 4 && b[0] <= a[2] + 4 && a[1] <= b[3] + 4 && b[1] <= a[3] + 4) {
+            a = {std::min(a[0], b[0]), std::min(a[1], b[1]), std::max(a[2], b[2]), std::max(a[3], b[3])};
+            areas.erase(areas.begin() + static_cast<long>(k));
+            merged = true;
+            break;
+          }
+        }
+      }
+      areas.push_back(a);
     }
-    // Pen and antialiasing may reach a pixel past the box.
-    int px1 = std::clamp(static_cast<int>(std::floor(ox_ + std::max(0.0f, x1) * scale_)) - 2, 0, w);
-    int py1 = std::clamp(static_cast<int>(std::floor(oy_ + std::max(0.0f, y1) * scale_)) - 2, 0, h);
-    int px2 = std::clamp(static_cast<int>(std::ceil(ox_ + std::min(kPageWidth, x2) * scale_)) + 2, 0, w);
-    int py2 = std::clamp(static_cast<int>(std::ceil(oy_ + std::min(kPageHeight, y2) * scale_)) + 2, 0, h);
-    dirty = {px1, py1, std::max(0, px2 - px1), std::max(0, py2 - py1)};
   }
 
   cairo_t* cr = cairo_create(image_);
+  PixelRect dirty{0, 0, w, h};
   if (full) {
     cairo_set_source_rgb(cr, kSurround[0], kSurround[1], kSurround[2]);
     cairo_paint(cr);
-  }
-  if (!full) {
-    cairo_rectangle(cr, dirty.x, dirty.y, dirty.w, dirty.h);
-    cairo_clip(cr);
-  }
-  cairo_translate(cr, ox_, oy_);
-  cairo_scale(cr, scale_, scale_);
-  if (full) {
+    cairo_translate(cr, ox_, oy_);
+    cairo_scale(cr, scale_, scale_);
     renderPage(cr, page);
   } else {
-    // The changed pixels are drawn again from the page itself rather than painted over, so an
-    // erase leaves no antialiased rim of what it erased.
-    renderRegion(cr, page, static_cast<float>((dirty.x - ox_) / scale_) - 1, static_cast<float>((dirty.y - oy_) / scale_) - 1,
-                 static_cast<float>((dirty.x + dirty.w - ox_) / scale_) + 1, static_cast<float>((dirty.y + dirty.h - oy_) / scale_) + 1);
+    int ux1 = w, uy1 = h, ux2 = 0, uy2 = 0;
+    for (const auto& a : areas) {
+      // Whole pixels, with one more for the pen's antialiased edge.
+      int px1 = std::clamp(static_cast<int>(std::floor(ox_ + a[0] * scale_)) - 1, 0, w);
+      int py1 = std::clamp(static_cast<int>(std::floor(oy_ + a[1] * scale_)) - 1, 0, h);
+      int px2 = std::clamp(static_cast<int>(std::ceil(ox_ + a[2] * scale_)) + 1, 0, w);
+      int py2 = std::clamp(static_cast<int>(std::ceil(oy_ + a[3] * scale_)) + 1, 0, h);
+      if (px2 <= px1 || py2 <= py1) continue;
+      ux1 = std::min(ux1, px1); uy1 = std::min(uy1, py1); ux2 = std::max(ux2, px2); uy2 = std::max(uy2, py2);
+      // The pixels are drawn again from the page itself rather than painted over, so an erase
+      // leaves no antialiased rim of what it erased.
+      cairo_save(cr);
+      cairo_rectangle(cr, px1, py1, px2 - px1, py2 - py1);
+      cairo_clip(cr);
+      cairo_translate(cr, ox_, oy_);
+      cairo_scale(cr, scale_, scale_);
+      renderRegion(cr, page, static_cast<float>((px1 - ox_) / scale_), static_cast<float>((py1 - oy_) / scale_),
+                   static_cast<float>((px2 - ox_) / scale_), static_cast<float>((py2 - oy_) / scale_));
+      cairo_restore(cr);
+    }
+    dirty = ux2 > ux1 ? PixelRect{ux1, uy1, ux2 - ux1, uy2 - uy1} : PixelRect{0, 0, 0, 0};
   }
   cairo_destroy(cr);
   cairo_surface_flush(image_);
