@@ -1,15 +1,5 @@
 // Osvatine: opens its window and runs the lesson.
 #include "osvatine/Info.h"
-#include "platform/Window.h"
+#include "shell/Windowed.h"
 
-int main() {
-  try {
-    auto info = osvatine::Info();
-    platform::WindowDevice window(info.title);
-    platform::Platform pf(window);
-    auto program = osvatine::MakeProgram(pf);
-    return shell::RunProgram(*program);
-  } catch (const platform::ProgramExit& x) {
-    return x.status;
-  }
-}
+int main() { shell::RunWindowed(osvatine::Info().title, osvatine::MakeProgram); }
