@@ -1,6 +1,8 @@
 // Item 1's goal screen and introductory figure: what each step draws, the four key waits
-// between the five steps, and the arc AB and the two filled sectors.
+// between the five steps, the arc AB, the two filled sectors and the definition's arc signs.
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 #include "lunevar/Support.h"
 
@@ -82,10 +84,62 @@ TEST(IntroFigure, ArcABAndTheSectorsAtPAndO) {
                 Near(lines[i].x2, segs[i].x2, 0.1f) && Near(lines[i].y2, segs[i].y2, 0.1f))
         << "segment " << i;
   }
+}
+
+// The definition, piece by piece with its colour: ∠APB in the colour of P, the word for the
+// inscribed angle in the colour of its sector. Each arc sign spans 54 units from where the
+// letters AB begin and rises 10 above the line.
+TEST(IntroFigure, DefinitionPiecesAndArcSigns) {
+  auto r = Play(kToSubMenu);
+  const Log& log = r.log;
   size_t page = AfterLast(log, IsPageClear);
-  EXPECT_EQ(GlyphsAt(log, 30, 40, 700, page), "円Oで、ABを除いた円周上に");
-  EXPECT_EQ(GlyphsAt(log, 80, 40, 700, page), "点Pをとるとき、∠APBを");
-  EXPECT_EQ(GlyphsAt(log, 140, 40, 700, page), "ABに対する円周角という。");
+  struct Piece { float y; const char* text; int colour; };
+  const Piece pieces[] = {
+      {30, "円Oで、", 0}, {30, "ABを除いた円周上に", 0},
+      {80, "点Pをとるとき、", 0}, {80, "∠APBを", 3},
+      {140, "ABに対する", 0}, {140, "円周角", 5}, {140, "という。", 0},
+  };
+  std::vector<Op> glyphs;
+  float lineY = -1;
+  size_t next = 0;
+  for (const Piece& p : pieces) {
+    SCOPED_TRACE(p.text);
+    if (p.y != lineY) {
+      lineY = p.y;
+      next = 0;
+      glyphs = OpsOf(log, [&](const Op& o) {
+        return o.kind == OpKind::Text && o.y1 >= p.y - 24 && o.y1 <= p.y + 16 && o.x1 >= 40 && o.x1 < 700;
+      }, page);
+      ASSERT_FALSE(glyphs.empty());
+      EXPECT_TRUE(Near(glyphs[0].x1, 40));
+    }
+    std::string drawn;
+    while (drawn.size() < std::string(p.text).size() && next < glyphs.size()) {
+      EXPECT_EQ(glyphs[next].colour, p.colour) << glyphs[next].text;
+      drawn += glyphs[next++].text;
+    }
+    EXPECT_EQ(drawn, p.text);
+  }
+
+  for (float y : {30.0f, 140.0f}) {
+    SCOPED_TRACE(y);
+    auto dots = OpsOf(log, [&](const Op& o) {
+      return o.kind == OpKind::Circle && o.r == 0.5f && o.y1 >= y - 12 && o.y1 <= y + 1;
+    }, page);
+    ASSERT_FALSE(dots.empty());
+    float left = 2000, right = -1, top = 2000;
+    for (const Op& d : dots) {
+      left = std::min(left, d.x1); right = std::max(right, d.x1); top = std::min(top, d.y1);
+      EXPECT_EQ(d.width, 3);
+      EXPECT_EQ(d.colour, 0);
+    }
+    // The letters AB begin where the sign does.
+    auto a = OpsOf(log, [&](const Op& o) { return o.kind == OpKind::Text && o.text == "A" && Near(o.y1, y); }, page);
+    ASSERT_FALSE(a.empty());
+    EXPECT_TRUE(Near(left, a[0].x1, 0.01f));
+    EXPECT_NEAR(right - left, 54, 0.01);
+    EXPECT_NEAR(top, y - 10, 0.01);
+  }
 }
 
 }  // namespace
