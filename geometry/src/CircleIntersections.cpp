@@ -24,8 +24,10 @@ void RadicalAxis(Program& P) {
 namespace {
 
 // A tangent line computed in floats can leave the radicand a little below zero: by a few units
-// of the last place of its larger term, or of the terms whose sum made D. Anything further
-// below means the line misses the circle.
+// of the last place of its larger term, or by what D's own rounding (a few units of the last
+// place of the terms whose sum made it) does to D squared, about |D| times those terms. Anything
+// further below means the line misses the circle (the terms squared would be far too loose a
+// bound for a small circle far from the origin, and let a line at half again its radius pass).
 constexpr double kTangentSlack = 1e-5;
 
 }  // namespace
@@ -41,7 +43,7 @@ void CircleLineIntersection(Program& P) {
   float radicand = reach - dd;
   if (radicand < 0) {
     double terms = std::fabs(double(v.A) * v.X1) + std::fabs(double(v.B) * v.Y1) + std::fabs(v.C);
-    double scale = std::max({double(reach), double(dd), terms * terms});
+    double scale = std::max({double(reach), double(dd), std::fabs(double(v.D)) * terms});
     if (-radicand > kTangentSlack * scale) platform::raise(platform::IllegalFunctionCall);
     radicand = 0;
   }

@@ -6,6 +6,7 @@
 
 #include "mathtext/Fractions.h"
 #include "mathtext/MathText.h"
+#include "platform/Errors.h"
 #include "platform/Number.h"
 #include "platform/Strings.h"
 #include "shell/Prompt.h"
@@ -35,12 +36,14 @@ std::string Plain(Program& P, const std::string& markup) {
   return P.v.A_s;
 }
 
-// A fraction whose numerator and denominator differ in sign gets a negative numerator and a
-// positive denominator.
+// A negative denominator hands its sign to the numerator: -1/-2 becomes 1/2 and 3/-5 becomes
+// -3/5, so the common denominator is positive and the sum right for any signs. A zero
+// denominator has no sum; like one typed at a prompt it is a division by zero.
 void MoveSignUp(float& numerator, float& denominator) {
-  if (chk(numerator * denominator) < 0) {
-    numerator = -std::fabs(numerator);
-    denominator = std::fabs(denominator);
+  if (denominator == 0) platform::raise(platform::DivisionByZero);
+  if (denominator < 0) {
+    numerator = -numerator;
+    denominator = -denominator;
   }
 }
 

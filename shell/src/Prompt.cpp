@@ -92,13 +92,14 @@ void StripBlanks(Program& P) {
   Routine r(P);
   Vars& v = P.v;
   // A half-width blank is never part of a double-byte character, in cp932 as in UTF-8,
-  // so dropping it character by character is the same as dropping its bytes.
+  // so dropping it character by character is the same as dropping its bytes; X8$ is still
+  // left holding the last byte looked at, as a byte-by-byte pass leaves it.
   v.X9_s.clear();
   v.X8_s.clear();
   v.KB8 = 0;
   for (const std::string& ch : chars(v.A_s)) {
     v.KB8 = v.KB8 + static_cast<float>(charBytes(ch));
-    v.X8_s = ch;
+    v.X8_s = bRight(ch, 1);
     if (ch != " ") v.X9_s += ch;
   }
   v.IB8 = (v.KB8 < 1 ? 1 : v.KB8) + 1;

@@ -18,11 +18,17 @@ float clockSeed(Program& P) {
   return val(bLeft(t, 2)) + val(bMid(t, 4, 2)) + val(bRight(t, 2));
 }
 
-void declareArrays(Program& P) {
+// Line 14: the answer-box arrays and the figure marks' polygon.
+void declareFirstArrays(Program& P) {
   Vars& v = P.v;
   v.F_s_a.dim(40); v.F_a.dim(40); v.T_s_a.dim(80); v.T_a.dim(80);
   v.SFU_a.dim(static_cast<int>(v.SAIGO)); v.TANI_s_a.dim(6); v.TKAI_s_a.dim(5, 2); v.KKAI_s_a.dim(10);
   v.XW_a.dim(5); v.YW_a.dim(5); v.G_a.dim(10, 2);
+}
+
+// Line 15: the point tables and the rest.
+void declareSecondArrays(Program& P) {
+  Vars& v = P.v;
   v.X_a.dim(P.info.pointBound); v.Y_a.dim(P.info.pointBound);
   v.R_a.dim(10); v.H_a.dim(10); v.HH_a.dim(10); v.X_s_a.dim(20); v.Y_s_a.dim(20);
   v.XX_a.dim(5); v.YY_a.dim(5); v.RAB_s_a.dim(10); v.RABM_s_a.dim(10); v.R1B_s_a.dim(10);
@@ -42,7 +48,8 @@ void StartUp(Program& P) {
   P.at(10); v.A = clockSeed(P); P.pf.randomize(clng(v.A));
   P.at(12); v.CCC1 = 4; v.KAIX = 1040; v.KAIY = 648;
   P.at(13); v.TITLE_s = P.info.title; v.SAIGO = 23;
-  P.at(14); declareArrays(P);
+  P.at(14); declareFirstArrays(P);
+  P.at(15); declareSecondArrays(P);
   P.at(17);
   P.at(137); v.KAIX = 1056; v.KAIY = 648;
   P.at(139);

@@ -13,7 +13,7 @@ namespace {
 // Vertex (100, 100), arm 1 to the right, arm 2 straight up: arc ends 1 and 0.75.
 void RightAngleAt100(shell::Vars& v) {
   v.ZX0 = 100; v.ZY0 = 100; v.ZX1 = 200; v.ZY1 = 100; v.ZX2 = 100; v.ZY2 = 0;
-  v.CCC2 = 0; v.CCC3 = 12;
+  v.CCC2 = 2; v.CCC3 = 12;
 }
 
 TEST(AngleArcs, ArcsSteppedInwardsFromTheSize) {
@@ -58,7 +58,7 @@ TEST(AngleArcs, SectorForNoCount) {
     auto shapes = m.drawn(OpKind::Circle);
     ASSERT_EQ(shapes.size(), 1u) << honsu;
     EXPECT_FLOAT_EQ(shapes[0].r, 40);
-    EXPECT_EQ(shapes[0].colour, 0);
+    EXPECT_EQ(shapes[0].colour, 2);  // outlined in CCC2
     EXPECT_EQ(shapes[0].fill, 12);
     EXPECT_FLOAT_EQ(shapes[0].start, 0.75f);
     EXPECT_EQ(m.v.HONSU, honsu);

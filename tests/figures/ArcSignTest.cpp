@@ -13,7 +13,7 @@ namespace {
 // The sign over the letters "AB" of running text: chord (100, 200) -> (154, 200).
 void SignOverText(shell::Vars& v, float houkou) {
   v.ZX0 = 100; v.ZY0 = 200; v.ZX1 = 154; v.ZY1 = 200;
-  v.TAKASA = -10; v.HOUKOU = houkou; v.HABA = 1; v.CCC2 = 0;
+  v.TAKASA = -10; v.HOUKOU = houkou; v.HABA = 1; v.CCC2 = 5;
 }
 
 TEST(ArcSign, DotsOverTheLettersOfAnArc) {
@@ -31,8 +31,8 @@ TEST(ArcSign, DotsOverTheLettersOfAnArc) {
   EXPECT_NEAR(dots.back().y1, 200, 1e-3);
   for (const Op& d : dots) {
     EXPECT_FLOAT_EQ(d.r, 0.5f);
-    EXPECT_EQ(d.colour, 0);
-    EXPECT_EQ(d.fill, 0);  // filled in its own colour
+    EXPECT_EQ(d.colour, 5);
+    EXPECT_EQ(d.fill, 5);  // filled in its own colour
     EXPECT_EQ(d.width, 3);
     EXPECT_LE(d.y1, 200.001f);  // above the chord
     // on the half-ellipse with semi-axes 27 along the chord and 10 across it
@@ -101,9 +101,11 @@ TEST(ArcSign, SideAndTurnFollowTheChord) {
   }
 }
 
-TEST(ArcSign, LabelJustBeyondTheApex) {
+// Sides 1 and -1 set the label just beyond the apex; a left side given as 0 or -2 leaves the
+// arms unexchanged, so the label hangs from the apex inside the sign.
+TEST(ArcSign, LabelAtTheApex) {
   struct Case { float houkou; float top; };
-  for (Case c : {Case{-1, 190 - 44}, Case{1, 210}}) {
+  for (Case c : {Case{-1, 190 - 44}, Case{1, 210}, Case{0, 190}, Case{-2, 190}}) {
     MarksPage m;
     SignOverText(m.v, c.houkou);
     m.v.AAA_s = "a"; m.v.AAAX = 2; m.v.NAGASA = 9;

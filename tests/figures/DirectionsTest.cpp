@@ -44,6 +44,8 @@ TEST(ArmDirections, ArcEndsAndBisectorOfBothSweeps) {
       {200, 100, 100, 0, 1, 1, 0.75f, 0, kPi / 2, kPi / 4},
       // the same arms with the other sweep marked
       {200, 100, 100, 0, -1, 0.75f, 1, kPi / 2, 0, kPi * 5 / 4},
+      // only -1 exchanges the arms
+      {200, 100, 100, 0, -2, 1, 0.75f, 0, kPi / 2, kPi / 4},
       // arm 1 at 300 degrees, arm 2 at 60: the sweep through the right, bisector pointing right
       {150, 186.6025f, 150, 13.3975f, 0, 1 - 300.0f / 360, 1 - 60.0f / 360, kPi * 5 / 3, kPi / 3, 2 * kPi},
       // both arms one way: the bisector is that way
@@ -59,6 +61,7 @@ TEST(ArmDirections, ArcEndsAndBisectorOfBothSweeps) {
     EXPECT_NEAR(m.v.HH3, c.hh3, 1e-4);
     EXPECT_NEAR(m.v.HH4, c.hh4, 1e-4);
     EXPECT_NEAR(m.v.HH5, c.hh5, 1e-4);
+    EXPECT_NEAR(m.v.HHP, c.iti == -1 ? c.hh3 : c.hh4, 1e-4);  // arm 2's direction before any exchange
     EXPECT_EQ(m.v.ITI, c.iti);  // read, never changed
   }
 }

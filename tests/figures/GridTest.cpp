@@ -82,6 +82,7 @@ TEST(Grid, CountsOfNoneNegativeOrPartCells) {
     EXPECT_EQ(lines.size() - vertical, c.horizontals) << c.yoko;
     EXPECT_EQ(m.v.GX2, c.gx2);
     EXPECT_EQ(lines.back().x2, c.gx2);  // the horizontals run to the frame edge
+    for (const Op& l : lines) EXPECT_EQ(l.colour, l.width == 3 ? 14 : 8) << c.yoko;
   }
 }
 

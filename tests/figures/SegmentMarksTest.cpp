@@ -35,6 +35,11 @@ TEST(EqualLengthTicks, StrokesBeyondTheMidpoint) {
   }
   EXPECT_EQ(m.v.AIDA, 24);  // left grown
   EXPECT_EQ(m.v.AIDA1, 8);
+  // Working storage shared with the geometry routines is left as the marks used it.
+  EXPECT_EQ(m.v.CX, 200); EXPECT_EQ(m.v.CY, 0); EXPECT_EQ(m.v.D, 200);
+  EXPECT_EQ(m.v.DX, 1); EXPECT_EQ(m.v.DY, 0);
+  EXPECT_EQ(m.v.EX, 200); EXPECT_EQ(m.v.EY, 300);
+  EXPECT_EQ(m.v.AX2, 216); EXPECT_EQ(m.v.AY2, 315);
   EXPECT_EQ(m.v.HONSU, 2);
   EXPECT_EQ(m.v.NAGASA, 15);  // nothing is cleared
   EXPECT_EQ(m.pf.drawWidth(), 4);
@@ -102,6 +107,10 @@ TEST(ParallelMarks, ArrowheadsPointingToTheSecondEnd) {
   }
   EXPECT_EQ(m.v.NAGASA, 20);
   EXPECT_EQ(m.v.A, 1);
+  EXPECT_EQ(m.v.BX1, 216); EXPECT_EQ(m.v.BY1, 300);  // the last tip
+  EXPECT_EQ(m.v.EX, 180); EXPECT_EQ(m.v.EY, 300);
+  EXPECT_EQ(m.v.AX2, 196); EXPECT_EQ(m.v.AY2, 290);
+  EXPECT_EQ(m.v.DX, 1); EXPECT_EQ(m.v.CX, 200);
 }
 
 TEST(ParallelMarks, CountsRatiosAndDirections) {

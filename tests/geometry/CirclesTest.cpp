@@ -74,33 +74,53 @@ TEST(CircleLineIntersection, PointsInTheirFixedOrder) {
   }
 }
 
+// A circle and a line A*x + B*y + C = 0 to cut it with.
+struct CircleAndLine {
+  const char* name;
+  Circle circle;
+  float a, b, c;
+};
+
+void SetCircleAndLine(shell::Vars& v, const CircleAndLine& k) {
+  SetCircle(v, k.circle);
+  v.A = k.a, v.B = k.b, v.C = k.c;
+}
+
 TEST(CircleLineIntersection, ATangentNegativeOnlyByRoundingGivesItsPointTwice) {
-  GeometryRun run;
-  auto& v = run.v;
-  // A tangent made in floats: the radicand comes out a little below zero.
-  SetCircle(v, {803, 466, 52});
-  v.A = -154, v.B = -315, v.C = 252219.266f;
-  geometry::CircleLineIntersection(run.P);
-  EXPECT_EQ(v.X3, v.X4);
-  EXPECT_EQ(v.Y3, v.Y4);
-  EXPECT_NEAR(std::hypot(v.X3 - 803, v.Y3 - 466), 52, 1e-2);
+  const CircleAndLine tangents[] = {
+      {"large circle", {803, 466, 52}, -154, -315, 252219.266f},
+      {"small circle far out, by its slope", {1242.80493f, 607.596069f, 2.05819798f}, -0.000532301317f, -1,
+       610.315857f},
+  };
+  for (const CircleAndLine& k : tangents) {
+    SCOPED_TRACE(k.name);
+    GeometryRun run;
+    auto& v = run.v;
+    SetCircleAndLine(v, k);
+    // Made in floats, the radicand comes out a little below zero.
+    float d = v.A * v.X1 + v.B * v.Y1 + v.C;
+    ASSERT_LT(v.RR1 * v.RR1 * (v.A * v.A + v.B * v.B), d * d);
+    geometry::CircleLineIntersection(run.P);
+    EXPECT_EQ(v.X3, v.X4);
+    EXPECT_EQ(v.Y3, v.Y4);
+    EXPECT_NEAR(std::hypot(v.X3 - k.circle.x, v.Y3 - k.circle.y), k.circle.r, 1e-2);
+  }
 }
 
 TEST(CircleLineIntersection, NoLineOrALineThatMissesIsAnIllegalCall) {
-  struct Miss {
-    const char* name;
-    float a, b, c;
-  } misses[] = {
-      {"a unit beyond the circle", 0, 1, -149},
-      {"far away", 1, 1, 5000},
-      {"no line at all", 0, 0, 3},
+  const CircleAndLine misses[] = {
+      {"a unit beyond the circle", {990, 350, 200}, 0, 1, -149},
+      {"far away", {990, 350, 200}, 1, 1, 5000},
+      {"no line at all", {990, 350, 200}, 0, 0, 3},
+      // Far from the origin, a small circle's miss is small beside the terms that make D.
+      {"two units beyond a small circle", {990, 890, 5}, 0, 1, -897},
+      {"a unit beyond a small circle, by its slope", {1300, 800, 4}, 1, -1, -500 + 1.4142135f * 5},
   };
-  for (const Miss& m : misses) {
+  for (const CircleAndLine& m : misses) {
     SCOPED_TRACE(m.name);
     GeometryRun run;
     auto& v = run.v;
-    SetCircle(v, {990, 350, 200});
-    v.A = m.a, v.B = m.b, v.C = m.c;
+    SetCircleAndLine(v, m);
     v.X3 = v.Y3 = v.X4 = v.Y4 = 9;
     try {
       geometry::CircleLineIntersection(run.P);

@@ -109,6 +109,29 @@ TEST(PlotGraph, CurvesAsRunsOfDotsWithinTheBand) {
   }
 }
 
+TEST(PlotCurveDots, AnXThatTheStepsBringToZeroIsSteppedOver) {
+  // Steps of 1/1024 from -2500/1024 add up exactly: the 2500th lands on 0.
+  struct Case {
+    float kind;
+    bool dotAtZero;
+    float lastX;  // in plane units: one step further on when x = 0 was stepped over
+  } cases[] = {{1, false, 2501 / 1024.0f}, {2, false, 2501 / 1024.0f}, {3, true, 2500 / 1024.0f}};
+  for (const Case& k : cases) {
+    SCOPED_TRACE(k.kind);
+    GeometryRun run;
+    auto& v = run.v;
+    Plane(v);
+    v.IROIRO = k.kind, v.AA = 0.5f, v.BB = 0, v.AA1 = -2500 / 1024.0f, v.AA2 = 2500 / 1024.0f;
+    geometry::PlotCurveDots(run.P);
+    auto dots = Dots(run);
+    ASSERT_FALSE(dots.empty());
+    bool atZero = false;
+    for (const Op& d : dots) atZero = atZero || d.x1 == 790;
+    EXPECT_EQ(atZero, k.dotAtZero);
+    EXPECT_EQ(dots.back().x1, 790 + 30 * k.lastX);
+  }
+}
+
 TEST(PlotGraph, TheLabelFollowsTheLastDotOrTheCallersPen) {
   GeometryRun run;
   auto& v = run.v;

@@ -138,6 +138,11 @@ TEST(AddFractions, StagesOfTheSum) {
        "ﾀ2/1ﾀ", "ﾀ3/1ﾀ"},
       {1, 2, -1, 2, 2, 1, -1, 0, "ﾀ1/2ﾀ", "+ﾀ1/2ﾀ", "-ﾀ1/2ﾀ", "-ﾀ1/2ﾀ", "ﾀ1-1/2ﾀ", "-ﾀ0/2ﾀ", "-ﾀ0/2ﾀ",
        "ﾀ1/2ﾀ-ﾀ1/2ﾀ", "ﾀ1/2ﾀ", "ﾀ1/2ﾀ"},
+      // A negative denominator gives its sign to the numerator, whatever the numerator's sign.
+      {-1, -2, 1, 3, 6, 3, 2, 5, "ﾀ3/6ﾀ", "+ﾀ3/6ﾀ", "ﾀ2/6ﾀ", "+ﾀ2/6ﾀ", "ﾀ3+2/6ﾀ", "ﾀ5/6ﾀ", "+ﾀ5/6ﾀ", "ﾀ3/6ﾀ+ﾀ2/6ﾀ",
+       "ﾀ3/6ﾀ", "ﾀ2/6ﾀ"},
+      {1, 2, 1, -1, 2, 1, -2, -1, "ﾀ1/2ﾀ", "+ﾀ1/2ﾀ", "-ﾀ2/2ﾀ", "-ﾀ2/2ﾀ", "ﾀ1-2/2ﾀ", "-ﾀ1/2ﾀ", "-ﾀ1/2ﾀ",
+       "ﾀ1/2ﾀ-ﾀ2/2ﾀ", "ﾀ1/2ﾀ", "ﾀ2/2ﾀ"},
       // A zero first numerator takes the "-" form of the first fraction, in A5$ as well.
       {0, 2, 1, 3, 6, 0, 2, 2, "-ﾀ0/6ﾀ", "-ﾀ0/6ﾀ", "ﾀ2/6ﾀ", "+ﾀ2/6ﾀ", "ﾀ0+2/6ﾀ", "ﾀ2/6ﾀ", "+ﾀ2/6ﾀ",
        "-ﾀ0/6ﾀ+ﾀ2/6ﾀ", "ﾀ0/6ﾀ", "ﾀ2/6ﾀ"},
@@ -181,6 +186,24 @@ TEST(AddFractions, SignStepRewritesTheInputs) {
   EXPECT_EQ(rig.v.DS3_s, "3");
   EXPECT_EQ(rig.v.DS1_s, "-3");
   EXPECT_EQ(rig.v.DS2_s, "+2");
+}
+
+TEST(AddFractions, ZeroDenominatorIsADivisionByZero) {
+  const float cases[][4] = {{1, 0, 1, 3}, {1, 2, 1, 0}, {0, 0, 0, 1}};
+  for (const auto& c : cases) {
+    Rig rig;
+    rig.v.DSM1 = c[0];
+    rig.v.DBM1 = c[1];
+    rig.v.DSM2 = c[2];
+    rig.v.DBM2 = c[3];
+    try {
+      mathtext::AddFractions(rig.P);
+      ADD_FAILURE() << "no error for " << c[1] << " and " << c[3];
+    } catch (const platform::RuntimeError& e) {
+      EXPECT_EQ(e.code, platform::DivisionByZero);
+      EXPECT_EQ(rig.P.line, 69);
+    }
+  }
 }
 
 TEST(FractionLibrary, OverflowIsARuntimeError) {

@@ -197,14 +197,68 @@ TEST(Root, LargeRadicalOverAFraction) {
   EXPECT_EQ(rig.v.HROOT, 0);
 }
 
-TEST(Root, LargeRadicalOverlineOverPlainGlyphs) {
+struct Overline {
+  float x1, x2, y;
+};
+
+struct OverlineCase {
+  const char* text;
+  float x, y;
+  std::vector<Overline> lines;  // the root overlines drawn on the page, in order
+};
+
+// Each overline starts where its sign's top stroke ends, at the same height, so a root reads
+// as one closed line over its radicand.
+TEST(Root, OverlinesMeetTheirSignsTopStroke) {
+  const OverlineCase cases[] = {
+      {"!3ﾝ", 100, 200, {{128, 155, 196}}},
+      // The small radical of a numerator (drawn 10 above the fraction's top).
+      {"ﾀ√3ﾝ/2ﾀ", 0, 300, {{26, 58, 284}}},
+      // The large radical's line spans the fraction and runs on from its right end.
+      {"#ﾀ1/2ﾀ3ﾝ", 100, 200, {{132, 164, 186}, {164, 191, 186}}},
+      {"#2ﾝ", 0, 100, {{32, 59, 86}}},
+  };
+  for (const OverlineCase& c : cases) {
+    SCOPED_TRACE(c.text);
+    Rig rig;
+    Render(rig, c.text, c.x, c.y);
+    std::vector<Op> overlines;
+    const Op* sign = nullptr;
+    for (const Op& op : rig.shown()) {
+      if (op.kind == OpKind::Polyline && !sign) sign = &op;
+      if (op.kind == OpKind::Line && op.width == 3) overlines.push_back(op);
+    }
+    ASSERT_NE(sign, nullptr);
+    ASSERT_EQ(overlines.size(), c.lines.size());
+    for (size_t i = 0; i < c.lines.size(); ++i) {
+      EXPECT_FLOAT_EQ(overlines[i].x1, c.lines[i].x1);
+      EXPECT_FLOAT_EQ(overlines[i].x2, c.lines[i].x2);
+      EXPECT_FLOAT_EQ(overlines[i].y1, c.lines[i].y);
+      EXPECT_FLOAT_EQ(overlines[i].y2, c.lines[i].y);
+    }
+    // The sign's top stroke ends at or past the overline's start, at its height.
+    EXPECT_FLOAT_EQ(sign->points.back().second, c.lines[0].y);
+    EXPECT_GE(sign->points.back().first, c.lines[0].x1);
+    EXPECT_EQ(rig.v.HROOT, 0);
+  }
+}
+
+TEST(Root, EmptyPassExtendsTheOverlineAndUsesUpTheExponent) {
   Rig rig;
-  Render(rig, "#2", 0, 100);
+  rig.v.HROOT = 1;
+  rig.v.TXM = 50;
+  rig.v.JYOU = 1;
+  rig.v.X = 77;
+  rig.v.Y = 100;
+  rig.v.A_s = "";
+  mathtext::DrawGlyphs(rig.P);
   auto lines = Lines(rig);
   ASSERT_EQ(lines.size(), 1u);
-  EXPECT_FLOAT_EQ(lines[0].x1, 32);
-  EXPECT_FLOAT_EQ(lines[0].x2, 59);
-  EXPECT_FLOAT_EQ(lines[0].y1, 86);
+  EXPECT_FLOAT_EQ(lines[0].x1, 50);
+  EXPECT_FLOAT_EQ(lines[0].x2, 101);
+  EXPECT_FLOAT_EQ(lines[0].y1, 96);
+  EXPECT_FLOAT_EQ(rig.v.X, 101);
+  EXPECT_EQ(rig.v.JYOU, 0);
 }
 
 TEST(Exponent, DanglingMarkRaisesTheNextText) {
@@ -218,6 +272,19 @@ TEST(Exponent, DanglingMarkRaisesTheNextText) {
   EXPECT_FLOAT_EQ(texts[1].v, 2);
   EXPECT_FLOAT_EQ(rig.v.X, 24);
   EXPECT_EQ(rig.v.JYOU, 0);
+}
+
+TEST(Exponent, DanglingSmallMarkRaisesTheNextText) {
+  Rig rig;
+  Render(rig, "a\\", 0, 100);
+  EXPECT_EQ(rig.v.JYOUK, 1);
+  Render(rig, "2", 0, 100);
+  auto texts = Texts(rig);
+  ASSERT_EQ(texts.size(), 2u);
+  EXPECT_FLOAT_EQ(texts[1].y1, 90);
+  EXPECT_FLOAT_EQ(texts[1].font.size, 8);
+  EXPECT_FLOAT_EQ(rig.v.X, 24);
+  EXPECT_EQ(rig.v.JYOUK, 0);
 }
 
 TEST(Exponent, DanglingMarkCrossesBetweenLessonTextAndPrompts) {

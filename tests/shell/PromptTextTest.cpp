@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "ShellFixture.h"
+#include "platform/Strings.h"
 #include "shell/Prompt.h"
 
 namespace {
@@ -146,6 +147,30 @@ TEST(StripBlanks, RemovesHalfWidthBlanksOnly) {
     run.P.v.A_s = in;
     shell::StripBlanks(run.P);
     EXPECT_EQ(run.P.v.A_s, out) << "'" << in << "'";
+  }
+}
+
+// The scratch a byte-by-byte pass leaves: the byte count, the counter one past it (two for an
+// empty text, whose one pass still counts), and the last byte looked at.
+TEST(StripBlanks, LeavesTheByteLoopsScratch) {
+  struct Case {
+    std::string in;
+    float bytes, counter;
+    std::string lastByte;
+  } cases[] = {
+      {"", 0, 2, ""},
+      {" 12", 3, 4, "2"},
+      {"1 ", 2, 3, " "},
+      {"角", 2, 3, platform::bRight("角", 1)},
+  };
+  for (const auto& c : cases) {
+    ShellRun run;
+    run.P.v.A_s = c.in;
+    shell::StripBlanks(run.P);
+    EXPECT_EQ(run.P.v.KB8, c.bytes) << "'" << c.in << "'";
+    EXPECT_EQ(run.P.v.IB8, c.counter) << "'" << c.in << "'";
+    EXPECT_EQ(run.P.v.X8_s, c.lastByte) << "'" << c.in << "'";
+    EXPECT_EQ(platform::bLen(run.P.v.X8_s), c.in.empty() ? 0 : 1) << "'" << c.in << "'";
   }
 }
 
