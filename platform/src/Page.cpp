@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <sstream>
 
+#include "platform/Render.h"
+
 namespace platform {
 
 namespace {
@@ -49,7 +51,14 @@ bool hiddenByBox(const Op& earlier, const Op& box, float x1, float y1, float x2,
     // Glyph boxes are square-cornered: they fit within the rectangle grown by the pen only
     // along the sides, so allow them no more than the rectangle itself grown by half the pen.
     float g = pb / 2;
-    return sx1 >= x1 - g && sy1 >= y1 - g && sx2 <= x2 + g && sy2 <= y2 + g;
+    if (sx1 >= x1 - g && sy1 >= y1 - g && sx2 <= x2 + g && sy2 <= y2 + g) return true;
+    // The kept box is generous (layout and ink, and a margin); a glyph just over an edge of the
+    // erase, such as a label on top of a figure, is judged by its ink alone.
+    const float near = 8;
+    if (sx1 < x1 - near || sy1 < y1 - near || sx2 > x2 + near || sy2 > y2 + near) return false;
+    auto ink = textInk(earlier);
+    const float aa = 0.5f;
+    return ink[0] - aa >= x1 - g && ink[1] - aa >= y1 - g && ink[2] + aa <= x2 + g && ink[3] + aa <= y2 + g;
   }
   return pe <= pb && sx1 >= x1 && sy1 >= y1 && sx2 <= x2 && sy2 <= y2;
 }

@@ -25,6 +25,8 @@ TEST(Page, AFilledBoxHidesOnlyWhatLiesWhollyUnderIt) {
       {"a wider pen along the edge", [](Platform& p) { p.setDrawWidth(8); p.line(0, 657, 400, 657, 0); }, false},
       {"a line leaving the box", [](Platform& p) { p.line(10, 670, 1200, 700, 0); }, false},
       {"text inside", [](Platform& p) { p.text("何", 16, 666, 1, 1, 0); }, true},
+      {"a tall glyph whose ink starts below the top edge",
+       [](Platform& p) { p.text("P", 600, 657.5f, 3, 3, 5); }, true},
       {"text across the lower edge", [](Platform& p) { p.text("何", 16, 712, 1, 1, 0); }, false},
       {"a disc inside", [](Platform& p) { p.circle(200, 680, 4, 5, 0, 0, kFillLineColour); }, true},
       {"a polyline inside", [](Platform& p) { p.polyline({{10, 670}, {50, 700}, {90, 670}}, 0); }, true},
