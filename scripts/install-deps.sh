@@ -3,7 +3,7 @@
 # only those missing (with sudo when not root).
 set -euo pipefail
 pkgs=(build-essential cmake pkg-config libsdl2-dev libcairo2-dev libpango1.0-dev libx11-dev
-      fonts-ipafont-gothic fonts-liberation2 libgtest-dev xvfb xdotool)
+      fonts-ipafont-gothic fonts-liberation2 libgtest-dev xvfb xdotool x11-utils imagemagick)
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

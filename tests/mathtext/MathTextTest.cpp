@@ -2,6 +2,7 @@
 // overlines across texts, the exponent mark, the caller's pen width, and nested measuring.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -223,12 +224,12 @@ TEST(Root, OverlinesMeetTheirSignsTopStroke) {
     Rig rig;
     Render(rig, c.text, c.x, c.y);
     std::vector<Op> overlines;
-    const Op* sign = nullptr;
+    std::optional<Op> sign;
     for (const Op& op : rig.shown()) {
-      if (op.kind == OpKind::Polyline && !sign) sign = &op;
+      if (op.kind == OpKind::Polyline && !sign) sign = op;
       if (op.kind == OpKind::Line && op.width == 3) overlines.push_back(op);
     }
-    ASSERT_NE(sign, nullptr);
+    ASSERT_TRUE(sign.has_value());
     ASSERT_EQ(overlines.size(), c.lines.size());
     for (size_t i = 0; i < c.lines.size(); ++i) {
       EXPECT_FLOAT_EQ(overlines[i].x1, c.lines[i].x1);
