@@ -5,23 +5,7 @@
 # usage: lunevar_explorer_test.sh BIN_DIR X11PROBE OUT_DIR
 set -euo pipefail
 bin=$1 probe=$2 out=$3
-mkdir -p "$out"
-
-xvfb_pid="" prog_pid=""
-cleanup() {
-  [ -n "$prog_pid" ] && kill "$prog_pid" 2>/dev/null || true
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
-
-dispfile=$(mktemp)
-Xvfb -displayfd 4 -screen 0 1280x800x24 -nolisten tcp 4>"$dispfile" 2>"$out/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$dispfile" ] && break; sleep 0.1; done
-[ -s "$dispfile" ] || fail "Xvfb did not start"
-export DISPLAY=":$(head -1 "$dispfile")"
-rm -f "$dispfile"
+source "$(dirname "$0")/xvfb_lib.sh"
 
 "$bin/lunevar" 2>"$out/lunevar.stderr" &
 prog_pid=$!
