@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # A seeded random-key run of one program through the replay tool: whatever is typed, the
-# program ends with status 0 (under the sanitizers: with no memory or undefined-behaviour fault).
+# program ends with status 0, never on the error screen (and under the sanitizers with no memory
+# or undefined-behaviour fault).
 # usage: random_keys.sh REPLAY PROGRAM SEED [KEYS]
 set -euo pipefail
 replay=$1 program=$2 seed=$3 count=${4:-600}
@@ -23,10 +24,15 @@ next 60; m=$pick
 next 60; s=$pick
 time=$(printf '%02d:%02d:%02d' "$h" "$m" "$s")
 
+ops=$(mktemp)
+trap 'rm -f "$ops"' EXIT
 status=0
-"$replay" "$program" --time "$time" --keys "$keys" || status=$?
-if [ "$status" -ne 0 ]; then
-  echo "FAIL: $program, seed $seed, time $time: status $status" >&2
+"$replay" "$program" --time "$time" --keys "$keys" --ops "$ops" || status=$?
+why=""
+[ "$status" -eq 0 ] || why="status $status"
+grep -q 'エラーが発生しました' "$ops" && why="the error screen"
+if [ -n "$why" ]; then
+  echo "FAIL: $program, seed $seed, time $time: $why" >&2
   echo "keys: $keys" >&2
   exit 1
 fi
