@@ -16,6 +16,9 @@ struct Lunevar {
   // Set by the explorer's set-up and cleared when item 1 is entered: whether the explorer's
   // positions belong to this visit, so that the display options can redraw them.
   bool figureReady = false;
+  // The converse (item 6): the direction of C on the figure's circle (radians), beside DHRA,
+  // DHRB and DHRP, which its figures set as well.
+  float DHRC{};
 };
 
 struct LunevarProgram : shell::Program {
