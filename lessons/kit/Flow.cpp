@@ -41,9 +41,9 @@ Screen MainMenuChoice(Program& P, ScreenFn self, std::span<const MenuItem> items
 }
 
 float RandomSize(Program& P, float base, float span) {
-  float r = platform::fint(P.pf.rnd() * span);
-  if (r > span - 1) r = span - 1;  // RND just under 1 times span can round up to span itself
-  return base + r;
+  // The whole part is taken before the base is added: RND * span + base, rounded in single
+  // precision, can reach base + span when RND is just under 1.
+  return base + platform::fint(P.pf.rnd() * span);
 }
 
 }  // namespace kit

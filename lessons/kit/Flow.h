@@ -34,8 +34,7 @@ void DrawMenuPanel(Program& P, std::span<const MenuItem> items);
 // item's entry is next.
 Screen MainMenuChoice(Program& P, ScreenFn self, std::span<const MenuItem> items);
 
-// A random whole number from `base` to base + span - 1, as the practice loops draw one: kept in
-// range even where single precision would round RND * span up to span.
+// A random whole number from `base` to base + span - 1, as the practice loops draw one. Reads RND.
 float RandomSize(Program& P, float base, float span);
 
 }  // namespace kit
