@@ -1,8 +1,8 @@
 // Answer 6 of the second set: E halves the arc BC, AE meets BC at D, and △ABE∽△BDE because
 // ∠E is common and ∠BAE = ∠CAE = ∠CBE (inscribed angles on the arc EC).
-#include "kit/AngleDots.h"
 #include "kit/Crossings.h"
 #include "kit/Figures.h"
+#include "kit/ProofMarks.h"
 #include "kit/Text.h"
 #include "pendrel/MasterLearning.h"
 #include "pendrel/MasterSteps.h"
@@ -23,7 +23,7 @@ struct EqualAngle {
 constexpr EqualAngle kHypothesis[] = {{1, 2, 5}, {1, 5, 3}};  // ∠BAE = ∠EAC
 constexpr EqualAngle kAngleEBC{2, 5, 3};
 
-void DrawEqualAngleDot(Program& P, const EqualAngle& a) { kit::DotOnBisector(P, a.vertex, a.arm1, a.arm2, 50, 8, 3); }
+void DrawEqualAngleDot(Program& P, const EqualAngle& a) { kit::DotOnBisector(P, a.vertex, a.arm1, a.arm2, 50, 1, 8, 3); }
 
 constexpr Mark kCommonAngleE{5, 1, 2, 40, 0, 3, "", 3};
 
