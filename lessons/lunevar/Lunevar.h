@@ -16,9 +16,11 @@ struct Lunevar {
   // Set by the explorer's set-up and cleared when item 1 is entered: whether the explorer's
   // positions belong to this visit, so that the display options can redraw them.
   bool figureReady = false;
-  // The converse (item 6): the direction of C on the figure's circle (radians), beside DHRA,
-  // DHRB and DHRP, which its figures set as well.
-  float DHRC{};
+
+  // Item 4, arcs: the directions of C and D on the equal-arcs figure (radians), beside A, B, P
+  // and Q above.
+  float DHRC{}, DHRD{};
+  // Item 6, the converse: its figures keep C's direction in DHRC too, beside DHRA, DHRB, DHRP.
 };
 
 struct LunevarProgram : shell::Program {
