@@ -7,7 +7,7 @@
 #include "kit/Figures.h"
 #include "kit/Page.h"
 #include "kit/Text.h"
-#include "kit/TextSteps.h"
+#include "kit/TextPieces.h"
 #include "lunevar/ConverseLesson.h"
 #include "shell/Waits.h"
 
@@ -15,15 +15,14 @@ namespace lunevar {
 
 namespace {
 
-using kit::NewLine;
-using kit::OnLine;
+using kit::kOnLine;
 
-constexpr kit::TextStep kTask[] = {
-    NewLine(36, 0, "教科書P167 ひろげよう", 7),
-    NewLine(36, 50, "∠APB=45%", 3),
-    OnLine("となるような点Pを", 0),
-    NewLine(36, 50, "三角定規を使って10個とろう。", 0),
-    NewLine(36, 50, "点Pはどんな図形の上にあるだろう。", 0),
+constexpr kit::TextPiece kTask[] = {
+    {36, 0, 7, "教科書P167 ひろげよう"},
+    {36, 50, 3, "∠APB=45%"},
+    {kOnLine, 0, 0, "となるような点Pを"},
+    {36, 50, 0, "三角定規を使って10個とろう。"},
+    {36, 50, 0, "点Pはどんな図形の上にあるだろう。"},
 };
 
 // O is point 1; A and B lie on the circle below it, 100 degrees apart, at the same height.
@@ -95,7 +94,7 @@ Screen SetSquareSearch(Program& P) {
   auto& v = P.v;
   StartScreen(P, 36);
   kit::FigureFrame(P, 600, 30, 20, 19, 30);
-  kit::ShowTextSteps(P, kTask);
+  kit::DrawTextPieces(P, kTask);
 
   CentreAndRadius(P, 1, 8, 12, 6);
   PlaceOnCircle(P, 1, kAB);

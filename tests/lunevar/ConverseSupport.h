@@ -52,7 +52,8 @@ struct ScreenPlay {
 // `before` is played first (by default item 6 entered from the main menu), then the choice and
 // `waits` digits. Checks that the screen takes exactly that many keys and ends at the sub-menu.
 inline ScreenPlay PlayChoice(int choice, int waits, const std::string& before = kToConverse) {
-  ScreenPlay s{Play(before + Choose(choice) + Repeat("1", waits))};
+  ScreenPlay s;
+  s.r = Play(before + Choose(choice) + Repeat("1", waits));
   const Log& log = s.r.log;
   s.start = AfterLast(log, IsFootBandClear);
   auto lines = IndexesOf(log, IsConverseChoiceLine, s.start);
