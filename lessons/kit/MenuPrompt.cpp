@@ -1,4 +1,4 @@
-// The main menu's own number prompt (see MenuPrompt.h).
+// The number prompt under a main menu's panel (see MenuPrompt.h).
 #include "kit/MenuPrompt.h"
 
 #include "shell/Prompt.h"

@@ -1,5 +1,5 @@
-// The main menu's number prompt drawn by the menu itself, ahead of the number input that
-// draws it again in the same place.
+// The number prompt under a main menu's panel, drawn by the menus that show it before they
+// ask for the number (the number input then draws it once more at the same place).
 #pragma once
 
 #include "shell/Program.h"
@@ -8,8 +8,8 @@ namespace kit {
 
 using shell::Program;
 
-// "番号を入力して下さい。" at (KAIX - 240, KAIY) in colour 0 through the prompt text path.
-// Reads KAIX, KAIY; writes CCC1, X, Y and leaves AA$ empty.
+// "番号を入力して下さい。" at (KAIX - 240, KAIY) in colour 0, in the prompt glyphs. Writes CCC1, X,
+// Y; leaves AA$ empty.
 void DrawMenuPrompt(Program& P);
 
 }  // namespace kit
