@@ -12,7 +12,7 @@ namespace {
 // Screens not built yet: their choices ask again.
 constexpr kit::ScreenFn kSubMenuChoices[] = {
     ShowShipProblem,     ShipPositionSubMenu, ShipPositionSubMenu,  ShipPositionSubMenu,
-    ShipPositionSubMenu, ShipPositionSubMenu, ApplicationsMainMenu,
+    ShowShipConstruction, ShipPositionSubMenu, ApplicationsMainMenu,
 };
 
 }  // namespace
