@@ -5,6 +5,7 @@
 #include "kit/Flow.h"
 #include "kit/Page.h"
 #include "lunevar/InscribedAngles.h"
+#include "lunevar/ProofLesson.h"
 #include "shell/Waits.h"
 
 namespace lunevar {
@@ -13,7 +14,7 @@ namespace {
 
 constexpr kit::MenuItem kItems[] = {
     {"1　円周角", 120, 13, InscribedAngleLessonStart},
-    {"2　円周角の定理証明", 180, 15, shell::BackToMainMenu},
+    {"2　円周角の定理証明", 180, 15, ProofLessonStart},
     {"3　円周角の定理を使って", 240, 13, shell::BackToMainMenu},
     {"4　円周角と弧", 300, 15, shell::BackToMainMenu},
     {"5　練習問題", 360, 13, shell::BackToMainMenu},
