@@ -9,6 +9,7 @@
 #include "kit/Page.h"
 #include "kit/PenMarks.h"
 #include "kit/Text.h"
+#include "lunevar/CircleFigure.h"
 #include "lunevar/Lunevar.h"
 #include "lunevar/ProofLesson.h"
 #include "shell/Waits.h"
@@ -36,25 +37,25 @@ struct CentreCase {
   const char* task;
   float angleP, angleK;  // degrees; A is at 220, B at 320
   float sector;          // size of the marks of the inscribed and central angles
-  std::span<const ProofPiece> proof;
+  std::span<const kit::TextPiece> proof;
   std::span<const StepMark> marks;
   std::span<const kit::Answer> answers;
 };
 
 // ---- O inside the angle: ∠APB = ∠APK + ∠BPK.
 
-constexpr ProofPiece kInsideProof[] = {
-    Line(36, 60, 0, "∠APK=ﾀ1/2ﾀ∠AOK"),
-    Line(36, 70, 0, "∠BPK=ﾀ1/2ﾀ"),
-    AnswerBox(1),
-    Line(36, 60, 0, "よって、"),
-    Line(36, 60, 0, "∠APB=∠APK+∠BPK"),
-    Line(100, 60, 0, "=ﾀ1/2ﾀ("),
-    AnswerBox(2),
-    Then(4, 0, "+"),
-    AnswerBox(3),
-    Then(4, 0, ")"),
-    Line(100, 70, 0, "=ﾀ1/2ﾀ∠AOB"),
+constexpr kit::TextPiece kInsideProof[] = {
+    kit::NewLine(36, 60, 0, "∠APK=ﾀ1/2ﾀ∠AOK"),
+    kit::NewLine(36, 70, 0, "∠BPK=ﾀ1/2ﾀ"),
+    kit::BoxOnLine(1),
+    kit::NewLine(36, 60, 0, "よって、"),
+    kit::NewLine(36, 60, 0, "∠APB=∠APK+∠BPK"),
+    kit::NewLine(100, 60, 0, "=ﾀ1/2ﾀ("),
+    kit::BoxOnLine(2),
+    kit::SameLine(4, 0, "+"),
+    kit::BoxOnLine(3),
+    kit::SameLine(4, 0, ")"),
+    kit::NewLine(100, 70, 0, "=ﾀ1/2ﾀ∠AOB"),
 };
 
 constexpr Offset kOneDot[] = {{0, 0}};
@@ -75,18 +76,18 @@ constexpr CentreCase kInside{InsideCase, "Q2　∠APB=ﾀ1/2ﾀ∠AOBを証明�
 
 // ---- O outside the angle: ∠APB = ∠BPK − ∠APK.
 
-constexpr ProofPiece kOutsideProof[] = {
-    Line(36, 60, 0, "∠BPK=ﾀ1/2ﾀ∠BOK"),
-    Line(36, 70, 0, "∠APK=ﾀ1/2ﾀ"),
-    AnswerBox(1),
-    Line(36, 60, 0, "よって、"),
-    Line(36, 60, 0, "∠APB=∠BPK-∠APK"),
-    Line(100, 60, 0, "=ﾀ1/2ﾀ("),
-    AnswerBox(2),
-    Then(4, 0, "-"),
-    AnswerBox(3),
-    Then(4, 0, ")"),
-    Line(100, 70, 0, "=ﾀ1/2ﾀ∠AOB"),
+constexpr kit::TextPiece kOutsideProof[] = {
+    kit::NewLine(36, 60, 0, "∠BPK=ﾀ1/2ﾀ∠BOK"),
+    kit::NewLine(36, 70, 0, "∠APK=ﾀ1/2ﾀ"),
+    kit::BoxOnLine(1),
+    kit::NewLine(36, 60, 0, "よって、"),
+    kit::NewLine(36, 60, 0, "∠APB=∠BPK-∠APK"),
+    kit::NewLine(100, 60, 0, "=ﾀ1/2ﾀ("),
+    kit::BoxOnLine(2),
+    kit::SameLine(4, 0, "-"),
+    kit::BoxOnLine(3),
+    kit::SameLine(4, 0, ")"),
+    kit::NewLine(100, 70, 0, "=ﾀ1/2ﾀ∠AOB"),
 };
 
 constexpr Offset kOutsideAPK[] = {{-6, 20}};
@@ -121,14 +122,7 @@ void drawFigure(Program& P, const CentreCase& c) {
   kit::PointOnCircle(P, B, O, v.R1, L.DHRB);
   kit::PointOnCircle(P, Pt, O, v.R1, L.DHRP);
   kit::PointOnCircle(P, K, O, v.R1, L.DHRK);
-  kit::DrawDot(P, O, 3, 0);
-  kit::DrawCircle(P, O, v.R1, 0);
-  kit::DrawSegment(P, A, Pt, 0);
-  kit::DrawSegment(P, B, Pt, 0);
-  kit::DrawSegment(P, A, O, 0);
-  kit::DrawSegment(P, B, O, 0);
-  kit::LabelVertex(P, A, B, O, "A", 0, 8, -1);
-  kit::LabelVertex(P, B, O, A, "B", 0, 8, -1);
+  DrawInscribedAngleFigure(P, O, A, B, Pt);
   kit::DrawAngleMark(P, {.vertex = Pt, .arm1 = B, .arm2 = A, .length = c.sector, .count = 0, .side = -1,
                          .line = 0, .fill = 5});
   kit::LabelVertex(P, Pt, B, A, "P", 0, 8, 1);

@@ -4,6 +4,7 @@
 #include "kit/Figures.h"
 #include "kit/Page.h"
 #include "kit/Text.h"
+#include "lunevar/CircleFigure.h"
 #include "lunevar/Lunevar.h"
 #include "lunevar/ProofLesson.h"
 #include "shell/Waits.h"
@@ -17,26 +18,26 @@ constexpr int O = 1, A = 2, B = 3, Pt = 5;
 
 constexpr kit::Answer kAnswers[] = {{144, "∠OAP"}, {324, "∠OPA+∠OAP"}, {180, "2∠OPA"}};
 
-constexpr ProofPiece kFirstLines[] = {
-    Line(36, 0, 0, "Q1　PBが直径のとき、∠APB=ﾀ1/2ﾀ∠AOBを証明しなさい。"),
-    Line(72, 50, 3, "     <証明>"),
-    Line(72, 50, 0, "△OPAで、OP=OAから、"),
+constexpr kit::TextPiece kFirstLines[] = {
+    kit::NewLine(36, 0, 0, "Q1　PBが直径のとき、∠APB=ﾀ1/2ﾀ∠AOBを証明しなさい。"),
+    kit::NewLine(72, 50, 3, "     <証明>"),
+    kit::NewLine(72, 50, 0, "△OPAで、OP=OAから、"),
 };
 
-constexpr ProofPiece kProof[] = {
-    Line(72, 60, 0, "二等辺三角形の底角は等しいので、"),
-    Line(72, 60, 0, "∠OPA="),
-    AnswerBox(1),
-    Then(4, 3, " …ア"),
-    Line(72, 60, 0, "三角形の外角の性質から、"),
-    Line(72, 60, 0, "∠AOB="),
-    AnswerBox(2),
-    Then(4, 3, " …イ"),
-    Line(72, 60, 0, "ア、イから、"),
-    Line(72, 60, 0, "∠AOB="),
-    AnswerBox(3),
-    Line(72, 80, 0, "したがって、"),
-    Then(0, 5, "∠APB=ﾀ1/2ﾀ∠AOB"),
+constexpr kit::TextPiece kProof[] = {
+    kit::NewLine(72, 60, 0, "二等辺三角形の底角は等しいので、"),
+    kit::NewLine(72, 60, 0, "∠OPA="),
+    kit::BoxOnLine(1),
+    kit::SameLine(4, 3, " …ア"),
+    kit::NewLine(72, 60, 0, "三角形の外角の性質から、"),
+    kit::NewLine(72, 60, 0, "∠AOB="),
+    kit::BoxOnLine(2),
+    kit::SameLine(4, 3, " …イ"),
+    kit::NewLine(72, 60, 0, "ア、イから、"),
+    kit::NewLine(72, 60, 0, "∠AOB="),
+    kit::BoxOnLine(3),
+    kit::NewLine(72, 80, 0, "したがって、"),
+    kit::SameLine(0, 5, "∠APB=ﾀ1/2ﾀ∠AOB"),
 };
 
 void drawFigure(Program& P) {
@@ -54,14 +55,7 @@ void drawFigure(Program& P) {
   kit::PointOnCircle(P, A, O, v.R1, L.DHRA);
   kit::PointOnCircle(P, B, O, v.R1, L.DHRB);
   kit::PointOnCircle(P, Pt, O, v.R1, L.DHRP);
-  kit::DrawDot(P, O, 3, 0);
-  kit::DrawCircle(P, O, v.R1, 0);
-  kit::DrawSegment(P, A, Pt, 0);
-  kit::DrawSegment(P, B, Pt, 0);
-  kit::DrawSegment(P, A, O, 0);
-  kit::DrawSegment(P, B, O, 0);
-  kit::LabelVertex(P, A, B, O, "A", 0, 8, -1);
-  kit::LabelVertex(P, B, O, A, "B", 0, 8, -1);
+  DrawInscribedAngleFigure(P, O, A, B, Pt);
   kit::DrawAngleMark(P, {.vertex = Pt, .arm1 = B, .arm2 = A, .length = 30, .count = 0, .side = -1, .line = 0,
                          .fill = 5});
   kit::LabelVertex(P, Pt, B, A, "P", 0, 8, 1);

@@ -1,7 +1,7 @@
-// The text of a proof from its table of pieces, and its answers from the case's answer table:
-// the proof screen and the answers screen of a case share that one table.
+// A proof's text from its table of pieces, and its answers from the case's answer table: the
+// proof screen and the answers screen of a case share that one table and the boxes' places.
 #include "kit/Boxes.h"
-#include "kit/Text.h"
+#include "kit/TextPieces.h"
 #include "lunevar/ProofLesson.h"
 
 namespace lunevar {
@@ -12,15 +12,8 @@ constexpr float kBoxHeight = 50;
 
 }  // namespace
 
-void DrawProofPieces(Program& P, std::span<const ProofPiece> pieces, std::span<const kit::Answer> answers) {
-  auto& v = P.v;
-  for (const ProofPiece& p : pieces) {
-    switch (p.kind) {
-      case ProofPiece::NewLine: kit::TextOnNewLine(P, p.at, p.step, p.text, p.colour); break;
-      case ProofPiece::OnLine: kit::TextOnLine(P, p.at, p.text, p.colour); break;
-      case ProofPiece::Box: kit::NumberedAnswerBox(P, answers, p.box, p.at, kBoxHeight, v.T_a, v.F_a); break;
-    }
-  }
+void DrawProofPieces(Program& P, std::span<const kit::TextPiece> pieces, std::span<const kit::Answer> answers) {
+  kit::DrawTextPieces(P, pieces, answers, kBoxHeight, P.v.T_a, P.v.F_a);
 }
 
 void RevealProofAnswers(Program& P, std::span<const kit::Answer> answers) {

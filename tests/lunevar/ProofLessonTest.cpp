@@ -1,5 +1,4 @@
-// Item 2, the proofs of the inscribed angle theorem: the entry and its sub-menu, the figure and
-// boxes of the diameter case, the step figures, answers revealed one per key, and a figure or
+// Item 2, the proofs of the inscribed angle theorem: the figure and boxes of the diameter case, the step figures, answers revealed one per key, and a figure or
 // answers choice that finds another proof (or none) on the page drawing its own proof first.
 #include <gtest/gtest.h>
 
@@ -9,54 +8,6 @@ namespace lunevar_test {
 namespace {
 
 using lunevar::Lv;
-
-TEST(ProofLesson, EntryShowsTheGoalAndAtOnceTheChoiceLine) {
-  auto r = Play("2{Enter}");
-  const Log& log = r.log;
-  size_t entry = AfterLast(log, IsPageClear);
-  auto goal = OpsOf(log, [](const Op& o) { return o.kind == OpKind::Text && o.text == "<"; }, entry);
-  ASSERT_EQ(goal.size(), 1u);
-  EXPECT_TRUE(Near(goal[0].x1, 44) && Near(goal[0].y1, 240));
-  EXPECT_EQ(goal[0].colour, 3);
-  EXPECT_EQ(GlyphsAt(log, 240, 0, 1440, entry), "<めあて>");
-  EXPECT_EQ(GlyphsAt(log, 305, 0, 1440, entry), "円周角の定理を証明しよう。");
-  EXPECT_TRUE(IndexesOf(log, IsKeyWait, entry).empty());
-  // A half-width blank first, shown one cell wide.
-  auto first = OpsOf(log, [](const Op& o) { return o.kind == OpKind::Text && Near(o.y1, 666) && o.text == "①"; },
-                     entry);
-  ASSERT_EQ(first.size(), 1u);
-  EXPECT_TRUE(Near(first[0].x1, 32));
-  EXPECT_EQ(ChoiceLineFrom(log, entry), "①直径問　②図１　③答　④内部問　⑤図２　⑥答　⑦外部問　⑧図３　⑨答　⑩終了");
-}
-
-TEST(ProofLesson, SubMenuActsOnlyOnAWholeNumberFromOneToTen) {
-  enum class Next { AskAgain, Diameter, Inside, Outside, MainMenu };
-  struct Case { const char* entry; Next next; };
-  const Case cases[] = {
-      {"1", Next::Diameter}, {"1.0", Next::Diameter}, {"8/2", Next::Inside}, {"7", Next::Outside},
-      {"10", Next::MainMenu}, {"0", Next::AskAgain}, {"11", Next::AskAgain}, {"2.5", Next::AskAgain},
-      {"1/0", Next::AskAgain}, {"", Next::AskAgain}, {"-1", Next::AskAgain},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(std::string("entry \"") + c.entry + "\"");
-    auto r = Play(std::string("2{Enter}") + c.entry + "{Enter}");
-    const Log& log = r.log;
-    size_t read = AfterLastChoice(log);
-    ASSERT_GT(read, 0u);
-    bool mainMenu = !IndexesOf(log, [](const Op& o) { return IsFilledBox(o, 22, 10, 1342, 610, 10); }, read).empty();
-    std::string task = GlyphsAt(log, 30, 0, 140, read);
-    Next got = mainMenu ? Next::MainMenu
-               : task.rfind("Q1", 0) == 0 ? Next::Diameter
-               : task.rfind("Q2", 0) == 0 ? Next::Inside
-               : task.rfind("Q3", 0) == 0 ? Next::Outside
-                                          : Next::AskAgain;
-    EXPECT_EQ(got, c.next);
-    if (got == Next::AskAgain) {
-      EXPECT_EQ(ChoiceLineFrom(log, read).rfind("①直径問", 0), 0u);
-      EXPECT_TRUE(IndexesOf(log, IsPageClear, read).empty());
-    }
-  }
-}
 
 TEST(DiameterCase, FigureOnTheCircleAndThreeNumberedBoxes) {
   auto r = Play("2{Enter}1{Enter}a");
@@ -194,7 +145,7 @@ TEST(CentreCases, AnswersFillTheirOwnProofsBoxes) {
 // where the page holds another proof or none; after its own proof it adds to the page.
 TEST(ProofOnThePage, FigureAndAnswersNeedTheirProof) {
   struct Case {
-    const char* before;  // keys from the sub-menu to the choice
+    const char* before;  // keys from the main menu to the choice
     const char* choice;
     int keys;             // key presses the choice takes
     const char* task;     // the proof drawn first, or "" for none
@@ -202,24 +153,34 @@ TEST(ProofOnThePage, FigureAndAnswersNeedTheirProof) {
     size_t stepArcs;
   };
   const Case cases[] = {
-      {"", "3", 1 + 3, "Q1", 3, 0},             // nothing on the page
-      {"", "8", 2 + 4, "Q3", 0, 3},
-      {"1{Enter}a", "6", 2 + 3, "Q2", 3, 0},     // another proof on the page
-      {"4{Enter}ab", "9", 2 + 3, "Q3", 3, 0},
-      {"7{Enter}ab", "2", 1 + 5, "Q1", 0, 0},
-      {"1{Enter}a", "3", 3, "", 3, 0},           // its own proof: nothing redrawn
-      {"7{Enter}ab8{Enter}abcd", "9", 3, "", 3, 0},
+      {"2{Enter}", "3", 1 + 3, "Q1", 3, 0},  // nothing on the page
+      {"2{Enter}", "8", 2 + 4, "Q3", 0, 3},
+      {"2{Enter}1{Enter}a", "6", 2 + 3, "Q2", 3, 0},  // another proof on the page
+      {"2{Enter}4{Enter}ab", "9", 2 + 3, "Q3", 3, 0},
+      {"2{Enter}7{Enter}ab", "2", 1 + 5, "Q1", 0, 0},
+      // A proof, then item 3's practice (its sizes in T()), then item 2 entered again.
+      {"2{Enter}1{Enter}a10{Enter}3{Enter}1{Enter}a1{Enter}a6{Enter}2{Enter}", "3", 1 + 3, "Q1", 3, 0},
+      {"3{Enter}1{Enter}a1{Enter}a6{Enter}2{Enter}", "2", 1 + 5, "Q1", 0, 0},
+      {"2{Enter}1{Enter}a", "3", 3, "", 3, 0},  // its own proof: nothing redrawn
+      {"2{Enter}7{Enter}ab8{Enter}abcd", "9", 3, "", 3, 0},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.before) + " then " + c.choice);
-    auto r = Play(std::string("2{Enter}") + c.before + c.choice + "{Enter}" + Repeat("k", c.keys));
+    auto r = Play(std::string(c.before) + c.choice + "{Enter}" + Repeat("k", c.keys));
     const Log& log = r.log;
     size_t screen = AfterLastChoice(log);
     EXPECT_EQ(IndexesOf(log, IsPageClear, screen).size(), std::string(c.task).empty() ? 0u : 1u);
     EXPECT_EQ(GlyphsAt(log, 30, 0, 140, screen).substr(0, 2), c.task);
     EXPECT_EQ(IndexesOf(log, IsKeyWait, screen).size(), static_cast<size_t>(c.keys));
     size_t numbered = std::string(c.task).empty() ? 0 : 3;
-    EXPECT_EQ(OpsOf(log, IsAnswerBox, screen).size(), numbered + c.answerBoxes);
+    auto boxes = OpsOf(log, IsAnswerBox, screen);
+    ASSERT_EQ(boxes.size(), numbered + c.answerBoxes);
+    auto& v = r.program->v;
+    for (int n = 1; n <= c.answerBoxes; ++n) {
+      const Op& b = boxes[numbered + n - 1];
+      EXPECT_TRUE(Near(b.x1, v.T_a(n)) && Near(b.y1, v.F_a(n) - 3)) << "answer " << n;
+      EXPECT_GT(b.x1, 200);  // on the proof, never at the page's corner or a practice's sizes
+    }
     EXPECT_EQ(OpsOf(log, [](const Op& o) { return o.kind == OpKind::Circle && o.colour == 9 && o.fill < 0; },
                     screen).size(), c.stepArcs);
     EXPECT_FALSE(ChoiceLineFrom(log, screen).empty());
