@@ -31,7 +31,7 @@ constexpr kit::TextPiece kQuestion[] = {
 constexpr kit::TextPiece kReason[] = {
     kit::NewLine(30, 70, 3, "問2　∠P+∠Q=180% "),
     kit::NewLine(66, 50, 0, "となる理由を説明しよう。"),
-    kit::KeyWait(),
+    kit::kKeyWait,
     kit::NewLine(66, 50, 3, "弧APBに対する中心角と"),
     kit::NewLine(66, 50, 3, "弧AQBに対する中心角の和が360%だから"),
 };

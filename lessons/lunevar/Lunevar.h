@@ -21,6 +21,10 @@ struct Lunevar {
   // proof stands on the page (0 none; set by a proof screen, cleared when item 2 is entered).
   float NO{}, DHRK{};
   int proofOnPage = 0;
+
+  // Item 4, arcs: the directions of C and D on the equal-arcs figure (radians), beside A, B, P
+  // and Q above.
+  float DHRC{}, DHRD{};
 };
 
 struct LunevarProgram : shell::Program {

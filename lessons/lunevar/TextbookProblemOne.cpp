@@ -14,11 +14,11 @@ namespace lunevar {
 namespace {
 
 constexpr kit::TextPiece kAnswerLines[] = {
-    kit::NewLine(40, 50, 0, "(1)"), kit::SameLine(0, 5, "∠x=38°"),  kit::KeyWait(),
-    kit::NewLine(40, 60, 0, "(2)"), kit::SameLine(0, 5, "∠x=110°"), kit::KeyWait(),
-    kit::NewLine(40, 60, 0, "(3)"), kit::SameLine(0, 5, "∠x=100°"), kit::KeyWait(),
-    kit::NewLine(40, 60, 0, "(4)"), kit::SameLine(0, 5, "∠x=40°"),  kit::KeyWait(),
-    kit::NewLine(40, 60, 0, "(5)"), kit::SameLine(0, 5, "∠x=95°"),  kit::KeyWait(),
+    kit::NewLine(40, 50, 0, "(1)"), kit::SameLine(0, 5, "∠x=38°"),  kit::kKeyWait,
+    kit::NewLine(40, 60, 0, "(2)"), kit::SameLine(0, 5, "∠x=110°"), kit::kKeyWait,
+    kit::NewLine(40, 60, 0, "(3)"), kit::SameLine(0, 5, "∠x=100°"), kit::kKeyWait,
+    kit::NewLine(40, 60, 0, "(4)"), kit::SameLine(0, 5, "∠x=40°"),  kit::kKeyWait,
+    kit::NewLine(40, 60, 0, "(5)"), kit::SameLine(0, 5, "∠x=95°"),  kit::kKeyWait,
     kit::NewLine(40, 60, 0, "(6)"),
 };
 
