@@ -12,36 +12,13 @@ prog_pid=$!
 wid=$(timeout 10 xdotool search --sync --onlyvisible --name "^Lunevar\$" | head -1) || fail "no window titled Lunevar"
 xdotool windowfocus --sync "$wid"
 
-# Where a page point lies in the window: the page is scaled to fit with its aspect kept.
-eval "$(xdotool getwindowgeometry --shell "$wid")"
-to_window() {
-  awk -v w="$WIDTH" -v h="$HEIGHT" -v x="$1" -v y="$2" 'BEGIN {
-    s = w / 1440; if (h / 900 < s) s = h / 900
-    printf "%d %d\n", (w - 1440 * s) / 2 + x * s, (h - 900 * s) / 2 + y * s }'
-}
-# The colour of one pixel of a screenshot, as ImageMagick names it.
-pixel() { convert "$1" -format "%[pixel:p{$2,$3}]" info:; }
-shot() { "$probe" shot "$wid" "$out/$1" 0.1 >/dev/null || fail "no screenshot"; }
-
-# Waits until the pixel at page point (x, y) has (want=yes) or has not (want=no) the colour.
-wait_colour() {
-  local name=$1 x y colour=$4 want=$5 got
-  read -r x y < <(to_window "$2" "$3")
-  for _ in $(seq 50); do
-    shot "$name"
-    got=$(pixel "$out/$name" "$x" "$y")
-    if [ "$want" = yes ] && [ "$got" = "$colour" ]; then return 0; fi
-    if [ "$want" = no ] && [ "$got" != "$colour" ]; then return 0; fi
-    sleep 0.1
-  done
-  fail "$name: pixel at page ($2, $3) is $got"
-}
+source "$(dirname "$0")/page_pixels_lib.sh"
 
 # Item 1, the goal screen's key, the introductory figure's four keys, choice 1.
 xdotool key --delay 60 1 Return a b c d e 1 Return
 # P's dot opens on (603.87, 246.00), in the colour it keeps; the page there was white before.
 read -r px py < <(to_window 604 246)
-white=$(convert xc:white -format "%[pixel:p{0,0}]" info:)
+white=$(white)
 wait_colour explorer-open.png 604 246 "$white" no
 sleep 0.3
 shot explorer-open.png
