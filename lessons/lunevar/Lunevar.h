@@ -20,6 +20,7 @@ struct Lunevar {
   // Item 4, arcs: the directions of C and D on the equal-arcs figure (radians), beside A, B, P
   // and Q above.
   float DHRC{}, DHRD{};
+  // Item 6, the converse: its figures keep C's direction in DHRC too, beside DHRA, DHRB, DHRP.
 };
 
 struct LunevarProgram : shell::Program {

@@ -5,6 +5,7 @@
 #include "kit/Flow.h"
 #include "kit/Page.h"
 #include "lunevar/ArcLesson.h"
+#include "lunevar/ConverseLesson.h"
 #include "lunevar/InscribedAngles.h"
 #include "shell/Waits.h"
 
@@ -18,7 +19,7 @@ constexpr kit::MenuItem kItems[] = {
     {"3　円周角の定理を使って", 240, 13, shell::BackToMainMenu},
     {"4　円周角と弧", 300, 15, ArcLessonStart},
     {"5　練習問題", 360, 13, shell::BackToMainMenu},
-    {"6　円周角の定理の逆", 420, 15, shell::BackToMainMenu},
+    {"6　円周角の定理の逆", 420, 15, ConverseLessonStart},
     {"7　", 480, 13, shell::BackToMainMenu},
     {"8　終了", 540, 15, nullptr},
 };
