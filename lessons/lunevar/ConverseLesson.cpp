@@ -15,7 +15,7 @@ namespace lunevar {
 namespace {
 
 constexpr kit::ScreenFn kSubMenuChoices[] = {
-    SetSquareSearch, ConverseSubMenu, ConverseSubMenu, ConverseSubMenu, ConverseSubMenu, AnglesMainMenu,
+    SetSquareSearch, PositionCasesScreen, ConverseSubMenu, ConverseSubMenu, ConverseSubMenu, AnglesMainMenu,
 };
 
 }  // namespace

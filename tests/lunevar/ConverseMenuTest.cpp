@@ -60,6 +60,8 @@ TEST(ConverseSubMenu, ActsOnlyOnAWholeNumberFromOneToSix) {
   const Case cases[] = {
       {"1", Next::SetSquare},
       {"1.0", Next::SetSquare},
+      {"2", Next::PositionCases},
+      {"4/2", Next::PositionCases},  // its value chooses
       {"6", Next::MainMenu},
       {"12/2", Next::MainMenu},
       // A zero denominator is no number.
