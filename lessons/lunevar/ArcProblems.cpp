@@ -9,7 +9,7 @@
 #include "kit/Text.h"
 #include "kit/TextPieces.h"
 #include "lunevar/ArcLesson.h"
-#include "lunevar/CircleFigure.h"
+#include "lunevar/SixCellCircle.h"
 
 namespace lunevar {
 
@@ -17,7 +17,7 @@ namespace {
 
 // The point table: O, then A, B, the points at 328 and 24 degrees, P and Q on the circle, then
 // the outer and inner ends of the ticks on the three equal arcs (15 off the circle).
-constexpr CirclePoint kPoints[] = {
+constexpr FigurePoint kPoints[] = {
     {1, 214, 0},  {2, 270, 0},   {3, 328, 0},  {4, 24, 0},   {5, 126, 0},  {6, 106, 0},
     {7, 242, 15}, {8, 242, -15}, {9, 298, 15}, {10, 298, -15}, {11, 354, 15}, {12, 354, -15},
 };
@@ -46,7 +46,7 @@ void problemFigure(Program& P, const char* title) {
   kit::TextCursorAt(P, 121, 30);
   P.pf.setDrawWidth(5);
   kit::TextOnNewLine(P, v.XI1, 0, title, 3);
-  DrawCircleFigure(P, kPoints);
+  DrawSixCellCircle(P, kPoints);
 }
 
 using kit::ArcSignPiece, kit::kKeyWait, kit::kOnLine;

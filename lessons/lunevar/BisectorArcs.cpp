@@ -5,7 +5,7 @@
 #include "kit/ProofMarks.h"
 #include "kit/TextPieces.h"
 #include "lunevar/ArcLesson.h"
-#include "lunevar/CircleFigure.h"
+#include "lunevar/SixCellCircle.h"
 
 namespace lunevar {
 
@@ -13,7 +13,7 @@ namespace {
 
 constexpr int O = 0, A = 1, B = 2, C = 3, Pp = 4;
 
-constexpr CirclePoint kPoints[] = {{A, 210}, {B, 330}, {C, 270}, {Pp, 60}};
+constexpr FigurePoint kPoints[] = {{A, 210}, {B, 330}, {C, 270}, {Pp, 60}};
 
 struct Letter {
   int point;
@@ -57,7 +57,7 @@ Screen BisectorArcExplanation(Program& P) {
   v.YI1 = 30;
   P.pf.setDrawWidth(5);  // text, arc signs and figure alike
   kit::DrawTextPieces(P, kQuestion);
-  DrawCircleFigure(P, kPoints);
+  DrawSixCellCircle(P, kPoints);
   kit::DrawPath(P, {A, Pp, C, Pp, B}, 0);  // PC twice over: the chords PA, PC and PB in one stroke
   for (const Letter& l : kLetters) kit::LetterAt(P, l.point, l.dx, l.dy, l.text, 0);
   // The equal angles APC and CPB, each with a dot on its bisector.

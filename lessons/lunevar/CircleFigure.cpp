@@ -1,17 +1,19 @@
-// The circle figure of items 4 and 5 (see CircleFigure.h).
+// The figure the proofs and practice of items 2 and 3 start from (see CircleFigure.h).
 #include "lunevar/CircleFigure.h"
 
 #include "kit/Figures.h"
 
 namespace lunevar {
 
-void DrawCircleFigure(Program& P, std::span<const CirclePoint> points) {
-  auto& v = P.v;
-  kit::GridPaper(P, 760, 100, 6, 6, 15, 70);
-  kit::GridPoint(P, 0, 3, 3);
-  for (const CirclePoint& p : points)
-    kit::PointOnCircle(P, p.index, 0, 3 * v.SIZE + p.offCircle, p.degrees * v.PI / 180);
-  kit::DrawCircle(P, 0, 3 * v.SIZE, 0);
+void DrawInscribedAngleFigure(shell::Program& P, int o, int a, int b, int p) {
+  kit::DrawDot(P, o, 3, 0);
+  kit::DrawCircle(P, o, P.v.R1, 0);
+  kit::DrawSegment(P, a, p, 0);
+  kit::DrawSegment(P, b, p, 0);
+  kit::DrawSegment(P, a, o, 0);
+  kit::DrawSegment(P, b, o, 0);
+  kit::LabelVertex(P, a, b, o, "A", 0, 8, -1);
+  kit::LabelVertex(P, b, o, a, "B", 0, 8, -1);
 }
 
 }  // namespace lunevar

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# The real-window test of Lunevar's interactive figure: under its own Xvfb, item 1 is chosen, the
-# introductory figure stepped through, the figure opened and P moved with an arrow key (checked
-# on screenshots), and the program ended with 8 at the main menu.
+# The real-window test of Lunevar's interactive figure and first proof: under its own Xvfb, item 1
+# is chosen, the introductory figure stepped through, the figure opened and P moved with an arrow
+# key; then item 2's first proof is drawn (both checked on screenshots), and the program ended
+# with 8 at the main menu.
 # usage: lunevar_explorer_test.sh BIN_DIR X11PROBE OUT_DIR
 set -euo pipefail
 bin=$1 probe=$2 out=$3
@@ -29,8 +30,22 @@ xdotool key Left
 wait_colour explorer-moved.png 589 279 "$p_colour" yes
 [ "$(pixel "$out/explorer-moved.png" "$px" "$py")" != "$p_colour" ] || fail "P is still drawn where it was"
 
-# Back to the sub-menu, back to the main menu, and 8 ends the program.
+# Back to the sub-menu, back to the main menu.
 xdotool key --delay 60 Return 6 Return
+sleep 0.5
+
+# Item 2: its goal screen leaves page (235, 290) white; the diameter case's proof and the key
+# of its first step put box ① there, in its fill colour as the replay tool draws it.
+"$bin/replay" lunevar --keys "2{Enter}1{Enter}a" --png "$out/proof-replay.png" >/dev/null
+fill=$(pixel "$out/proof-replay.png" 235 290)
+[ "$fill" != "$white" ] || fail "the replayed proof has no box at (235, 290)"
+xdotool key --delay 60 2 Return
+wait_colour proof-goal.png 235 290 "$white" yes
+xdotool key --delay 60 1 Return a
+wait_colour proof-box.png 235 290 "$fill" yes
+
+# 10 leaves the item and 8 ends the program.
+xdotool key --delay 60 1 0 Return
 sleep 0.5
 xdotool key --delay 60 8 Return
 status=0
