@@ -38,6 +38,7 @@ void DrawShip(Program& P);
 void DrawObservedAngle(Program& P, int first, int second, const char* label);
 
 Screen ShowShipProblem(Program& P);
+Screen ShowAngle30Construction(Program& P);
 Screen ShowShipConstruction(Program& P);
 
 }  // namespace osvatine
