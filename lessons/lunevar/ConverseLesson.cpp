@@ -15,7 +15,7 @@ namespace lunevar {
 namespace {
 
 constexpr kit::ScreenFn kSubMenuChoices[] = {
-    SetSquareSearch, PositionCasesScreen, ConverseSubMenu, ConverseSubMenu, ConverseSubMenu, AnglesMainMenu,
+    SetSquareSearch, PositionCasesScreen, ConverseTheoremScreen, ConverseSubMenu, ConverseSubMenu, AnglesMainMenu,
 };
 
 }  // namespace

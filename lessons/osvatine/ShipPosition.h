@@ -26,6 +26,7 @@ constexpr int Own = 31;
 }  // namespace ship
 
 Screen ShowShipProblem(Program& P);
+Screen ShowAngle30Construction(Program& P);
 
 
 }  // namespace osvatine

@@ -11,7 +11,7 @@ namespace {
 
 // Screens not built yet: their choices ask again.
 constexpr kit::ScreenFn kSubMenuChoices[] = {
-    ShowShipProblem,     ShipPositionSubMenu, ShipPositionSubMenu,  ShipPositionSubMenu,
+    ShowShipProblem,     ShowAngle30Construction, ShipPositionSubMenu,  ShipPositionSubMenu,
     ShipPositionSubMenu, ShipPositionSubMenu, ApplicationsMainMenu,
 };
 

@@ -62,6 +62,7 @@ TEST(ConverseSubMenu, ActsOnlyOnAWholeNumberFromOneToSix) {
       {"1.0", Next::SetSquare},
       {"2", Next::PositionCases},
       {"4/2", Next::PositionCases},  // its value chooses
+      {"3", Next::Theorem},
       {"6", Next::MainMenu},
       {"12/2", Next::MainMenu},
       // A zero denominator is no number.

@@ -83,22 +83,24 @@ inline std::string GlyphsIn(const Log& log, std::pair<size_t, size_t> range, flo
 }
 
 // A text whose pen stood at (x, y), in one colour, with these glyphs (blanks draw none): the
-// glyphs drawn first on that line from x on, the first at the pen, every one in the colour.
+// glyphs drawn first on that line from x on (left of x2), the first at the pen, every one in the
+// colour. A half-width blank draws no glyph, a full-width one does, and "+" and "-" are strokes.
 inline void ExpectText(const Log& log, std::pair<size_t, size_t> range, float x, float y, const std::string& glyphs,
-                       int colour) {
+                       int colour, float x2 = 2000) {
   SCOPED_TRACE(glyphs);
   std::vector<const Op*> ops;
   std::string joined;
   for (size_t i = range.first; i < range.second && i < log.size() && joined.size() < glyphs.size(); ++i) {
     const Op& o = log[i];
-    if (o.kind == OpKind::Text && !o.text.empty() && o.y1 >= y - 24 && o.y1 <= y + 16 && o.x1 >= x - 0.5f) {
+    if (o.kind == OpKind::Text && !o.text.empty() && o.y1 >= y - 24 && o.y1 <= y + 16 && o.x1 >= x - 0.5f &&
+        o.x1 < x2) {
       ops.push_back(&o);
       joined += o.text;
     }
   }
   EXPECT_EQ(joined, glyphs) << "at (" << x << ", " << y << ")";
   if (ops.empty()) return;
-  EXPECT_NEAR(ops.front()->x1, x, 0.5f);
+  EXPECT_NEAR(ops.front()->x1, x, 4.5f);  // "=" stands 4 right of its pen
   for (const Op* o : ops) EXPECT_EQ(o->colour, colour) << o->text;
 }
 
