@@ -40,14 +40,25 @@ TEST(MainMenu, DrawsPanelHeadingItemsAndPrompt) {
   EXPECT_EQ(prompt[0].colour, 0);
 }
 
-enum class Outcome { Item1, EntryThenMenu, MenuAgain, Ends };
+enum class Outcome { Item1, Item2, Item3, Item6, EntryThenMenu, MenuAgain, Ends };
+
+// Item 6's sub-menu line, asked right under its goal.
+bool IsItem6Choices(const Op& o) { return o.kind == OpKind::Text && o.text == "ひ" && Near(o.y1, 666); }
 
 // After the entry, "9" and Enter follow: a menu drawn again takes them (and draws itself once
-// more), item 1 takes them as its first keys, and a program that has ended leaves them unread.
+// more), the items take them as their first keys, and a program that has ended leaves them
+// unread.
 Outcome OutcomeOf(const std::string& entry) {
   auto r = Play(entry + "{Enter}9{Enter}");
   const Log& log = r.log;
-  if (!IndexesOf(log, IsGoalHeading).empty()) return Outcome::Item1;
+  if (!IndexesOf(log, IsItem6Choices).empty()) return Outcome::Item6;
+  if (auto heading = IndexesOf(log, IsGoalHeading); !heading.empty()) {
+    // The goal sentence comes first on its line; a screen chosen by "9" may draw there later.
+    std::string goal = GlyphsAt(log, 305, 44, 1440, heading[0]);
+    if (goal.rfind("円周角の定理を証明しよう。", 0) == 0) return Outcome::Item2;
+    if (goal.rfind("円周角の定理を使って問題を解こう。", 0) == 0) return Outcome::Item3;
+    return Outcome::Item1;
+  }
   auto panels = IndexesOf(log, IsPanel);
   if (panels.size() == 1 && r.device->remaining() == 2) return Outcome::Ends;
   EXPECT_EQ(panels.size(), 3u) << entry;
@@ -64,9 +75,11 @@ TEST(MainMenu, ActsOnlyOnAWholeNumberFromOneToEight) {
       {"1.0", Outcome::Item1},
       {"2/2", Outcome::Item1},  // its value, not its leading number, chooses
       {"9/9", Outcome::Item1},
-      {"4/2", Outcome::EntryThenMenu},  // item 2, not built yet
-      {"2", Outcome::EntryThenMenu},
-      {"6", Outcome::EntryThenMenu},
+      {"4/2", Outcome::Item2},
+      {"2", Outcome::Item2},
+      {"3", Outcome::Item3},
+      {"6", Outcome::Item6},
+      {"12/2", Outcome::Item6},
       {"7", Outcome::EntryThenMenu},
       {"8", Outcome::Ends},
       {"8.0", Outcome::Ends},

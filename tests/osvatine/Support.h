@@ -1,0 +1,60 @@
+// Running Osvatine for the tests: the whole program on a key script (through the replay tool's
+// run), or one menu, routine or screen called on a bare program after start-up; and the log
+// readers shared with Lunevar's tests.
+#pragma once
+#include <string>
+#include <vector>
+
+#include "Replay.h"
+#include "lunevar/Support.h"
+#include "osvatine/Info.h"
+#include "platform/Platform.h"
+#include "platform/ScriptDevice.h"
+
+namespace osvatine_test {
+
+using lunevar_test::AfterLast;
+using lunevar_test::IndexesOf;
+using lunevar_test::IsCircleAt;
+using lunevar_test::IsFilledBox;
+using lunevar_test::IsPageClear;
+using lunevar_test::Log;
+using lunevar_test::Near;
+using lunevar_test::Op;
+using lunevar_test::OpKind;
+using lunevar_test::OpsOf;
+using lunevar_test::Repeat;
+
+inline replay::Result Play(const std::string& keys) {
+  replay::Options o;
+  o.program = "osvatine";
+  o.keys = keys;
+  return replay::Run(o);
+}
+
+// Osvatine after start-up, its log emptied, with the keys waiting: a menu, routine or screen is
+// called on it directly and what it returns is checked.
+struct Bare {
+  platform::ScriptDevice device;
+  platform::Platform pf{device};
+  osvatine::OsvatineProgram P;
+  Log log;
+  explicit Bare(const std::string& keys = "") : P(pf, osvatine::Info()) {
+    auto script = platform::parseKeyScript(keys);
+    if (script) device.append(*script);
+    pf.page().onOp = [this](const Op& op) { log.push_back(op); };
+    shell::StartUp(P);
+    log.clear();
+  }
+  size_t keysLeft() const { return device.remaining(); }
+};
+
+// The texts drawn, one glyph per operation, joined in drawing order.
+inline std::string TextOf(const Log& log, size_t from = 0, size_t to = SIZE_MAX) {
+  std::string s;
+  for (size_t i = from; i < log.size() && i < to; ++i)
+    if (log[i].kind == OpKind::Text) s += log[i].text;
+  return s;
+}
+
+}  // namespace osvatine_test
