@@ -2,7 +2,8 @@
 # The real-window test of Lunevar's interactive figure and first proof: under its own Xvfb, item 1
 # is chosen, the introductory figure stepped through, the figure opened and P moved with an arrow
 # key; then item 2's first proof, item 4's equal-arcs task and item 5's first answer are drawn
-# (each checked on screenshots), and the program ended with 8 at the main menu.
+# and item 6's converse brings its circle (all checked on screenshots), and the program ended
+# with 8 at the main menu.
 # usage: lunevar_explorer_test.sh BIN_DIR X11PROBE OUT_DIR
 set -euo pipefail
 bin=$1 probe=$2 out=$3
@@ -63,6 +64,15 @@ sleep 0.5
 xdotool key --delay 60 5 Return 1 Return
 wait_colour practice-answer.png 46 70 "$banner" yes
 xdotool key --delay 60 a b c 5 Return
+sleep 0.5
+
+# Item 6, choice 3: figure 1's circle through (900, 200) comes only with the third key; the
+# five keys left finish the screen, 6 leaves the item.
+xdotool key --delay 60 6 Return 3 Return
+wait_colour converse-statement.png 900 200 "$white" yes
+xdotool key --delay 60 a b c
+wait_colour converse-circle.png 900 200 "$white" no
+xdotool key --delay 60 a b c d e 6 Return
 sleep 0.5
 
 # 8 ends the program.
