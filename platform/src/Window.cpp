@@ -4,12 +4,17 @@
 
 #include <SDL.h>
 
+#include <cstdlib>
 #include <ctime>
 #include <deque>
+#include <stdexcept>
+#include <string>
+#include <utility>
 
 #include "platform/Errors.h"
 #include "platform/Keys.h"
 #include "platform/PageView.h"
+#include "WindowLoss.h"
 
 namespace platform {
 
@@ -50,9 +55,16 @@ struct WindowDevice::Impl {
     }
   }
 
+  // A window destroyed by another client ends the program as a close does.
+  static void checkWindow() {
+    if (windowLost()) throw ProgramExit{0};
+  }
+
+  // Handles every event that has come in, without waiting.
   void pump() {
     SDL_Event e;
     while (SDL_PollEvent(&e)) handle(e);
+    checkWindow();
   }
 
   // Waits up to ms for an event and handles it with any that follow.
@@ -62,6 +74,7 @@ struct WindowDevice::Impl {
       handle(e);
       pump();
     }
+    checkWindow();
   }
 
   std::optional<char> takeKey() {
@@ -93,15 +106,42 @@ struct WindowDevice::Impl {
     }
     SDL_FreeSurface(src);
     needPresent = false;
+    checkWindow();
   }
 };
 
+namespace {
+
+bool envSet(const char* name) {
+  const char* v = std::getenv(name);
+  return v && *v;
+}
+
+// Starts SDL's video on a driver that shows a window: the one SDL_VIDEODRIVER names, if set;
+// otherwise X11 or Wayland, whichever has a display. SDL would otherwise fall back to a driver
+// with no window at all, and the program would wait for keys that can never come.
+void startVideo() {
+  if (envSet("SDL_VIDEODRIVER")) {
+    if (SDL_Init(SDL_INIT_VIDEO) != 0)
+      throw std::runtime_error(std::string("cannot open a window: ") + SDL_GetError());
+    return;
+  }
+  std::string why;
+  for (auto [driver, display] : {std::pair{"x11", "DISPLAY"}, {"wayland", "WAYLAND_DISPLAY"}}) {
+    if (!envSet(display)) continue;
+    SDL_SetHint(SDL_HINT_VIDEODRIVER, driver);
+    if (SDL_Init(SDL_INIT_VIDEO) == 0) return;
+    why += std::string(why.empty() ? "" : "; ") + display + "=" + std::getenv(display) + ": " + SDL_GetError();
+  }
+  if (why.empty()) why = "neither DISPLAY nor WAYLAND_DISPLAY is set";
+  throw std::runtime_error("cannot open a window (no display): " + why);
+}
+
+}  // namespace
+
 WindowDevice::WindowDevice(const std::string& title) : impl_(std::make_unique<Impl>()) {
   SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
-  if (SDL_Init(SDL_INIT_VIDEO) != 0) {
-    SDL_Log("cannot open a window: %s", SDL_GetError());
-    throw ProgramExit{1};
-  }
+  startVideo();
   // The page is drawn by Cairo in memory: on X11 a plain framebuffer shows it, with no 3D
   // driver and its threads. Other drivers may have no plain framebuffer, so they keep theirs.
   if (SDL_strcmp(SDL_GetCurrentVideoDriver(), "x11") == 0) SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
@@ -111,10 +151,8 @@ WindowDevice::WindowDevice(const std::string& title) : impl_(std::make_unique<Im
   SDL_GetDisplayUsableBounds(0, &usable);
   impl_->window = SDL_CreateWindow(title.c_str(), usable.x, usable.y, usable.w, usable.h,
                                    SDL_WINDOW_RESIZABLE | SDL_WINDOW_MAXIMIZED | SDL_WINDOW_SHOWN);
-  if (!impl_->window) {
-    SDL_Log("cannot open a window: %s", SDL_GetError());
-    throw ProgramExit{1};
-  }
+  if (!impl_->window) throw std::runtime_error(std::string("cannot open a window: ") + SDL_GetError());
+  watchForWindowLoss(impl_->window);
   SDL_SetWindowMinimumSize(impl_->window, 1, 1);
   SDL_StartTextInput();
 }
@@ -126,6 +164,8 @@ void WindowDevice::maximize() { SDL_MaximizeWindow(impl_->window); }
 void WindowDevice::setTitle(const std::string& t) { SDL_SetWindowTitle(impl_->window, t.c_str()); }
 
 std::optional<char> WindowDevice::pollKey(Page& page) {
+  // Events first, so that a close ends the program at once however many keys wait before it.
+  impl_->pump();
   if (auto k = impl_->takeKey()) return k;
   impl_->show(page);
   impl_->wait(kPollWaitMs);

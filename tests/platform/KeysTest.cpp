@@ -2,26 +2,11 @@
 // nothing for modifiers, releases or text the lessons cannot take.
 #include <gtest/gtest.h>
 
-#include <cstring>
-
+#include "SdlEvents.h"
 #include "platform/Keys.h"
 
 namespace platform {
 namespace {
-
-SDL_Event keyDown(SDL_Keycode sym) {
-  SDL_Event e{};
-  e.type = SDL_KEYDOWN;
-  e.key.keysym.sym = sym;
-  return e;
-}
-
-SDL_Event text(const char* t) {
-  SDL_Event e{};
-  e.type = SDL_TEXTINPUT;
-  std::strncpy(e.text.text, t, sizeof e.text.text - 1);
-  return e;
-}
 
 TEST(Keys, NamedKeysFromKeyDown) {
   struct Case {

@@ -1,12 +1,15 @@
 // Measures Lunevar's interactive figure: the time from an arrow key to the redrawn page, on the
-// recording page or in the real window, and how memory and speed hold up over a long run.
+// recording page or in the real window, and how memory, speed and the page's length hold up
+// over a long run.
 #include <SDL.h>
 
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <fstream>
 #include <memory>
 #include <optional>
@@ -97,6 +100,62 @@ class TimingDevice : public platform::Device {
   Clock::time_point keyAt_;
 };
 
+double CpuMs() {
+  timespec t{};
+  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+  return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
+}
+
+// Hands the figure arrow keys from a fixed generator (every key, in no set order) and notes the
+// CPU time and the page's kept operations over the first and the last `window` of them.
+class SoakDevice : public platform::Device {
+ public:
+  SoakDevice(size_t arrows, size_t window) : arrows_(arrows), window_(window) {}
+
+  std::optional<char> pollKey(platform::Page& page) override {
+    size_t lead = kToExplorer.size();
+    if (next_ < lead) return kToExplorer[next_++];
+    size_t n = next_ - lead;
+    if (n == window_) {
+      firstCpuMs = CpuMs() - cpuFrom_;
+      firstOps = page.ops().size();
+    }
+    if (n == 0 || n == arrows_ - window_) cpuFrom_ = CpuMs();
+    if (n == arrows_) {
+      lastCpuMs = CpuMs() - cpuFrom_;
+      lastOps = page.ops().size();
+      throw platform::ProgramExit{0};
+    }
+    ++next_;
+    x_ = x_ * 1664525u + 1013904223u;
+    static const char arrows[] = {29, 28, 30, 31};
+    return arrows[x_ >> 30];
+  }
+  void idle(platform::Page&) override { throw platform::ProgramExit{0}; }
+  std::string clockText() override { return "12:00:00"; }
+
+  double firstCpuMs = 0, lastCpuMs = 0;
+  size_t firstOps = 0, lastOps = 0;
+
+ private:
+  size_t arrows_, window_, next_ = 0;
+  uint32_t x_ = 12345;
+  double cpuFrom_ = 0;
+};
+
+int Soak(int arrows) {
+  size_t window = std::min<size_t>(10000, arrows / 2);
+  SoakDevice device(arrows, window);
+  platform::Platform pf(device);
+  auto program = lunevar::MakeProgram(pf);
+  int status = shell::RunProgram(*program);
+  std::printf("random arrow keys: %d, compared over the first and last %zu\n", arrows, window);
+  std::printf("kept page operations: %zu after the first, %zu after the last\n", device.firstOps, device.lastOps);
+  std::printf("CPU per key: %.3f ms in the first, %.3f ms in the last (last/first %.2f)\n",
+              device.firstCpuMs / window, device.lastCpuMs / window, device.lastCpuMs / device.firstCpuMs);
+  return status;
+}
+
 int Run(bool inWindow, int arrows) {
   std::vector<char> keys(kToExplorer.begin(), kToExplorer.end());
   size_t firstTimed = keys.size();
@@ -143,18 +202,20 @@ int Run(bool inWindow, int arrows) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  bool inWindow = false;
+  bool inWindow = false, soak = false;
   int arrows = 2000;
   for (int i = 1; i < argc; ++i) {
     std::string a = argv[i];
     if (a == "--window") inWindow = true;
-    else if (a == "--keys" && i + 1 < argc) arrows = std::max(1, std::atoi(argv[++i]));
+    else if (a == "--soak") soak = true;
+    else if (a == "--keys" && i + 1 < argc) arrows = std::max(2, std::atoi(argv[++i]));
     else {
-      std::fprintf(stderr, "usage: bench_explorer [--window] [--keys N]\n");
+      std::fprintf(stderr, "usage: bench_explorer [--window | --soak] [--keys N]\n");
       return 2;
     }
   }
   try {
+    if (soak) return Soak(arrows);
     return Run(inWindow, arrows);
   } catch (const platform::ProgramExit& x) {
     return x.status;
