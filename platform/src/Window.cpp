@@ -164,9 +164,12 @@ void WindowDevice::maximize() { SDL_MaximizeWindow(impl_->window); }
 void WindowDevice::setTitle(const std::string& t) { SDL_SetWindowTitle(impl_->window, t.c_str()); }
 
 std::optional<char> WindowDevice::pollKey(Page& page) {
-  // Events first, so that a close ends the program at once however many keys wait before it.
-  impl_->pump();
-  if (auto k = impl_->takeKey()) return k;
+  // With keys waiting, the events that came after them are handled first: a close ends the
+  // program at once, however many keys wait before it.
+  if (!impl_->keys.empty()) {
+    impl_->pump();
+    return impl_->takeKey();
+  }
   impl_->show(page);
   impl_->wait(kPollWaitMs);
   return impl_->takeKey();
