@@ -56,7 +56,7 @@ TEST(IntroFigure, EnteredManyTimesDrawsTheSameFigure) {
   EXPECT_EQ(r.status, 0);
   EXPECT_TRUE(IndexesOf(r.log, IsErrorScreen).empty());
   // Only the centre is read from the grid; the rest of the table is left as it was.
-  auto& v = r.program->v;
+  auto& v = r.v;
   for (int i = 8; i <= 10; ++i) EXPECT_EQ(v.X_a(i), 0) << i;
   EXPECT_EQ(OpsOf(r.log, [](const Op& o) { return IsCircleAt(o, 228, 410, 150) && o.start == 0; }).size(), 40u);
 }
