@@ -1,20 +1,22 @@
 // The interactive figure of item 1: its start values, its opening from the sub-menu, and the
 // key loop that moves P and B around the circle and works out the two angles on arc AB.
-#include "figures/Marks.h"
-#include "lunevar/FigurePoints.h"
+#include "kit/Figures.h"
+#include "kit/Page.h"
+#include "lunevar/InscribedAngles.h"
 #include "lunevar/Lunevar.h"
-#include "lunevar/Screens.h"
+#include "platform/KeyCodes.h"
 #include "shell/Waits.h"
 
 namespace lunevar {
 
 namespace {
 
-constexpr char kEnter = 13;
-constexpr char kPClockwise = 28;
-constexpr char kPCounterClockwise = 29;
-constexpr char kBClockwise = 30;
-constexpr char kBCounterClockwise = 31;
+using namespace platform::keys;
+// Right and left turn P, up and down turn B, clockwise and counter-clockwise as seen.
+constexpr char kPClockwise = kRight;
+constexpr char kPCounterClockwise = kLeft;
+constexpr char kBClockwise = kUp;
+constexpr char kBCounterClockwise = kDown;
 
 // Positions stop at A from either side: no wrap past 0 or 360.
 float clampTurn(float d) {
@@ -35,20 +37,19 @@ void AngleFigureSetUp(Program& P) {
   shell::Routine r(P);
   auto& v = P.v;
   Lunevar& L = Lv(P);
-  v.GGX = 544; v.GGY = 150; v.YOKO = 26; v.TATE = 22; v.CCC2 = 15; v.SIZE = 20;
-  figures::DrawGrid(P);
+  kit::GridPaper(P, 544, 150, 26, 22, 15, 20);
   P.pf.setDrawWidth(5);
-  v.X_a(1) = v.GX0 + v.SIZE * 12; v.Y_a(1) = v.GY0 - v.SIZE * 12;
-  v.X_a(6) = v.GX0 + v.SIZE * 20; v.Y_a(6) = v.GY0 - v.SIZE * 24;
-  L.R1 = 208; L.DH = 10; L.DHP = 280; L.DHB = 70;
+  kit::GridPoint(P, 1, 12, 12);
+  kit::GridPoint(P, 6, 20, 24);
+  v.R1 = 208; L.DH = 10; L.DHP = 280; L.DHB = 70;
   L.DHRA = 230 * v.PI / 180;
   L.DHRB = (230 + L.DHB) * v.PI / 180;
   L.DHRQ = 150 * v.PI / 180;
   L.DHRP = (230 + L.DHP) * v.PI / 180;
-  PointOnCircle(P, 2, L.DHRA);
-  PointOnCircle(P, 3, L.DHRB);
-  PointOnCircle(P, 4, L.DHRQ);
-  PointOnCircle(P, 5, L.DHRP);
+  kit::PointOnCircle(P, 2, 1, v.R1, L.DHRA);
+  kit::PointOnCircle(P, 3, 1, v.R1, L.DHRB);
+  kit::PointOnCircle(P, 4, 1, v.R1, L.DHRQ);
+  kit::PointOnCircle(P, 5, 1, v.R1, L.DHRP);
   v.HH_a(5) = L.DHB / 2;
   v.HH_a(3) = L.DHB;
   v.X_a(6) = v.X_a(6) + 30; v.Y_a(6) = v.Y_a(6) - 20;
@@ -57,7 +58,7 @@ void AngleFigureSetUp(Program& P) {
 
 void EraseAngleFigure(Program& P) {
   auto& v = P.v;
-  P.pf.fillBox(v.GX1, v.GY1 - 60, v.GX2 + 300, v.GY2 + 50, 15, 15);
+  kit::EraseBox(P, v.GX1, v.GY1 - 60, v.GX2 + 300, v.GY2 + 50);
 }
 
 Screen OperateAngleFigure(Program& P) {

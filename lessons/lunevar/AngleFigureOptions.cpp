@@ -1,8 +1,10 @@
 // The interactive figure's title box and its display options: the angle texts (choice 2) and
 // the diameter through P (choice 3). The options compare the typed text itself, not its value.
+#include "kit/Boxes.h"
+#include "kit/Page.h"
+#include "kit/Text.h"
+#include "lunevar/InscribedAngles.h"
 #include "lunevar/Lunevar.h"
-#include "lunevar/Screens.h"
-#include "mathtext/TextBoxes.h"
 #include "shell/Input.h"
 #include "shell/Waits.h"
 
@@ -24,12 +26,9 @@ void openFigureIfNeeded(Program& P) {
 void AngleFigureTitle(Program& P) {
   shell::Routine r(P);
   auto& v = P.v;
-  v.XI1 = 640; v.YI1 = 30;
-  P.pf.fillBox(v.XI1 - 120, v.YI1 - 9, v.XI1 - 120 + 1200, v.YI1 - 9 + 70, 15, 15);
-  v.X = v.XI1; v.Y = v.YI1;
-  v.CCC1 = 5; v.CCC2 = 3; v.CCC3 = 13; v.HABA = 432; v.TATE = 50;
-  v.A_s = "円周角と中心角の関係";
-  mathtext::DrawTextBox(P);
+  kit::TextCursorAt(P, 640, 30);
+  kit::EraseBox(P, v.XI1 - 120, v.YI1 - 9, v.XI1 - 120 + 1200, v.YI1 - 9 + 70);
+  kit::TextBox(P, v.XI1, v.YI1, 432, 50, {5, 3, 13}, "円周角と中心角の関係");
   Lv(P).KAKU1_s = "";
   Lv(P).KAKU2_s = "";
 }

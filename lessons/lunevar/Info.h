@@ -2,12 +2,18 @@
 #pragma once
 #include <memory>
 
-#include "shell/Program.h"
+#include "lunevar/Lunevar.h"
+#include "lunevar/MainMenu.h"
 
 namespace lunevar {
 
-shell::ProgramInfo Info();
+inline shell::ProgramInfo Info() {
+  return {.title = "Lunevar", .pointBound = 40, .lineOffset = 738, .mainMenu = {AnglesMainMenu}};
+}
+
 // A run of this program on the given platform.
-std::unique_ptr<shell::Program> MakeProgram(platform::Platform& pf);
+inline std::unique_ptr<shell::Program> MakeProgram(platform::Platform& pf) {
+  return std::make_unique<LunevarProgram>(pf, Info());
+}
 
 }  // namespace lunevar

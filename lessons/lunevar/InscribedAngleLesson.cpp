@@ -1,21 +1,21 @@
 // Item 1's frame: its start, the goal screen and the sub-menu with its six choices.
 // The sub-menu draws only in the foot band, so the last screen stays visible above it.
+#include "kit/Flow.h"
+#include "kit/Page.h"
+#include "kit/Text.h"
+#include "lunevar/InscribedAngles.h"
 #include "lunevar/Lunevar.h"
-#include "lunevar/Screens.h"
-#include "mathtext/MathText.h"
-#include "shell/Input.h"
-#include "shell/Menus.h"
+#include "lunevar/MainMenu.h"
 #include "shell/Waits.h"
 
 namespace lunevar {
 
 namespace {
 
-constexpr Screen (*kSubMenuChoices[])(Program&) = {
+constexpr kit::ScreenFn kSubMenuChoices[] = {
     OperateAngleFigure, AngleDisplayOptions, DiameterDisplayOption,
     SeveralInscribedAngles, TheoremSummary, AnglesMainMenu,
 };
-constexpr int kSubMenuChoiceCount = sizeof kSubMenuChoices / sizeof kSubMenuChoices[0];
 
 }  // namespace
 
@@ -29,27 +29,13 @@ Screen InscribedAngleLessonStart(Program& P) {
 
 void InscribedAngleGoalText(Program& P) {
   shell::Routine r(P);
-  auto& v = P.v;
-  ClearWholePage(P);
-  v.XI1 = 44; v.YI1 = 240;
-  v.CCC1 = 3; v.X = v.XI1; v.Y = v.YI1; v.AA_s = "<めあて>";
-  mathtext::RenderMathText(P);
-  v.XI2 = v.X; v.YI1 = v.Y;
-  v.CCC1 = 0; v.X = v.XI1; v.Y = v.YI1 + 65; v.AA_s = "円周角と中心角の大きさを調べよう。";
-  mathtext::RenderMathText(P);
-  v.XI2 = v.X; v.YI1 = v.Y;
+  kit::ClearWholePage(P);
+  kit::DrawGoalText(P, "円周角と中心角の大きさを調べよう。");
 }
 
 Screen InscribedAngleSubMenu(Program& P) {
-  auto& v = P.v;
-  for (;;) {
-    v.AA_s = " ①操作　②角度表示　③直径表示　④複数表示　⑤まとめ　⑥終了";
-    shell::AskChoiceAtFoot(P);
-    v.SENTAKU = v.AINP;
-    shell::ClearFootBand(P);
-    int choice = shell::MenuChoice(P, 1, kSubMenuChoiceCount);
-    if (choice != 0) return {kSubMenuChoices[choice - 1]};
-  }
+  // This sub-menu leaves AINP as typed.
+  return kit::SubMenu(P, " ①操作　②角度表示　③直径表示　④複数表示　⑤まとめ　⑥終了", kSubMenuChoices, false);
 }
 
 }  // namespace lunevar

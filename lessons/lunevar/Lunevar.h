@@ -8,8 +8,8 @@
 namespace lunevar {
 
 struct Lunevar {
-  // The explorer of item 1: step, positions of B and P past A (degrees), radius, directions (radians).
-  float DH{}, DHB{}, DHP{}, R1{}, DHRA{}, DHRB{}, DHRP{}, DHRQ{};
+  // The explorer of item 1: step, positions of B and P past A (degrees), directions (radians).
+  float DH{}, DHB{}, DHP{}, DHRA{}, DHRB{}, DHRP{}, DHRQ{};
   float IJ{};  // loop counter of the several-angles figure
   // Display switches of the explorer: "on" shows the angle texts, the diameter through P.
   std::string KAKU1_s, KAKU2_s, TKEI_s;

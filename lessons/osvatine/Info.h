@@ -6,8 +6,13 @@
 
 namespace osvatine {
 
-shell::ProgramInfo Info();
+inline shell::ProgramInfo Info() {
+  return {.title = "Osvatine", .pointBound = 50, .lineOffset = -182, .mainMenu = {shell::PlaceholderMenu}};
+}
+
 // A run of this program on the given platform.
-std::unique_ptr<shell::Program> MakeProgram(platform::Platform& pf);
+inline std::unique_ptr<shell::Program> MakeProgram(platform::Platform& pf) {
+  return std::make_unique<shell::Program>(pf, Info());
+}
 
 }  // namespace osvatine

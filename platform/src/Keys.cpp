@@ -2,6 +2,8 @@
 // keyboard layout decides them), the named keys only from key-down events.
 #include "platform/Keys.h"
 
+#include "platform/KeyCodes.h"
+
 namespace platform {
 
 std::optional<char> keyFromEvent(const SDL_Event& e) {
@@ -12,14 +14,14 @@ std::optional<char> keyFromEvent(const SDL_Event& e) {
   }
   if (e.type != SDL_KEYDOWN) return std::nullopt;
   switch (e.key.keysym.sym) {
-    case SDLK_RETURN: case SDLK_KP_ENTER: return 13;
-    case SDLK_BACKSPACE: return 8;
-    case SDLK_DELETE: return 12;
-    case SDLK_RIGHT: return 28;
-    case SDLK_LEFT: return 29;
-    case SDLK_UP: return 30;
-    case SDLK_DOWN: return 31;
-    case SDLK_ESCAPE: return 27;
+    case SDLK_RETURN: case SDLK_KP_ENTER: return keys::kEnter;
+    case SDLK_BACKSPACE: return keys::kBackspace;
+    case SDLK_DELETE: return keys::kDelete;
+    case SDLK_RIGHT: return keys::kRight;
+    case SDLK_LEFT: return keys::kLeft;
+    case SDLK_UP: return keys::kUp;
+    case SDLK_DOWN: return keys::kDown;
+    case SDLK_ESCAPE: return keys::kEscape;
     default: return std::nullopt;
   }
 }

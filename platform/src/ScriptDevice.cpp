@@ -4,14 +4,21 @@
 #include <map>
 
 #include "platform/Errors.h"
+#include "platform/KeyCodes.h"
 
 namespace platform {
 
 std::optional<std::vector<ScriptItem>> parseKeyScript(const std::string& text) {
   static const std::map<std::string, ScriptItem> named = {
-      {"Enter", {ScriptStep::Key, 13}},  {"Backspace", {ScriptStep::Key, 8}}, {"Delete", {ScriptStep::Key, 12}},
-      {"Right", {ScriptStep::Key, 28}},  {"Left", {ScriptStep::Key, 29}},     {"Up", {ScriptStep::Key, 30}},
-      {"Down", {ScriptStep::Key, 31}},   {"Esc", {ScriptStep::Key, 27}},      {"Idle", {ScriptStep::Idle, 0}},
+      {"Enter", {ScriptStep::Key, keys::kEnter}},
+      {"Backspace", {ScriptStep::Key, keys::kBackspace}},
+      {"Delete", {ScriptStep::Key, keys::kDelete}},
+      {"Right", {ScriptStep::Key, keys::kRight}},
+      {"Left", {ScriptStep::Key, keys::kLeft}},
+      {"Up", {ScriptStep::Key, keys::kUp}},
+      {"Down", {ScriptStep::Key, keys::kDown}},
+      {"Esc", {ScriptStep::Key, keys::kEscape}},
+      {"Idle", {ScriptStep::Idle, 0}},
       {"Close", {ScriptStep::Close, 0}},
   };
   std::vector<ScriptItem> out;

@@ -2,7 +2,10 @@
 // and echo, and the value of the typed text (a typed "a/b" is a divided by b).
 #include "shell/Input.h"
 
+#include <string>
+
 #include "PageBoxes.h"
+#include "platform/KeyCodes.h"
 #include "platform/Number.h"
 #include "platform/Strings.h"
 #include "shell/Prompt.h"
@@ -13,9 +16,9 @@ using namespace platform;
 
 namespace {
 
-const char* const kEnter = "\r";
-const char* const kBackspace = "\b";
-const char* const kDeleteKey = "\x0c";
+const std::string kEnter(1, keys::kEnter);
+const std::string kBackspace(1, keys::kBackspace);
+const std::string kDeleteKey(1, keys::kDelete);
 constexpr int kMaxFieldChars = 9;  // one more is shown; the key after it empties the field
 
 void cursorDisc(Program& P, int colour) {

@@ -1,5 +1,5 @@
-// Lunevar's screens (each names the screen to go to next) and the routines they share.
-// The main menu and item 1: goal, introductory figure, sub-menu and the interactive figure.
+// Menu item 1, inscribed and central angles: goal, introductory figure, sub-menu, the
+// interactive figure whose points move with the arrow keys, and the theorem's summary.
 #pragma once
 
 #include "shell/Program.h"
@@ -9,11 +9,6 @@ namespace lunevar {
 using shell::Program;
 using shell::Screen;
 
-Screen AnglesMainMenu(Program& P);
-// The whole page, and what lies below it where texts are measured, in the page colour.
-void ClearWholePage(Program& P);
-
-// Item 1: inscribed and central angles.
 Screen InscribedAngleLessonStart(Program& P);
 void InscribedAngleGoalText(Program& P);
 void InscribedAngleIntro(Program& P);

@@ -1,0 +1,155 @@
+// Figure steps on the point tables (see Figures.h). They only set the marks' shared inputs and
+// call the figure marks; they keep nothing.
+#include "kit/Figures.h"
+
+#include <cmath>
+#include <utility>
+#include <vector>
+
+#include "figures/Marks.h"
+#include "kit/Text.h"
+#include "platform/Errors.h"
+#include "platform/Page.h"
+
+namespace kit {
+
+namespace {
+
+int colourOf(float c) { return static_cast<int>(c); }
+
+}  // namespace
+
+void GridPaper(Program& P, float left, float top, float columns, float rows, float colour, float size) {
+  auto& v = P.v;
+  v.GGX = left; v.GGY = top; v.YOKO = columns; v.TATE = rows; v.CCC2 = colour; v.SIZE = size;
+  figures::DrawGrid(P);
+}
+
+void GridPoint(Program& P, int i, float gx, float gy) {
+  auto& v = P.v;
+  v.X_a(i) = v.GX0 + v.SIZE * gx;
+  v.Y_a(i) = v.GY0 - v.SIZE * gy;
+}
+
+void GridToPage(Program& P, std::initializer_list<int> points) {
+  auto& v = P.v;
+  for (int i : points) GridPoint(P, i, v.X_a(i), v.Y_a(i));
+}
+
+void PointOnCircle(Program& P, int i, int centre, float r, float theta) {
+  auto& v = P.v;
+  v.X_a(i) = v.X_a(centre) + r * std::cos(theta);
+  v.Y_a(i) = v.Y_a(centre) - r * std::sin(theta);
+}
+
+void SetAngleArms(Program& P, int vertex, int arm1, int arm2) {
+  auto& v = P.v;
+  v.ZX0 = v.X_a(vertex); v.ZY0 = v.Y_a(vertex);
+  v.ZX1 = v.X_a(arm1); v.ZY1 = v.Y_a(arm1);
+  v.ZX2 = v.X_a(arm2); v.ZY2 = v.Y_a(arm2);
+}
+
+void DrawSegment(Program& P, int from, int to, float colour) {
+  auto& v = P.v;
+  P.pf.line(v.X_a(from), v.Y_a(from), v.X_a(to), v.Y_a(to), colourOf(colour));
+}
+
+void DrawSegments(Program& P, std::initializer_list<int> points, float colour) {
+  const int* prev = nullptr;
+  for (const int& i : points) {
+    if (prev) DrawSegment(P, *prev, i, colour);
+    prev = &i;
+  }
+}
+
+void DrawDot(Program& P, int i, float r, float colour) {
+  P.pf.circle(P.v.X_a(i), P.v.Y_a(i), r, colourOf(colour), 0, 0, platform::kFillLineColour);
+}
+
+void DrawCircle(Program& P, int i, float r, float colour, float start, float end) {
+  P.pf.circle(P.v.X_a(i), P.v.Y_a(i), r, colourOf(colour), start, end);
+}
+
+void DrawPath(Program& P, std::initializer_list<int> points, float colour, PathKind kind, float fill) {
+  auto& v = P.v;
+  std::vector<std::pair<float, float>> pts;
+  for (int i : points) pts.emplace_back(v.X_a(i), v.Y_a(i));
+  if (kind != PathKind::Open && !pts.empty()) pts.push_back(pts.front());
+  if (pts.size() > 7) platform::raise(platform::IllegalFunctionCall);
+  P.pf.polyline(pts, colourOf(colour), kind == PathKind::Filled ? colourOf(fill) : platform::kNoFill);
+}
+
+void LabelVertex(Program& P, int vertex, int arm1, int arm2, const std::string& text, float colour, float gap,
+                 float side, Keep dx, Keep dy) {
+  auto& v = P.v;
+  SetAngleArms(P, vertex, arm1, arm2);
+  v.CCC1 = colour; v.NAGASA = gap; v.ITI = side; v.AAA_s = text;
+  SetIfGiven(v.AAAX, dx);
+  SetIfGiven(v.AAAY, dy);
+  figures::PlaceVertexLabel(P);
+}
+
+void EqualAngleDot(Program& P, int vertex, int arm1, int arm2, float side, const std::string& dots) {
+  LabelVertex(P, vertex, arm1, arm2, dots, 9, 30, side);
+}
+
+void LetterAt(Program& P, int i, float dx, float dy, const std::string& text, float colour) {
+  TextAt(P, P.v.X_a(i) + dx, P.v.Y_a(i) + dy, text, colour);
+}
+
+void DrawAngleMark(Program& P, const AngleMark& m) {
+  auto& v = P.v;
+  SetAngleArms(P, m.vertex, m.arm1, m.arm2);
+  v.NAGASA = m.length;
+  v.HONSU = m.count;
+  SetIfGiven(v.ITI, m.side);
+  SetIfGiven(v.CCC1, m.textColour);
+  SetIfGiven(v.CCC2, m.line);
+  SetIfGiven(v.CCC3, m.fill);
+  if (m.label) v.AAA_s = m.label;
+  SetIfGiven(v.AAAX, m.labelDx);
+  SetIfGiven(v.AAAY, m.labelDy);
+  figures::DrawAngleArcs(P);
+}
+
+namespace {
+
+void setSegment(Program& P, int from, int to) {
+  auto& v = P.v;
+  v.AX = v.X_a(from); v.AY = v.Y_a(from);
+  v.BX = v.X_a(to); v.BY = v.Y_a(to);
+}
+
+}  // namespace
+
+void DrawTicks(Program& P, int from, int to, float length, float count, float colour, Keep shift, Keep spacing) {
+  auto& v = P.v;
+  setSegment(P, from, to);
+  v.NAGASA = length; v.HONSU = count; v.CCC2 = colour;
+  SetIfGiven(v.ITI, shift);
+  SetIfGiven(v.AIDA, spacing);
+  figures::DrawEqualLengthTicks(P);
+}
+
+void DrawParallelArrows(Program& P, int from, int to, float a, float b, float length, float count, float colour) {
+  auto& v = P.v;
+  setSegment(P, from, to);
+  v.A = a; v.B = b; v.NAGASA = length; v.HONSU = count; v.CCC2 = colour;
+  figures::DrawParallelMarks(P);
+}
+
+void DrawCorner(Program& P, int vertex, int arm1, int arm2, float length, float colour) {
+  auto& v = P.v;
+  SetAngleArms(P, vertex, arm1, arm2);
+  v.NAGASA = length; v.CCC2 = colour;
+  figures::DrawCornerMark(P);
+}
+
+void ArcSignOverLetters(Program& P, float width, float colour) {
+  auto& v = P.v;
+  v.ZX0 = v.XI2; v.ZY0 = v.YI1; v.ZX1 = v.XI2 + width; v.ZY1 = v.ZY0;
+  v.CCC2 = colour; v.HOUKOU = -1; v.HABA = 1; v.TAKASA = -10;
+  figures::DrawArcMark(P);
+}
+
+}  // namespace kit

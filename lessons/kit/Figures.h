@@ -1,0 +1,87 @@
+// Figure steps on the point tables X(), Y(): grid paper and grid points, points on a circle,
+// segments, dots, paths, letters, angle marks, ticks and parallel marks, corner marks and the
+// arc sign over letters of the text. Typed wrappers over the figure marks: each sets the marks'
+// shared inputs from its arguments, calls the mark, and keeps nothing of its own.
+#pragma once
+
+#include <initializer_list>
+#include <string>
+
+#include "kit/Keep.h"
+#include "shell/Program.h"
+
+namespace kit {
+
+using shell::Program;
+
+// Grid paper laid out from (left, top) with columns x rows cells of `size`; lines in `colour`
+// (15, the page colour, draws none). Writes GGX, GGY, YOKO, TATE, CCC2, SIZE; DrawGrid leaves
+// GX0, GY0 (the origin), GX1, GY1, GX2, GY2 (the frame) and PI.
+void GridPaper(Program& P, float left, float top, float columns, float rows, float colour, float size);
+// Point i at (gx, gy) grid units from the origin, in page units. Reads GX0, GY0, SIZE.
+void GridPoint(Program& P, int i, float gx, float gy);
+// The listed points, held in grid units, turned into page units in place. Reads GX0, GY0, SIZE.
+void GridToPage(Program& P, std::initializer_list<int> points);
+// Point i on the circle of radius r about point `centre`, in the direction theta (radians,
+// counter-clockwise as the page is seen). Writes X(i), Y(i).
+void PointOnCircle(Program& P, int i, int centre, float r, float theta);
+
+// Writes ZX0, ZY0 (vertex), ZX1, ZY1 (arm 1) and ZX2, ZY2 (arm 2) from the point table.
+void SetAngleArms(Program& P, int vertex, int arm1, int arm2);
+// Line from point `from` to point `to` in colour, at the draw width in force. Reads the point table.
+void DrawSegment(Program& P, int from, int to, float colour);
+// Lines through the listed points in turn (from each to the next). Reads the point table.
+void DrawSegments(Program& P, std::initializer_list<int> points, float colour);
+// A dot of radius r on point i, filled in its own colour. Reads the point table.
+void DrawDot(Program& P, int i, float r, float colour);
+// A circle of radius r about point i in colour, not filled; or, with start and end (fractions of
+// a turn, as the page's circle takes them), the arc between them. Reads the point table.
+void DrawCircle(Program& P, int i, float r, float colour, float start = 0, float end = 0);
+// One polyline through the listed points (up to 7): open, closed, or closed and filled with
+// `fill`. Reads the point table.
+enum class PathKind { Open, Closed, Filled };
+void DrawPath(Program& P, std::initializer_list<int> points, float colour, PathKind kind = PathKind::Open,
+              float fill = 0);
+
+// The label text beside a vertex, on the side that the arms and `side` select, `gap` out.
+// Writes the arms (SetAngleArms), CCC1, NAGASA, ITI, AAA$ and, where given, AAAX, AAAY; the
+// label placer leaves X, Y past the text and clears ITI, AAA$, AAAX, AAAY, NAGASA.
+void LabelVertex(Program& P, int vertex, int arm1, int arm2, const std::string& text, float colour, float gap,
+                 float side, Keep dx = {}, Keep dy = {});
+// The equal-angle dots ("●", "●●" ...) at a vertex: a label in colour 9, 30 out.
+void EqualAngleDot(Program& P, int vertex, int arm1, int arm2, float side, const std::string& dots = "●");
+// Text at point i moved by (dx, dy), in colour. Writes CCC1, X, Y, AA$; the cursor stays.
+void LetterAt(Program& P, int i, float dx, float dy, const std::string& text, float colour);
+
+// An angle mark: `count` arcs (0: one filled sector) of size `length` at the vertex, between the
+// arms, and its label. A row of a figure's mark table; what a row leaves unset keeps its value.
+struct AngleMark {
+  int vertex, arm1, arm2;
+  float length;                      // NAGASA
+  float count;                       // HONSU
+  Keep side{};                       // ITI: which of the two angles the arms make
+  Keep textColour{};                 // CCC1, the label's colour
+  Keep line{};                       // CCC2, the sector's outline
+  Keep fill{};                       // CCC3, the arcs' colour or the sector's fill
+  const char* label = nullptr;       // AAA$ (none: as left)
+  Keep labelDx{}, labelDy{};           // AAAX, AAAY
+};
+// Writes the arms and every field given; DrawAngleArcs leaves HH1 to HH5 and clears ITI and AAA$.
+void DrawAngleMark(Program& P, const AngleMark& m);
+
+// `count` strokes of half-length `length` across the segment from point `from` to point `to`, in
+// colour. Writes AX, AY, BX, BY, NAGASA, HONSU, CCC2 and, where given, ITI (shift along) and
+// AIDA (spacing); the mark leaves AIDA grown for the next call.
+void DrawTicks(Program& P, int from, int to, float length, float count, float colour, Keep shift = {},
+               Keep spacing = {});
+// `count` arrowheads of size `length` on the segment from `from` to `to`, at the point that
+// divides it a : b. Writes AX, AY, BX, BY, A, B, NAGASA, HONSU, CCC2.
+void DrawParallelArrows(Program& P, int from, int to, float a, float b, float length, float count, float colour);
+// The corner mark of size `length` between the arms, in colour. Writes the arms, NAGASA, CCC2.
+void DrawCorner(Program& P, int vertex, int arm1, int arm2, float length, float colour);
+
+// The arc sign over the letters that start at the cursor (XI2, YI1), `width` across (54 for two
+// letters at pitch 27), in colour. Writes ZX0, ZY0, ZX1, ZY1, CCC2, HOUKOU, HABA, TAKASA.
+void ArcSignOverLetters(Program& P, float width = 54, float colour = 0);
+
+}  // namespace kit
