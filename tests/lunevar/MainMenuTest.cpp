@@ -2,7 +2,8 @@
 // Only a whole number from 1 to 8 is a choice, and the menu acts on that number.
 #include <gtest/gtest.h>
 
-#include "lunevar/Screens.h"
+#include "lunevar/InscribedAngles.h"
+#include "lunevar/MainMenu.h"
 #include "lunevar/Support.h"
 #include "shell/Waits.h"
 

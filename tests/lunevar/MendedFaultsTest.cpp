@@ -23,7 +23,7 @@ TEST(OptionsBeforeTheExplorer, OpenItFirstThenApplyTheSwitch) {
     EXPECT_EQ(IndexesOf(log, IsTitleBox).size(), 1u);
     EXPECT_EQ(L.DHB, 70);
     EXPECT_EQ(L.DHP, 280);
-    EXPECT_EQ(r.program->v.R1, 208);
+    EXPECT_EQ(r.v.R1, 208);
     EXPECT_EQ(L.KAKU1_s, c.kaku1);
     EXPECT_EQ(L.TKEI_s, c.tkei);
     size_t fig = AfterLastFigureErase(log);

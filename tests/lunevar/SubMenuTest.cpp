@@ -2,7 +2,8 @@
 // chosen by its value; anything else asks again with no message.
 #include <gtest/gtest.h>
 
-#include "lunevar/Screens.h"
+#include "lunevar/InscribedAngles.h"
+#include "lunevar/MainMenu.h"
 #include "lunevar/Support.h"
 
 namespace lunevar_test {
