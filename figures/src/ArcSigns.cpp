@@ -4,6 +4,7 @@
 
 #include "MarkMath.h"
 #include "figures/Marks.h"
+#include "platform/CountedLoop.h"
 #include "platform/Number.h"
 
 namespace figures {
@@ -56,14 +57,12 @@ void DrawArcMark(Program& P) {
     v.D2 = 180;
   }
   if (v.HABA > 0 && v.RR > 0) {
-    float step = v.HABA, last = v.D2;
-    v.II = v.D1;
-    do {  // the dot at the first angle is always drawn
+    // The dot at the first angle is always drawn; a step too fine to move the angle ends the dots.
+    CountBy(v.II, v.D1, v.D2, v.HABA, [&] {
       v.HH = v.II * v.PI / 180;
       PointOnSign(P);
       P.pf.circle(v.ZX, v.ZY, 0.5f, detail::Colour(v.CCC2), 0, 0, kFillLineColour);
-      v.II = chk(v.II + step);
-    } while (v.II <= last);
+    });
     v.HH = ((v.D1 + v.D2) / 2) * v.PI / 180;
     PointOnSign(P);
   } else {

@@ -2,6 +2,7 @@
 // the page colour, the lines themselves with every fifth one bold through the origin.
 #include "MarkMath.h"
 #include "figures/Marks.h"
+#include "platform/CountedLoop.h"
 #include "platform/Number.h"
 
 namespace figures {
@@ -27,20 +28,15 @@ void DrawGrid(Program& P) {
       P.pf.setDrawWidth(bold ? 3 : 1);
       P.pf.line(x1, y1, x2, y2, detail::Colour(bold ? v.CCC3 : v.CCC2));
     };
-    float across = v.YOKO;
-    v.II = 0;
-    do {  // a count below 0 still draws the line at the edge
+    // A count below 0 still draws the line at the edge.
+    CountUp(v.II, 0, v.YOKO, [&] {
       float x = chk(v.GX1 + v.SIZE * v.II);
       gridLine(x, v.GY1, x, v.GY2);
-      v.II = v.II + 1;
-    } while (v.II <= across);
-    float down = v.TATE;
-    v.II = 0;
-    do {
+    });
+    CountUp(v.II, 0, v.TATE, [&] {
       float y = chk(v.GY2 - v.SIZE * v.II);
       gridLine(v.GX1, y, v.GX2, y);
-      v.II = v.II + 1;
-    } while (v.II <= down);
+    });
   }
   P.pf.setDrawWidth(clng(v.DR));
 }

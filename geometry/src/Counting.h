@@ -1,24 +1,14 @@
-// The lessons' counted loop over a float index (the first pass runs before the bound is
-// tested, the bound is read once, the index is left one past the last pass), and the test
-// for the coordinate plane's fifth lines.
+// The lessons' counted loop (from the platform, where the figure marks use it too), and the
+// test for the coordinate plane's fifth lines.
 #pragma once
 
 #include <cmath>
 
+#include "platform/CountedLoop.h"
+
 namespace geometry {
 
-// Runs body with index = from, from + 1, ... while index <= to (the first pass always).
-// An index too large to grow by 1 in a float ends the loop instead of running for ever.
-template <class Body>
-void CountUp(float& index, float from, float to, Body body) {
-  index = from;
-  do {
-    body();
-    float next = index + 1;
-    if (next == index) return;
-    index = next;
-  } while (index <= to);
-}
+using platform::CountUp;
 
 // Whether a loop index, made whole by rounding to the nearest, is a multiple of 5 (0 and
 // negative multiples included): the plane's bold, numbered lines.

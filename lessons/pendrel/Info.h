@@ -2,12 +2,13 @@
 #pragma once
 #include <memory>
 
+#include "pendrel/MainMenu.h"
 #include "shell/Program.h"
 
 namespace pendrel {
 
 inline shell::ProgramInfo Info() {
-  return {.title = "Pendrel", .pointBound = 50, .lineOffset = 0, .mainMenu = {shell::PlaceholderMenu}};
+  return {.title = "Pendrel", .pointBound = 50, .lineOffset = 0, .mainMenu = {ProblemsMainMenu}};
 }
 
 // A run of this program on the given platform.

@@ -3,9 +3,6 @@
 #include "platform/Page.h"
 
 #include <algorithm>
-#include <charconv>
-#include <cstdio>
-#include <sstream>
 
 #include "platform/Render.h"
 
@@ -91,27 +88,6 @@ bool hiddenByDisc(const Op& earlier, const Op& disc) {
   return earlier.r + std::max(1, earlier.width) / 2.0f <= rd;
 }
 
-// The shortest text that reads back as the same float (0.1f is "0.1", 816 is "816").
-void num(std::ostringstream& o, float v) {
-  char b[32];
-  auto r = std::to_chars(b, b + sizeof b, v);
-  o.write(b, r.ptr - b);
-}
-
-void str(std::ostringstream& o, const std::string& s) {
-  o << '"';
-  for (unsigned char c : s) {
-    if (c == '"' || c == '\\') o << '\\' << c;
-    else if (c < 0x20) { char b[8]; std::snprintf(b, sizeof b, "\\u%04x", c); o << b; }
-    else o << c;
-  }
-  o << '"';
-}
-
-void fill(std::ostringstream& o, int f) {
-  if (f == kNoFill) o << "null"; else o << f;
-}
-
 }  // namespace
 
 void Page::add(Op op) {
@@ -145,47 +121,6 @@ void Page::clear() {
   firstNew_ = 0;
   pruned_ = true;
   ++version_;
-}
-
-std::string opToJson(const Op& op) {
-  std::ostringstream o;
-  switch (op.kind) {
-    case OpKind::Text:
-      o << "{\"op\":\"text\",\"text\":"; str(o, op.text);
-      o << ",\"x\":"; num(o, op.x1); o << ",\"y\":"; num(o, op.y1);
-      o << ",\"h\":"; num(o, op.h); o << ",\"v\":"; num(o, op.v);
-      o << ",\"colour\":" << op.colour << ",\"face\":"; str(o, op.font.face);
-      o << ",\"size\":"; num(o, op.font.size);
-      o << ",\"bold\":" << (op.font.bold ? "true" : "false") << ",\"italic\":" << (op.font.italic ? "true" : "false") << "}";
-      break;
-    case OpKind::Line:
-      o << "{\"op\":\"line\",\"x1\":"; num(o, op.x1); o << ",\"y1\":"; num(o, op.y1);
-      o << ",\"x2\":"; num(o, op.x2); o << ",\"y2\":"; num(o, op.y2);
-      o << ",\"colour\":" << op.colour << ",\"width\":" << op.width << "}";
-      break;
-    case OpKind::Box:
-      o << "{\"op\":\"box\",\"x1\":"; num(o, op.x1); o << ",\"y1\":"; num(o, op.y1);
-      o << ",\"x2\":"; num(o, op.x2); o << ",\"y2\":"; num(o, op.y2);
-      o << ",\"colour\":" << op.colour << ",\"fill\":"; fill(o, op.fill); o << ",\"width\":" << op.width << "}";
-      break;
-    case OpKind::Circle:
-      o << "{\"op\":\"circle\",\"x\":"; num(o, op.x1); o << ",\"y\":"; num(o, op.y1);
-      o << ",\"r\":"; num(o, op.r); o << ",\"start\":"; num(o, op.start); o << ",\"end\":"; num(o, op.end);
-      o << ",\"colour\":" << op.colour << ",\"fill\":"; fill(o, op.fill); o << ",\"width\":" << op.width << "}";
-      break;
-    case OpKind::Polyline:
-      o << "{\"op\":\"polyline\",\"points\":[";
-      for (size_t i = 0; i < op.points.size(); ++i) {
-        if (i) o << ",";
-        o << "["; num(o, op.points[i].first); o << ","; num(o, op.points[i].second); o << "]";
-      }
-      o << "],\"colour\":" << op.colour << ",\"fill\":"; fill(o, op.fill); o << ",\"width\":" << op.width << "}";
-      break;
-    case OpKind::Cls:
-      o << "{\"op\":\"cls\"}";
-      break;
-  }
-  return o.str();
 }
 
 }  // namespace platform

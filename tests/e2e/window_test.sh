@@ -13,12 +13,17 @@ start() {
   wid=$(timeout 10 xdotool search --sync --onlyvisible --name "^$title\$" | head -1) || fail "no window titled $title"
 }
 
-# Whether the page below the heading band is painted: blank, or for Lunevar, whose main menu
-# is a dark panel over most of the page, with the page colour in the bottom corner.
+# Whether the pixel of the screenshot at the given gravity is the page colour (white).
+page_colour_at() {
+  [ "$(convert "$2" -gravity "$1" -crop 1x1+0+0 -format '%[fx:255*(r+g+b)]' info:)" = 765 ]
+}
+
+# Whether the page below the heading band is painted: blank, or for the programs whose main
+# menu is a dark panel over most of the page, with the page colour in the bottom corner.
 painted_below() {
   local below=$1 shot=$2
-  if [ "$program" = lunevar ]; then
-    [ "$(convert "$shot" -gravity SouthEast -crop 1x1+0+0 -format '%[fx:255*(r+g+b)]' info:)" = 765 ]
+  if [ "$program" = lunevar ] || [ "$program" = pendrel ]; then
+    page_colour_at SouthEast "$shot"
   else
     [ "$below" -eq 0 ]
   fi
@@ -34,6 +39,18 @@ see_heading() {
     sleep 0.1
   done
   fail "$shot: $dark dark pixels in the heading band, $below below it"
+}
+
+# Waits until an answer screen has opened: its caption and number boxes in the top band, the
+# page colour where the menu's panel stood.
+see_answer_opening() {
+  local shot=$1 dark=0 below=0
+  for _ in $(seq 50); do
+    read -r dark below < <("$probe" shot "$wid" "$out/$shot" 0.12) || fail "no screenshot"
+    [ "$dark" -ge 150 ] && page_colour_at Center "$out/$shot" && return 0
+    sleep 0.1
+  done
+  fail "$shot: no caption box over a blank page ($dark dark pixels in the top band)"
 }
 
 # Waits for the program to end and checks its status.
@@ -67,6 +84,12 @@ see_heading "$program-again.png"
 xdotool windowfocus --sync "$wid"
 case $program in
   lunevar) xdotool key --delay 60 8 Return; ends_with_zero "8 chosen at the main menu" ;;
+  pendrel)
+    # The first set's answer 1, stepped through to its choice line, then back and out.
+    xdotool key --delay 60 1 Return 1 Return
+    see_answer_opening "$program-answer1.png"
+    xdotool key --delay 60 a a a a a a a a a a a a a a a 6 Return 3 Return
+    ends_with_zero "answer 1 stepped through, 6 and 3 chosen" ;;
   *) xdotool key x; ends_with_zero "key pressed at the placeholder menu" ;;
 esac
 echo "ok: $program"

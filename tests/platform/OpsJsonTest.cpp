@@ -2,6 +2,7 @@
 // Numbers are the shortest text of the float; fill is null when not filled.
 #include <gtest/gtest.h>
 
+#include "platform/OpsJson.h"
 #include "platform/Page.h"
 #include "platform/Platform.h"
 #include "platform/ScriptDevice.h"

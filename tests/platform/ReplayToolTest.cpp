@@ -1,5 +1,6 @@
-// The replay tool as CI calls it: usage errors exit 2, a run writes its drawing log, the
-// final page and one snapshot per key taken, and exits 0 when the script is used up.
+// The replay tool as CI calls it: usage errors exit 2, an output it cannot write or an input it
+// cannot read exits 1 with one line naming the file, a run writes its drawing log, the final
+// page and one snapshot per key taken, and exits 0 when the script is used up.
 #include <gtest/gtest.h>
 
 #include <cairo.h>
@@ -13,8 +14,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-int replay(const std::string& args) {
-  std::string cmd = std::string(LESSONS_BIN_DIR) + "/replay " + args + " 2>/dev/null";
+int replay(const std::string& args, const std::string& errFile = "/dev/null") {
+  std::string cmd = std::string(LESSONS_BIN_DIR) + "/replay " + args + " 2>" + errFile;
   int raw = std::system(cmd.c_str());
   return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
 }
@@ -41,10 +42,35 @@ TEST_F(ReplayTool, UsageErrorsExit2) {
       "lunevar --rnd 1",
       "lunevar --rnd -0.5",
       "lunevar --rnd x",
-      "lunevar --keys-file /nonexistent/keys.txt",
+      "lunevar --rnd ''",
   };
   for (const char* args : bad) EXPECT_EQ(replay(args), 2) << args;
   EXPECT_EQ(replay("--help >/dev/null"), 0);
+}
+
+TEST_F(ReplayTool, AnOutputOrInputThatFailsExits1NamingTheFile) {
+  fs::create_directories(dir / "shots" / "0002.png");  // the second snapshot cannot be written
+  std::ofstream(dir / "plain") << "x";
+  struct Case {
+    std::string args, file;
+  } cases[] = {
+      {"lunevar --keys 1 --ops /dev/full", "/dev/full"},
+      {"lunevar --keys 1 --ops " + (dir / "none" / "ops.jsonl").string(), (dir / "none" / "ops.jsonl").string()},
+      {"lunevar --keys 1 --png /dev/full", "/dev/full"},
+      {"lunevar --keys 12 --snapshots " + (dir / "shots").string(), (dir / "shots" / "0002.png").string()},
+      {"lunevar --keys 1 --snapshots " + (dir / "plain" / "shots").string(), (dir / "plain" / "shots").string()},
+      {"lunevar --keys-file " + dir.string(), dir.string()},
+      {"lunevar --keys-file /nonexistent/keys.txt", "/nonexistent/keys.txt"},
+  };
+  for (const auto& c : cases) {
+    auto err = dir / "stderr.txt";
+    EXPECT_EQ(replay(c.args, err.string()), 1) << c.args;
+    std::ifstream in(err);
+    std::string line, extra;
+    std::getline(in, line);
+    EXPECT_NE(line.find(c.file), std::string::npos) << c.args << ": " << line;
+    EXPECT_FALSE(std::getline(in, extra)) << c.args << ": more than one line";
+  }
 }
 
 TEST_F(ReplayTool, WritesOpsPngAndSnapshots) {

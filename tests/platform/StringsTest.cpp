@@ -78,6 +78,27 @@ TEST(Strings, CutHalvesJoinAgain) {
   EXPECT_EQ(bMid("表", 2, 1), "\\") << "the second byte alone is the backslash";
 }
 
+// A UTF-8 sequence cut short is one invalid byte, a one-byte character of its own: whatever
+// follows it is still counted, cut and found.
+TEST(Strings, AnInvalidByteIsOneCharacterAndHidesNothingAfterIt) {
+  struct Case {
+    const char* text;
+    int chars, bytes;
+    const char* lastByte;
+  } cases[] = {
+      {"\xE3" "A", 2, 2, "A"},
+      {"\xE3\x81" "A", 3, 3, "A"},
+      {"表\xF0" "b", 3, 4, "b"},
+      {"\x80" "c", 2, 2, "c"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(kLen(c.text), c.chars) << c.text;
+    EXPECT_EQ(bLen(c.text), c.bytes) << c.text;
+    EXPECT_EQ(bRight(c.text, 1), c.lastByte) << c.text;
+    EXPECT_EQ(bInstr(1, c.text, c.lastByte), c.bytes) << c.text;
+  }
+}
+
 TEST(Strings, ByteOrder) {
   struct Case {
     const char* a;

@@ -1,17 +1,20 @@
 // Replays a key script through a program on the recording page and writes what it drew.
 #include "Replay.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <optional>
 #include <regex>
-#include <sstream>
 #include <stdexcept>
 
 #include "lunevar/Info.h"
 #include "osvatine/Info.h"
 #include "pendrel/Info.h"
+#include "platform/OpsJson.h"
 #include "platform/Render.h"
 
 namespace replay {
@@ -23,6 +26,41 @@ std::unique_ptr<shell::Program> MakeProgram(const std::string& name, platform::P
   return nullptr;
 }
 
+namespace {
+
+std::string failed(const std::string& what, const std::string& file, const std::string& why) {
+  return what + " " + file + (why.empty() ? "" : ": " + why);
+}
+
+// The drawing log written as it is drawn, one line an operation; a failed write ends the run.
+class OpsLog {
+ public:
+  explicit OpsLog(std::string file) : file_(std::move(file)), out_(file_, std::ios::binary) {
+    if (!out_) throw std::runtime_error(failed("cannot write", file_, std::strerror(errno)));
+  }
+  void write(const platform::Op& op) {
+    line_.clear();
+    platform::appendOpJson(line_, op);
+    line_ += '\n';
+    out_.write(line_.data(), static_cast<std::streamsize>(line_.size()));
+    check();
+  }
+  void close() {
+    out_.close();
+    check();
+  }
+
+ private:
+  void check() {
+    if (!out_) throw std::runtime_error(failed("cannot write", file_, std::strerror(errno)));
+  }
+  std::string file_;
+  std::ofstream out_;
+  std::string line_;
+};
+
+}  // namespace
+
 Result Run(const Options& o) {
   auto script = platform::parseKeyScript(o.keys);
   if (!script) throw std::runtime_error("bad key script");
@@ -32,32 +70,33 @@ Result Run(const Options& o) {
   if (o.rnd) r.platform->random().fix(*o.rnd);
   r.program = MakeProgram(o.program, *r.platform);
   if (!r.program) throw std::runtime_error("unknown program: " + o.program);
-  std::ofstream ops;
-  if (!o.opsFile.empty()) {
-    ops.open(o.opsFile);
-    if (!ops) throw std::runtime_error("cannot write " + o.opsFile);
-  }
-  auto* log = &r.log;
-  auto* out = o.opsFile.empty() ? nullptr : &ops;
+  std::optional<OpsLog> ops;
+  if (!o.opsFile.empty()) ops.emplace(o.opsFile);
+  auto* log = o.keepLog ? &r.log : nullptr;
+  auto* out = ops ? &*ops : nullptr;
   r.platform->page().onOp = [log, out](const platform::Op& op) {
-    log->push_back(op);
-    if (out) *out << platform::opToJson(op) << '\n';
+    if (log) log->push_back(op);
+    if (out) out->write(op);
   };
   int shot = 0;
   if (!o.snapshotsDir.empty()) {
-    std::filesystem::create_directories(o.snapshotsDir);
+    std::error_code ec;
+    std::filesystem::create_directories(o.snapshotsDir, ec);
+    if (ec) throw std::runtime_error(failed("cannot write", o.snapshotsDir, ec.message()));
     std::string dir = o.snapshotsDir;
     r.device->onKeyTaken = [dir, &shot](platform::Page& page) {
       char name[32];
       std::snprintf(name, sizeof name, "/%04d.png", ++shot);
-      platform::writePng(page, dir + name);
+      if (!platform::writePng(page, dir + name)) throw std::runtime_error(failed("cannot write", dir + name, ""));
     };
   }
   r.status = shell::RunProgram(*r.program);
   r.device->onKeyTaken = nullptr;
-  r.platform->page().onOp = [log](const platform::Op& op) { log->push_back(op); };
+  r.platform->page().onOp = nullptr;
+  if (log) r.platform->page().onOp = [log](const platform::Op& op) { log->push_back(op); };
+  if (ops) ops->close();
   if (!o.pngFile.empty() && !platform::writePng(r.platform->page(), o.pngFile))
-    throw std::runtime_error("cannot write " + o.pngFile);
+    throw std::runtime_error(failed("cannot write", o.pngFile, ""));
   return r;
 }
 
@@ -74,6 +113,30 @@ int usage(const std::string& why) {
   return 2;
 }
 
+// An input that cannot be read or an output that cannot be written: one line, status 1.
+int failure(const std::string& why) {
+  std::cerr << "replay: " << why << "\n";
+  return 1;
+}
+
+// The whole of a file; nothing when it cannot be read (missing, a folder, a read error).
+std::optional<std::string> readFile(const std::string& path, std::string& why) {
+  std::FILE* f = std::fopen(path.c_str(), "rb");
+  if (!f) {
+    why = std::strerror(errno);
+    return std::nullopt;
+  }
+  std::string text;
+  char buf[65536];
+  size_t n;
+  while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) text.append(buf, n);
+  bool bad = std::ferror(f);
+  if (bad) why = std::strerror(errno);
+  std::fclose(f);
+  if (bad) return std::nullopt;
+  return text;
+}
+
 }  // namespace
 
 int Main(int argc, char** argv) {
@@ -83,6 +146,7 @@ int Main(int argc, char** argv) {
     return 0;
   }
   Options o;
+  o.keepLog = false;  // the log goes to --ops as it is drawn; only the page is kept
   o.program = argv[1];
   if (o.program != "lunevar" && o.program != "pendrel" && o.program != "osvatine")
     return usage("unknown program " + o.program);
@@ -92,18 +156,17 @@ int Main(int argc, char** argv) {
     std::string val = argv[++i];
     if (a == "--keys") o.keys += val;
     else if (a == "--keys-file") {
-      std::ifstream f(val);
-      if (!f) return usage("cannot read " + val);
-      std::stringstream ss;
-      ss << f.rdbuf();
-      o.keys += ss.str();
+      std::string why;
+      auto text = readFile(val, why);
+      if (!text) return failure(failed("cannot read", val, why));
+      o.keys += *text;
     } else if (a == "--time") {
       if (!std::regex_match(val, std::regex("([01][0-9]|2[0-3]):[0-5][0-9]:[0-5][0-9]"))) return usage("bad time " + val);
       o.time = val;
     } else if (a == "--rnd") {
       char* end = nullptr;
       float x = std::strtof(val.c_str(), &end);
-      if (!end || *end || !(x >= 0 && x < 1)) return usage("--rnd wants a number in [0,1)");
+      if (end == val.c_str() || *end || !(x >= 0 && x < 1)) return usage("--rnd wants a number in [0,1)");
       o.rnd = x;
     } else if (a == "--ops") o.opsFile = val;
     else if (a == "--png") o.pngFile = val;
@@ -114,8 +177,7 @@ int Main(int argc, char** argv) {
   try {
     return Run(o).status;
   } catch (const std::exception& e) {
-    std::cerr << "replay: " << e.what() << "\n";
-    return 1;
+    return failure(e.what());
   }
 }
 

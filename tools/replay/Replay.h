@@ -17,9 +17,10 @@ struct Options {
   std::string time = "12:00:00";
   std::optional<float> rnd;     // every random number this value
   std::string opsFile, pngFile, snapshotsDir;
+  bool keepLog = true;          // keep every operation in Result::log (the tool itself does not)
 };
 
-// A finished run: every operation drawn, the page as it was left, the exit status.
+// A finished run: every operation drawn (when kept), the page as it was left, the exit status.
 struct Result {
   int status = 0;
   std::vector<platform::Op> log;
@@ -32,7 +33,8 @@ struct Result {
 // Makes the named program; nothing if the name is unknown.
 std::unique_ptr<shell::Program> MakeProgram(const std::string& name, platform::Platform& pf);
 
-// Runs the program to the end of the script. Throws std::runtime_error on a bad script or name.
+// Runs the program to the end of the script, writing the outputs named. Throws
+// std::runtime_error on a bad script or name, and on an output that cannot be written.
 Result Run(const Options& o);
 
 // Parses the command line and does the whole job; returns the exit status (2 on usage errors).

@@ -41,9 +41,6 @@ struct Op {
   float bx1 = 0, by1 = 0, bx2 = 0, by2 = 0;
 };
 
-// One JSON object, one line, as the replay tool writes it.
-std::string opToJson(const Op& op);
-
 class Page {
  public:
   // Every operation added, in order (for the replay tool's log); may be left unset.

@@ -38,7 +38,7 @@ struct Vars {
   std::string ENZAN_s, HYOUJI_s, P1_s, P2_s, R1A_s, R1A1_s, R1B_s, RAB_s, RABM_s, SO_s, X_s, Y_s;
   float KOUTEN{};  // LineIntersection: 1 when the lines cross, 0 when they are parallel or coincide
   // The lesson screens of every program: the text cursor, the sub-menu choice, the circle's radius, scratch.
-  float XI0{}, XI1{}, XI2{}, XI3{}, YI1{}, SENTAKU{}, R1{}, M{}, N2{}, TJ{};
+  float XI0{}, XI1{}, XI2{}, XI3{}, YI1{}, SENTAKU{}, R1{}, R2{}, M{}, N2{}, N3{}, TJ{};
   // The arrays, dimensioned at start-up: point tables, answer places, generated values, text tables.
   Arr<float> F_a, G_a, H_a, HH_a, R_a, SFU_a, T_a, U_a, V_a, X_a, XW_a, XX_a, Y_a, YW_a, YY_a;
   Arr<std::string> F_s_a, KKAI_s_a, R1B_s_a, RAB_s_a, RABM_s_a, T_s_a, TANI_s_a, TKAI_s_a, X_s_a, Y_s_a;

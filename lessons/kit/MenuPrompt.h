@@ -1,0 +1,15 @@
+// The number prompt under a main menu's panel, drawn by the menus that show it before they
+// ask for the number (the number input then draws it once more at the same place).
+#pragma once
+
+#include "shell/Program.h"
+
+namespace kit {
+
+using shell::Program;
+
+// "番号を入力して下さい。" at (KAIX - 240, KAIY) in colour 0, in the prompt glyphs. Writes CCC1, X,
+// Y; leaves AA$ empty.
+void DrawMenuPrompt(Program& P);
+
+}  // namespace kit

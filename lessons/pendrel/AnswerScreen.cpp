@@ -1,0 +1,86 @@
+// The answer screens' opening, text column and figure steps (see AnswerScreen.h).
+#include "pendrel/AnswerScreen.h"
+
+#include "kit/Boxes.h"
+#include "kit/Page.h"
+#include "kit/Text.h"
+#include "shell/Waits.h"
+
+namespace pendrel {
+
+void ColumnAt(Program& P, float xi0, float xi1, float yi1) {
+  P.v.XI0 = xi0;
+  kit::TextCursorAt(P, xi1, yi1);
+}
+
+void OpenAnswerScreen(Program& P, const Opening& o) {
+  auto& v = P.v;
+  kit::ClearWholePage(P);
+  ColumnAt(P, o.xi0, o.xi1, o.yi1);
+  P.pf.setDrawWidth(5);
+  kit::TextBox(P, v.XI0, v.YI1, 256, 48, {0, 3, 13}, o.caption);
+  v.XI2 = v.X;
+  v.YI1 = v.Y;
+  kit::TextBox(P, v.XI2 + 10, v.YI1, o.numberWidth, 48, {13, 4, 3}, o.number);
+  v.XI2 = v.X;
+  v.YI1 = v.Y;
+}
+
+void WriteColumn(Program& P, std::span<const Piece> pieces) {
+  auto& v = P.v;
+  for (const Piece& p : pieces) {
+    switch (p.at) {
+      case At::SameLine: kit::TextOnLine(P, 0, p.text, p.colour); break;
+      case At::Number: kit::TextOnNewLine(P, v.XI0, p.step, p.text, p.colour); break;
+      case At::Working: kit::TextOnNewLine(P, v.XI1, p.step, p.text, p.colour); break;
+      case At::Indented: kit::TextOnNewLine(P, v.XI1 + 48, p.step, p.text, p.colour); break;
+      case At::Wait: shell::WaitAnyKey(P); break;
+    }
+  }
+}
+
+void DrawLetters(Program& P, std::span<const Letter> letters) {
+  for (const Letter& l : letters) kit::LetterAt(P, l.point, l.dx, l.dy, l.text, 0);
+}
+
+void CirclePoint(Program& P, int m, int centre, float radius, float degrees) {
+  auto& v = P.v;
+  v.M = static_cast<float>(m);
+  v.A = static_cast<float>(centre);
+  v.B = radius;
+  v.C = degrees;
+  kit::PointOnCircle(P, m, centre, v.SIZE * v.B, v.C * v.PI / 180);
+}
+
+void Polyline(Program& P, int a, int b, int c, kit::PathKind kind) {
+  auto& v = P.v;
+  v.A = static_cast<float>(a);
+  v.B = static_cast<float>(b);
+  v.C = static_cast<float>(c);
+  kit::DrawPath(P, {a, b, c}, 0, kind);
+}
+
+void Segment(Program& P, int m, int n, float colour) {
+  P.v.M = static_cast<float>(m);
+  P.v.N = static_cast<float>(n);
+  kit::DrawSegment(P, m, n, colour);
+}
+
+void AngleMark(Program& P, const kit::AngleMark& mark) {
+  auto& v = P.v;
+  v.A = static_cast<float>(mark.vertex);
+  v.B = static_cast<float>(mark.arm1);
+  v.C = static_cast<float>(mark.arm2);
+  kit::DrawAngleMark(P, mark);
+}
+
+void RightAngle(Program& P, int n1, int n2, int n3, float side, float length, float colour) {
+  auto& v = P.v;
+  v.N1 = static_cast<float>(n1);
+  v.N2 = static_cast<float>(n2);
+  v.N3 = static_cast<float>(n3);
+  v.ITI = side;
+  kit::DrawCorner(P, n1, n2, n3, length, colour);
+}
+
+}  // namespace pendrel

@@ -1,0 +1,68 @@
+// What the worked-answer screens of both problem sets share: the opening with its caption and
+// number boxes, the text column written from a table of pieces, and the figure steps that pass
+// their points through A, B, C, M, N and N1 to N3 as the answers' own steps do.
+#pragma once
+
+#include <span>
+
+#include "kit/Figures.h"
+#include "shell/Program.h"
+
+namespace pendrel {
+
+using shell::Program;
+
+// The opening of an answer screen: the caption box ("P176 解答" ...), the number box beside it
+// (`numberWidth` across) and where the text column starts.
+struct Opening {
+  const char* caption;
+  const char* number;
+  float xi0, xi1, yi1;  // XI0 (question numbers), XI1 (working), YI1 (the boxes' top)
+  float numberWidth = 44;
+};
+// The column's margins and line: XI0, XI1, YI1. XI2 stays.
+void ColumnAt(Program& P, float xi0, float xi1, float yi1);
+// Page cleared, the column set, draw width 5, then the caption box (text 0, outline 3, fill 13,
+// 256 x 48) and 10 further on the number box (text 13, outline 4, fill 3, 48 high). Writes X, Y,
+// HABA, TATE, CCC1 to CCC3, A$; leaves XI2 = the number box's right edge, YI1 = its top.
+void OpenAnswerScreen(Program& P, const Opening& o);
+
+// Where a piece of the text column goes: on the line where the last piece ended (XI2, YI1), or
+// `step` below the last line at the question numbers (XI0), at the working (XI1), or indented
+// under the working (XI1 + 48); or a key wait.
+enum class At { SameLine, Number, Working, Indented, Wait };
+struct Piece {
+  const char* text;
+  At at;
+  float step;
+  float colour;
+};
+inline constexpr Piece kWait{"", At::Wait, 0, 0};
+// The pieces in turn. Writes CCC1, X, Y, AA$; leaves XI2 = X, YI1 = Y after each piece.
+void WriteColumn(Program& P, std::span<const Piece> pieces);
+
+// A letter of a figure: `text` at point `point` moved by (dx, dy), in colour 0.
+struct Letter {
+  const char* text;
+  int point;
+  float dx, dy;
+};
+// The letters in turn. Writes CCC1, X, Y, AA$; the text column stays where it was.
+void DrawLetters(Program& P, std::span<const Letter> letters);
+
+// Point m on the circle of `radius` grid cells about point `centre`, `degrees` counter-clockwise:
+// X(M) = X(A) + SIZE·B·cos(C·PI/180), Y(M) = Y(A) - SIZE·B·sin(C·PI/180). Writes M, A, B, C;
+// reads SIZE and PI as the grid paper left them.
+void CirclePoint(Program& P, int m, int centre, float radius, float degrees);
+// The polyline a, b, c in colour 0, open or closed. Writes A, B, C.
+void Polyline(Program& P, int a, int b, int c, kit::PathKind kind);
+// The segment from point m to point n in colour. Writes M, N.
+void Segment(Program& P, int m, int n, float colour = 0);
+// An angle mark at the vertex between its arms (see kit::DrawAngleMark). Writes A, B, C = vertex,
+// first and second arm besides what the mark writes.
+void AngleMark(Program& P, const kit::AngleMark& mark);
+// A right-angle mark of side `length` in colour at vertex n1 between n2 and n3, the arms taken
+// in the order `side` names (ITI). Writes N1, N2, N3, ITI besides what the mark writes.
+void RightAngle(Program& P, int n1, int n2, int n3, float side, float length, float colour);
+
+}  // namespace pendrel

@@ -1,0 +1,32 @@
+// Pendrel's main menu: the panel with its three items, the number typed, and the way to the
+// chosen problem set.
+#include "pendrel/MainMenu.h"
+
+#include "kit/Flow.h"
+#include "kit/MenuPrompt.h"
+#include "kit/Page.h"
+#include "pendrel/ConfirmLearning.h"
+#include "shell/Waits.h"
+
+namespace pendrel {
+
+namespace {
+
+constexpr kit::MenuItem kItems[] = {
+    {"1　P176 学びをたしかめよう", 120, 13, ConfirmLearningSubMenu},
+    {"2　P178 学びを身につけよう", 180, 15, ProblemsMainMenu},  // the second set is not in yet
+    {"3　終了", 240, 13, nullptr},
+};
+
+}  // namespace
+
+Screen ProblemsMainMenu(Program& P) {
+  P.at(139);
+  shell::ClearWorkArea(P);
+  kit::ClearWholePage(P);
+  kit::DrawMenuPanel(P, kItems);
+  kit::DrawMenuPrompt(P);  // the number input draws it once more at the same place
+  return kit::MainMenuChoice(P, ProblemsMainMenu, kItems);
+}
+
+}  // namespace pendrel
