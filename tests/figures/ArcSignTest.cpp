@@ -152,11 +152,11 @@ TEST(ArcSign, NoSignOverAPointOrWithoutAStep) {
 
 // A step between dots too fine to move a float angle on: one dot, and the sign still ends.
 TEST(ArcSign, AStepTooFineToMoveTheAngleEndsTheDots) {
-  MarksPage m;
+  TestRun m;
   SignOverText(m.v, 1);
   m.v.HABA = 1e-6f;
   figures::DrawArcMark(m.P);
-  EXPECT_EQ(m.drawn(OpKind::Circle).size(), 1u);
+  EXPECT_EQ(m.shown(OpKind::Circle).size(), 1u);
   EXPECT_NEAR(m.v.ZX0, 127, 1e-3);  // the apex, below the chord
   EXPECT_NEAR(m.v.ZY0, 210, 1e-3);
 }
