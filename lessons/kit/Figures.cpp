@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "figures/Marks.h"
+#include "kit/ProofMarks.h"
 #include "kit/Text.h"
 #include "platform/Errors.h"
 #include "platform/Page.h"
@@ -145,11 +146,6 @@ void DrawCorner(Program& P, int vertex, int arm1, int arm2, float length, float 
   figures::DrawCornerMark(P);
 }
 
-void ArcSignOverLetters(Program& P, float width, float colour) {
-  auto& v = P.v;
-  v.ZX0 = v.XI2; v.ZY0 = v.YI1; v.ZX1 = v.XI2 + width; v.ZY1 = v.ZY0;
-  v.CCC2 = colour; v.HOUKOU = -1; v.HABA = 1; v.TAKASA = -10;
-  figures::DrawArcMark(P);
-}
+void ArcSignOverLetters(Program& P, float width, float colour) { ArcSignAt(P, P.v.XI2, P.v.YI1, width, colour); }
 
 }  // namespace kit

@@ -16,6 +16,10 @@ struct Lunevar {
   // Set by the explorer's set-up and cleared when item 1 is entered: whether the explorer's
   // positions belong to this visit, so that the display options can redraw them.
   bool figureReady = false;
+
+  // Item 4, arcs: the directions of C and D on the equal-arcs figure (radians), beside A, B, P
+  // and Q above.
+  float DHRC{}, DHRD{};
 };
 
 struct LunevarProgram : shell::Program {

@@ -4,6 +4,7 @@
 
 #include "kit/Flow.h"
 #include "kit/Page.h"
+#include "lunevar/ArcLesson.h"
 #include "lunevar/InscribedAngles.h"
 #include "shell/Waits.h"
 
@@ -15,7 +16,7 @@ constexpr kit::MenuItem kItems[] = {
     {"1　円周角", 120, 13, InscribedAngleLessonStart},
     {"2　円周角の定理証明", 180, 15, shell::BackToMainMenu},
     {"3　円周角の定理を使って", 240, 13, shell::BackToMainMenu},
-    {"4　円周角と弧", 300, 15, shell::BackToMainMenu},
+    {"4　円周角と弧", 300, 15, ArcLessonStart},
     {"5　練習問題", 360, 13, shell::BackToMainMenu},
     {"6　円周角の定理の逆", 420, 15, shell::BackToMainMenu},
     {"7　", 480, 13, shell::BackToMainMenu},

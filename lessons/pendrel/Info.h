@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "pendrel/MainMenu.h"
-#include "shell/Program.h"
+#include "pendrel/Pendrel.h"
 
 namespace pendrel {
 
@@ -13,7 +13,7 @@ inline shell::ProgramInfo Info() {
 
 // A run of this program on the given platform.
 inline std::unique_ptr<shell::Program> MakeProgram(platform::Platform& pf) {
-  return std::make_unique<shell::Program>(pf, Info());
+  return std::make_unique<PendrelProgram>(pf, Info());
 }
 
 }  // namespace pendrel

@@ -6,6 +6,7 @@
 #include "kit/MenuPrompt.h"
 #include "kit/Page.h"
 #include "pendrel/ConfirmLearning.h"
+#include "pendrel/MasterLearning.h"
 #include "shell/Waits.h"
 
 namespace pendrel {
@@ -14,7 +15,7 @@ namespace {
 
 constexpr kit::MenuItem kItems[] = {
     {"1　P176 学びをたしかめよう", 120, 13, ConfirmLearningSubMenu},
-    {"2　P178 学びを身につけよう", 180, 15, ProblemsMainMenu},  // the second set is not in yet
+    {"2　P178 学びを身につけよう", 180, 15, MasterLearningSubMenu},
     {"3　終了", 240, 13, nullptr},
 };
 

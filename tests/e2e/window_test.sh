@@ -53,6 +53,20 @@ see_answer_opening() {
   fail "$shot: no caption box over a blank page ($dark dark pixels in the top band)"
 }
 
+# Waits until the figure half of the page (the right half) shows the colour-3 arcs of the
+# second set's answer 1 (dark magenta, the number box's colour, which stands in the left half).
+see_coloured_arc() {
+  local shot=$1 count=0
+  for _ in $(seq 50); do
+    "$probe" shot "$wid" "$out/$shot" 0.12 >/dev/null || fail "no screenshot"
+    count=$(convert "$out/$shot" -gravity East -crop 50%x100%+0+0 +repage -fuzz 8% -fill black \
+      +opaque '#6e1e78' -fill white -opaque '#6e1e78' -format '%[fx:round(mean*w*h)]' info:)
+    [ "$count" -ge 200 ] && return 0
+    sleep 0.1
+  done
+  fail "$shot: $count pixels of the arcs' colour in the figure half"
+}
+
 # Waits for the program to end and checks its status.
 ends_with_zero() {
   local status=0
@@ -92,4 +106,15 @@ case $program in
     ends_with_zero "answer 1 stepped through, 6 and 3 chosen" ;;
   *) xdotool key x; ends_with_zero "key pressed at the placeholder menu" ;;
 esac
+if [ "$program" = pendrel ]; then
+  # The second set's answer 1: its coloured arcs, stepped through to its choice line, then back
+  # to the main menu and out.
+  start
+  see_heading "$program-third.png"
+  xdotool windowfocus --sync "$wid"
+  xdotool key --delay 60 2 Return 1 Return
+  see_coloured_arc "$program-set2-answer1.png"
+  xdotool key --delay 60 a a a a a a 1 0 Return 3 Return
+  ends_with_zero "set 2's answer 1 stepped through, 10 and 3 chosen"
+fi
 echo "ok: $program"

@@ -1,0 +1,22 @@
+// Menu item 4, inscribed angles and arcs: goal, sub-menu, the equal-arcs task, the statements
+// on arcs with their converses, textbook problems 3 and 4, and the angle-bisector explanation.
+#pragma once
+
+#include "shell/Program.h"
+
+namespace lunevar {
+
+using shell::Program;
+using shell::Screen;
+
+Screen ArcLessonStart(Program& P);
+void ArcGoalText(Program& P);
+Screen ArcSubMenu(Program& P);
+
+Screen ArcIntroTask(Program& P);
+Screen ArcTheoremScreen(Program& P);
+Screen TextbookProblemThreeAnswer(Program& P);
+Screen TextbookProblemFourAnswer(Program& P);
+Screen BisectorArcExplanation(Program& P);
+
+}  // namespace lunevar

@@ -1,0 +1,137 @@
+// Item 4's first two screens, on one figure: circle O with the equal arcs AB and CD (40 degrees
+// each) marked in colour and by ticks. The task asks for the central and inscribed angles on them.
+#include <cmath>
+#include <initializer_list>
+#include <utility>
+
+#include "kit/CircleArcs.h"
+#include "kit/Figures.h"
+#include "kit/Page.h"
+#include "kit/Text.h"
+#include "kit/TextPieces.h"
+#include "lunevar/ArcLesson.h"
+#include "lunevar/Lunevar.h"
+#include "shell/Waits.h"
+
+namespace lunevar {
+
+namespace {
+
+namespace pt {
+constexpr int O = 1, A = 2, B = 3, P = 4, C = 5, D = 6, Q = 7;
+}  // namespace pt
+
+// The points on the circle by their direction (degrees counter-clockwise), kept in radians.
+struct CirclePoint {
+  int index;
+  float degrees;
+  float Lunevar::*direction;
+};
+constexpr CirclePoint kPoints[] = {
+    {pt::A, 200, &Lunevar::DHRA}, {pt::B, 240, &Lunevar::DHRB}, {pt::P, 110, &Lunevar::DHRP},
+    {pt::C, 290, &Lunevar::DHRC}, {pt::D, 330, &Lunevar::DHRD}, {pt::Q, 70, &Lunevar::DHRQ},
+};
+
+// A point's letter, placed beside its vertex away from the angle between the two arms.
+struct PointLabel {
+  const char* text;
+  int vertex, arm1, arm2;
+};
+constexpr PointLabel kLabelA{"A", pt::A, pt::B, pt::O}, kLabelB{"B", pt::B, pt::O, pt::A};
+constexpr PointLabel kLabelC{"C", pt::C, pt::D, pt::O}, kLabelD{"D", pt::D, pt::O, pt::C};
+constexpr PointLabel kLabelP{"P", pt::P, pt::A, pt::B}, kLabelQ{"Q", pt::Q, pt::C, pt::D};
+
+void drawLabels(Program& P, std::initializer_list<PointLabel> labels, float colour) {
+  for (const PointLabel& l : labels) kit::LabelVertex(P, l.vertex, l.arm1, l.arm2, l.text, colour, 8, -1, 0, 0);
+}
+
+// The page cleared, the circle with its two arcs in colour 5 and the radii to A, B, C and D,
+// at draw width 5. Leaves the points 1 to 7 in page units, R1 and the directions DHRA to DHRQ.
+void equalArcsFigure(Program& P) {
+  auto& v = P.v;
+  Lunevar& L = Lv(P);
+  kit::ClearWholePage(P);
+  kit::GridPaper(P, 720, 90, 16, 16, 15, 30);
+  kit::GridPoint(P, pt::O, 8, 8);
+  v.R1 = 7 * v.SIZE;
+  for (const CirclePoint& p : kPoints) {
+    L.*p.direction = p.degrees * v.PI / 180;
+    kit::PointOnCircle(P, p.index, pt::O, v.R1, L.*p.direction);
+  }
+  P.pf.setDrawWidth(5);
+  kit::DrawDot(P, pt::O, 3, 0);
+  kit::DrawCircle(P, pt::O, v.R1, 0);
+  kit::DrawArcBetween(P, pt::O, v.R1, 5, 200, 240);  // AB
+  kit::DrawArcBetween(P, pt::O, v.R1, 5, 290, 330);  // CD
+  for (int end : {pt::A, pt::B, pt::C, pt::D}) kit::DrawSegment(P, pt::O, end, 0);
+}
+
+// Two ticks across each arc: on the segment from the point R1 + SIZE out in the direction of
+// the arc's first end to its second end, whose middle lies near the middle of the arc.
+void equalArcTicks(Program& P) {
+  auto& v = P.v;
+  Lunevar& L = Lv(P);
+  struct Arc {
+    float Lunevar::*first;
+    int second;
+  };
+  for (const Arc& arc : {Arc{&Lunevar::DHRA, pt::B}, Arc{&Lunevar::DHRC, pt::D}}) {
+    float out = v.R1 + v.SIZE;
+    float theta = L.*arc.first;
+    kit::DrawTicksBetween(P, v.X_a(pt::O) + out * std::cos(theta), v.Y_a(pt::O) - out * std::sin(theta),
+                          v.X_a(arc.second), v.Y_a(arc.second), 20, 2, 5, 0, 8);
+  }
+}
+
+using kit::ArcSignPiece, kit::DrawWidthPiece, kit::kKeyWait, kit::kOnLine;
+
+constexpr kit::TextPiece kTask[] = {
+    {36, 0, 0, "課　"},
+    DrawWidthPiece(3),
+    ArcSignPiece(0),
+    {kOnLine, 0, 0, "AB="},
+    ArcSignPiece(0),
+    {kOnLine, 0, 0, "CDで、∠AOB=40°のとき、"},
+    {36, 50, 0, "(1)∠CODの大きさを求めなさい。"},
+    {36, 50, 0, "(2)∠APBの大きさを求めなさい。"},
+    {36, 50, 0, "(3)∠CQDの大きさを求めなさい。"},
+    kKeyWait,
+    {36, 60, 3, "(1)おうぎ形の弧の長さが等しければ、"},
+    {108, 60, 3, "中心角の大きさも等しいので、"},
+    kKeyWait,
+    {108, 50, 0, "∠COD=∠AOB="},
+    kKeyWait,
+    {kOnLine, 0, 3, "40°"},
+    kKeyWait,
+    {36, 60, 3, "(2)"},
+    kKeyWait,
+    {kOnLine, 0, 0, "∠APB=ﾀ1/2ﾀ∠AOB="},
+    kKeyWait,
+    {kOnLine, 0, 3, "20°"},
+    kKeyWait,
+    {36, 80, 3, "(3)"},
+    kKeyWait,
+    {kOnLine, 0, 0, "∠CQD=ﾀ1/2ﾀ∠COD="},
+    kKeyWait,
+    {kOnLine, 0, 3, "20°"},
+};
+
+}  // namespace
+
+Screen ArcIntroTask(Program& P) {
+  equalArcsFigure(P);
+  for (auto [from, to] : {std::pair{pt::A, pt::P}, {pt::B, pt::P}, {pt::C, pt::Q}, {pt::D, pt::Q}})
+    kit::DrawSegment(P, from, to, 0);
+  drawLabels(P, {kLabelA, kLabelB, kLabelP, kLabelC, kLabelD, kLabelQ}, 0);
+  // The central angle AOB, 40 degrees, as a sector; "O" just off the centre, opposite it.
+  kit::DrawAngleMark(P, {.vertex = pt::O, .arm1 = pt::A, .arm2 = pt::B, .length = 32, .count = 0, .side = 1,
+                         .line = 0, .fill = 3, .label = ""});
+  kit::LabelVertex(P, pt::O, pt::A, pt::B, "O", 0, 4.8f, -1, 0, 0);
+  kit::LabelVertex(P, pt::O, pt::A, pt::B, "40°", 5, 50, 1, 0, 0);
+  equalArcTicks(P);
+  kit::TextCursorAt(P, 108, 30);
+  kit::DrawTextPieces(P, kTask);
+  return {ArcSubMenu};
+}
+
+}  // namespace lunevar

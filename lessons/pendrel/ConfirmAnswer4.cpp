@@ -1,0 +1,119 @@
+// First set, answer 4: the two tangents from A to circle O by ruler and compasses. The midpoint
+// M of AO from the perpendicular bisector, circle M through O, and the points of contact P, P'
+// where it cuts circle O; one construction step per key.
+#include <cmath>
+
+#include "geometry/Lines.h"
+#include "figures/Marks.h"
+#include "kit/Figures.h"
+#include "pendrel/AnswerScreen.h"
+#include "pendrel/ConfirmLearning.h"
+#include "shell/Waits.h"
+
+namespace pendrel {
+
+namespace {
+
+using enum At;
+
+constexpr Opening kOpening{"P177 解答", "4", 40, 40, 30};
+
+// Entries of the point table: M, O, A, the points of contact P and P', the far ends of the
+// tangents, the crossings of the compass arcs and the ends of the bisector drawn.
+enum Point { PM = 0, PO = 1, PA = 2, PP = 3, PP2 = 4, TangentEndP = 5, TangentEndP2 = 6 };
+enum ArcPoint { CrossUp = 11, CrossDown = 12, BisectorTop = 13, BisectorFoot = 14 };
+
+// The points set in grid units (10 x 10 cells of 50 from (720, 50)); 11 to 14 stand on M's x.
+struct GridEntry {
+  int point;
+  float x, y;
+};
+constexpr GridEntry kGridPoints[] = {
+    {PM, 2.5, 5}, {PO, 5, 5}, {PA, 0, 5}, {CrossUp, 2.5, 6}, {CrossDown, 2.5, 4}, {BisectorTop, 2.5, 6.5},
+    {BisectorFoot, 2.5, 3.5},
+};
+
+constexpr Piece kStep1[] = {{"①線分AOの中点Mをとる。", Working, 60, 0}};
+constexpr Piece kStep2[] = {{"②Mを中心として、", Working, 60, 0}, {"　MOを半径とする円Mをかく。", Working, 50, 0}};
+constexpr Piece kStep3[] = {{"③円Oとの交点をP,P'として、", Working, 60, 0}};
+constexpr Piece kStep3Lines[] = {{"　直線AP,AP'をひく。", Working, 50, 0}};
+
+// The far end of the tangent from A through `contact`: as far beyond it as A lies before it.
+// Writes DX, DY.
+void TangentEnd(Program& P, int end, int contact) {
+  auto& v = P.v;
+  v.DX = (v.X_a(contact) - v.X_a(PA)) / 5;
+  v.DY = (v.Y_a(contact) - v.Y_a(PA)) / 5;
+  v.X_a(end) = v.X_a(contact) + 5 * v.DX;
+  v.Y_a(end) = v.Y_a(contact) + 5 * v.DY;
+}
+
+// A compass arc about `centre` through the crossings 11 and 12, a little longer than the
+// angle they make at the centre, in colour 7 over a colour-7 disc on the centre; `side` (ITI)
+// turns the arc towards M. Writes R2, the arms, ITI; ComputeArmAngles leaves HH1 to HH5.
+void CompassArc(Program& P, int centre, float side) {
+  auto& v = P.v;
+  v.R2 = std::sqrt((v.X_a(CrossUp) - v.X_a(centre)) * (v.X_a(CrossUp) - v.X_a(centre)) +
+                   (v.Y_a(CrossUp) - v.Y_a(centre)) * (v.Y_a(CrossUp) - v.Y_a(centre)));
+  kit::SetAngleArms(P, centre, CrossUp, CrossDown);
+  v.ITI = side;
+  figures::ComputeArmAngles(P);
+  kit::DrawDot(P, centre, 8, 7);
+  kit::DrawCircle(P, centre, v.R2, 7, v.HH2 - 0.05f, v.HH1 + 0.05f);
+}
+
+}  // namespace
+
+Screen ConfirmAnswer4(Program& P) {
+  auto& v = P.v;
+  OpenAnswerScreen(P, kOpening);
+  kit::GridPaper(P, 720, 50, 10, 10, 15, 50);
+  for (const GridEntry& g : kGridPoints) {
+    v.X_a(g.point) = g.x;
+    v.Y_a(g.point) = g.y;
+  }
+  kit::GridToPage(P, {PM, PO, PA, CrossUp, CrossDown, BisectorTop, BisectorFoot});
+  // Circle O first, circle M second: their common points, the lower one first.
+  v.X2 = v.X_a(PM); v.Y2 = v.Y_a(PM); v.RR2 = 2.5f * v.SIZE;
+  v.X1 = v.X_a(PO); v.Y1 = v.Y_a(PO); v.RR1 = 4 * v.SIZE;
+  geometry::RadicalAxis(P);
+  geometry::CircleLineIntersection(P);
+  v.X_a(PP2) = v.X3; v.Y_a(PP2) = v.Y3;
+  v.X_a(PP) = v.X4; v.Y_a(PP) = v.Y4;
+  TangentEnd(P, TangentEndP, PP);
+  TangentEnd(P, TangentEndP2, PP2);
+  v.R1 = v.SIZE * 4;
+  kit::DrawCircle(P, PO, v.R1, 0);
+  kit::DrawDot(P, PO, 4, 0);
+  kit::LetterAt(P, PO, 6, -20, "O", 0);
+  kit::DrawDot(P, PA, 4, 0);
+  kit::LetterAt(P, PA, -40, -20, "A", 0);
+  shell::WaitAnyKey(P);
+  WriteColumn(P, kStep1);
+  shell::WaitAnyKey(P);
+  Segment(P, PA, PO);
+  shell::WaitAnyKey(P);
+  CompassArc(P, PA, -1);
+  shell::WaitAnyKey(P);
+  CompassArc(P, PO, 1);
+  shell::WaitAnyKey(P);
+  Segment(P, BisectorTop, BisectorFoot);
+  shell::WaitAnyKey(P);
+  kit::DrawDot(P, PM, 4, 0);
+  kit::LetterAt(P, PM, -46, 6, "M", 0);
+  shell::WaitAnyKey(P);
+  WriteColumn(P, kStep2);
+  v.R2 = v.SIZE * 2.5f;
+  kit::DrawCircle(P, PM, v.R2, 9);
+  shell::WaitAnyKey(P);
+  WriteColumn(P, kStep3);
+  kit::LetterAt(P, PP, -20, -45, "P", 0);
+  kit::LetterAt(P, PP2, -40, 10, "P'", 0);
+  shell::WaitAnyKey(P);
+  WriteColumn(P, kStep3Lines);
+  Segment(P, PA, TangentEndP, 3);
+  Segment(P, PA, TangentEndP2, 3);
+  return {ConfirmLearningSubMenu};
+}
+
+}  // namespace pendrel

@@ -1,0 +1,93 @@
+// First set, answer 5: triangles ABD and CBD on the diameter BD are congruent. The figure
+// first, complete; then the reasoning one step per key, with the marks it rests on beside it.
+#include "kit/Figures.h"
+#include "kit/ProofMarks.h"
+#include "pendrel/AnswerScreen.h"
+#include "pendrel/ConfirmLearning.h"
+#include "shell/Waits.h"
+
+namespace pendrel {
+
+namespace {
+
+using enum At;
+
+constexpr Opening kOpening{"P177 解答", "5", 40, 40, 30};
+
+// Entries of the point table: O, A, B, C, D; BD is the diameter, A and C mirror images in it.
+enum Point { PO = 0, PA = 1, PB = 2, PC = 3, PD = 4 };
+
+constexpr Letter kLetters[] = {
+    {"O", PO, -14, 10}, {"A", PA, 4, -50}, {"B", PB, -34, -25}, {"C", PC, 8, 0}, {"D", PD, 4, -25},
+};
+
+// The reasoning: working in 0, the terms it rests on in 3; lines 55 apart.
+constexpr Piece kPair[] = {{"△ABDと△CBDで，", Working, 60, 0}};
+constexpr Piece kRightAngles[] = {{"半円の弧に対する円周角だから，", Working, 55, 0}, {"∠BAD＝", Working, 55, 0}};
+constexpr Piece kRightAnglesEqual[] = {
+    {"∠BCD", SameLine, 0, 3}, {"＝90°　　　…①", SameLine, 0, 0},
+    {"等しい弧に対する円周角は等しいので，", Working, 55, 0},
+};
+constexpr Piece kArcAD[] = {{"AD=", Working, 60, 0}};  // under an arc sign: the arc AD
+constexpr Piece kArcDC[] = {{"DCから,∠ABD＝", SameLine, 0, 0}};  // under an arc sign: the arc DC
+constexpr Piece kAnglesEqual[] = {
+    {"∠CBD", SameLine, 0, 3}, {"…②", SameLine, 0, 0},
+    {"共通な辺だから，BD＝BD　…③", Working, 55, 0},
+    {"①，②，③から，直角三角形の", Working, 55, 0}, kWait,
+    {"斜辺と1つの鋭角", Working, 55, 3}, {"が，それぞれ等しいので，", SameLine, 0, 0},
+    {"△ABD≡△CBD", Working, 55, 0},
+};
+
+// The equal-angle dot 70 from B in the angle between the arms, in colour 3; the pen X, Y is
+// left on it.
+void EqualAngleDotAtB(Program& P, int arm1, int arm2) {
+  kit::Pen at = kit::DotOnBisector(P, PB, arm1, arm2, 70, 1, 8, 3);
+  P.v.X = at.x;
+  P.v.Y = at.y;
+}
+
+}  // namespace
+
+Screen ConfirmAnswer5(Program& P) {
+  auto& v = P.v;
+  OpenAnswerScreen(P, kOpening);
+  kit::GridPaper(P, 680, 50, 8, 8, 15, 70);
+  kit::GridPoint(P, PO, 4, 4);
+  kit::GridPoint(P, PB, 1, 4);
+  kit::GridPoint(P, PD, 7, 4);
+  v.R1 = v.SIZE * 3;
+  CirclePoint(P, PA, PO, 3, 60);
+  CirclePoint(P, PC, PO, 3, -60);
+  kit::DrawCircle(P, PO, v.R1, 0);
+  Polyline(P, PA, PB, PD, kit::PathKind::Closed);
+  Polyline(P, PC, PB, PD, kit::PathKind::Closed);  // BD drawn a second time
+  kit::DrawDot(P, PO, 6, 0);
+  DrawLetters(P, kLetters);
+  kit::DrawCircle(P, PO, v.R1, 3, 0.8333333f, 1.0f);   // arc AD
+  kit::DrawCircle(P, PO, v.R1, 7, 0.0f, 0.16666667f);  // arc DC
+  shell::WaitAnyKey(P);
+  WriteColumn(P, kPair);
+  shell::WaitAnyKey(P);
+  RightAngle(P, PA, PB, PD, -1, 30, 3);
+  RightAngle(P, PC, PB, PD, -1, 30, 3);
+  shell::WaitAnyKey(P);
+  kit::DrawTicks(P, PB, PD, 15, 2, 3, 0, 8);
+  shell::WaitAnyKey(P);
+  EqualAngleDotAtB(P, PD, PA);
+  EqualAngleDotAtB(P, PC, PD);
+  shell::WaitAnyKey(P);
+  WriteColumn(P, kRightAngles);
+  shell::WaitAnyKey(P);
+  WriteColumn(P, kRightAnglesEqual);
+  P.pf.setDrawWidth(3);
+  kit::ArcSignAt(P, v.XI1, v.YI1 + 60);
+  WriteColumn(P, kArcAD);
+  P.pf.setDrawWidth(3);
+  kit::ArcSignOverLetters(P);
+  WriteColumn(P, kArcDC);
+  shell::WaitAnyKey(P);
+  WriteColumn(P, kAnglesEqual);
+  return {ConfirmLearningSubMenu};
+}
+
+}  // namespace pendrel

@@ -1,0 +1,88 @@
+// First set, answers 2 and 3: three angles x, the last on a circle whose angle x two further
+// chords split into three equal inscribed angles; and the two choices whose four points lie on
+// one circle, with the equal angles that show it.
+#include <utility>
+
+#include "kit/Figures.h"
+#include "pendrel/AnswerScreen.h"
+#include "pendrel/ConfirmLearning.h"
+#include "shell/Waits.h"
+
+namespace pendrel {
+
+namespace {
+
+using enum At;
+
+// Answer 2. Questions (1) and (2), then "(3)" with its figure.
+constexpr Opening kOpening2{"P176 解答", "2", 30, 30 + 54, 30};
+constexpr Piece kAnswer2Questions[] = {
+    {"(1)", Number, 60, 7}, {"∠x=", SameLine, 0, 0}, {"30%", SameLine, 0, 5}, kWait,
+    {"(2)", Number, 60, 7}, {"∠x=50%*2=", SameLine, 0, 0}, {"100%", SameLine, 0, 5}, kWait,
+    {"(3)", Number, 60, 7},
+};
+constexpr Piece kAnswer2Working[] = {
+    {"∠x", SameLine, 0, 0}, {"=20%*3", Working, 50, 0}, {"=60%", Working, 50, 5},
+};
+
+// Entries of the point table: the centre (not marked), A to E, and the unlettered point G on
+// the arc BC that makes the arcs AB, BG and GC equal.
+enum Point { O = 0, PA = 1, PB = 2, PC = 3, PD = 4, PE = 5, PG = 6 };
+
+// On the circle, in the order they are computed: entry, degrees.
+constexpr std::pair<Point, float> kOnCircle[] = {{PA, 200}, {PC, 320}, {PB, 240}, {PD, 120}, {PE, 30}, {PG, 280}};
+
+constexpr Letter kLetters[] = {
+    {"A", PA, -40, -25}, {"B", PB, -40, -15}, {"C", PC, -14, 0}, {"D", PD, -14, -50}, {"E", PE, 14, -25},
+};
+
+// Angle marks: vertex, arms, size, arcs, arm order, label colour, sector outline, arc colour, label.
+constexpr kit::AngleMark k20AtD{PD, PA, PB, 70, 1, 1, 3, 0, 3, "20%"};
+constexpr kit::AngleMark kXAtE{PE, PA, PC, 40, 1, 1, 5, 0, 3, "x"};
+
+// Answer 3: text only, the working at XI1 and its lines indented under it.
+constexpr Opening kOpening3{"P177 解答", "3", 40, 40 + 54, 30};
+constexpr Piece kAnswer3[] = {
+    {"(ア)、(ウ)", Working, 60, 5}, kWait,
+    {"(ア) ∠CBD=∠CAD=30% だから、", Working, 60, 0},
+    {"4点A,B,C,Dは同じ円周上にある。", Indented, 50, 5}, kWait,
+    {"(ウ) ∠ABD=180%-(40%+75%+35%)", Working, 60, 0},
+    {"=180%-150%=30% で、", Indented, 50, 0},
+    {"∠ABD=∠ACD=30% だから、", Indented, 50, 0},
+    {"4点A,B,C,Dは同じ円周上にある。", Indented, 50, 5},
+};
+
+}  // namespace
+
+Screen ConfirmAnswer2(Program& P) {
+  auto& v = P.v;
+  OpenAnswerScreen(P, kOpening2);
+  shell::WaitAnyKey(P);
+  WriteColumn(P, kAnswer2Questions);
+  kit::GridPaper(P, 520, 100, 8, 7, 15, 50);
+  kit::GridPoint(P, O, 4, 4);
+  v.R1 = v.SIZE * 3;
+  for (auto [point, degrees] : kOnCircle) CirclePoint(P, point, O, 3, degrees);
+  kit::DrawCircle(P, O, v.R1, 0);
+  Polyline(P, PA, PD, PB, kit::PathKind::Open);
+  Polyline(P, PA, PE, PC, kit::PathKind::Open);
+  Segment(P, PB, PC);
+  DrawLetters(P, kLetters);
+  AngleMark(P, k20AtD);
+  AngleMark(P, kXAtE);
+  shell::WaitAnyKey(P);
+  Segment(P, PE, PG);
+  Segment(P, PE, PB);
+  shell::WaitAnyKey(P);
+  WriteColumn(P, kAnswer2Working);
+  return {ConfirmLearningSubMenu};
+}
+
+Screen ConfirmAnswer3(Program& P) {
+  OpenAnswerScreen(P, kOpening3);
+  shell::WaitAnyKey(P);
+  WriteColumn(P, kAnswer3);
+  return {ConfirmLearningSubMenu};
+}
+
+}  // namespace pendrel

@@ -1,0 +1,145 @@
+// Answer 2 of the second set: angle chasing on a circle about O over three pages, 2(1) the
+// diameter and equal arcs, 2(2) the exterior angle at D, 2(3) two isosceles triangles.
+#include "kit/Crossings.h"
+#include "kit/Figures.h"
+#include "kit/Text.h"
+#include "pendrel/MasterLearning.h"
+#include "pendrel/MasterSteps.h"
+#include "shell/Waits.h"
+
+namespace pendrel {
+
+namespace {
+
+// Every page: the caption, the grid, O at (3, 3) and the circle's radius of 3 cells.
+void OpenPage(Program& P, const char* number) {
+  OpenAnswerScreen(P, {"P178 解答", number, 40, 40, 30, 120});
+  CircleOnGrid(P, {720, 50, 6, 6, 70}, 3, 3, 3);
+}
+
+// Page 2(1): A, B, C, D and the ends of the ticks across the equal arcs CD and AB.
+constexpr OnCircle kPoints1[] = {{1, 250}, {2, 330}, {3, 70}, {4, 150}};
+constexpr Letter kLetters1[] = {{"A", 1, -14, 10}, {"B", 2, 10, -20}, {"C", 3, 10, -50}, {"D", 4, -34, -25}};
+constexpr Mark kMarks1[] = {
+    {1, 3, 4, 80, 1, 3, "40%", 3},
+    {3, 4, 1, 60, 1, 3, "x", 5},
+    {0, 1, 2, 60, 1, 3, "y", 5},
+};
+constexpr Mark kAngleCOD{0, 3, 4, 60, 1, 3, "y", 5};
+
+// Page 2(2): D where the radius line OA crosses the chord BC (not to scale: the labels carry
+// the problem's 40° and 15°, the drawing has 40° and 30°).
+constexpr OnCircle kPoints2[] = {{1, 250}, {2, 290}, {3, 170}};
+constexpr Letter kLetters2[] = {{"A", 1, -14, 10}, {"B", 2, 0, 10}, {"C", 3, -34, -50}, {"D", 4, -24, -55}};
+constexpr Mark kMarks2[] = {
+    {0, 1, 2, 50, 1, 3, "40%", 3},
+    {2, 0, 3, 60, 1, 3, "15%", 3},
+    {1, 0, 3, 60, 1, 3, "x", 5},
+};
+constexpr Mark kAngleACB{3, 1, 2, 60, 1, 3, "20%", 3};
+constexpr Mark kSectorADB{4, 1, 2, 40, 0, 3, "", 3};
+
+// Page 2(3): AB = AC and OB = OC.
+constexpr OnCircle kPoints3[] = {{1, 90}, {2, 230}, {3, 310}};
+constexpr Letter kLetters3[] = {{"A", 1, -14, -50}, {"B", 2, -20, 10}, {"C", 3, 0, 10}};
+constexpr Mark kMarks3[] = {
+    {0, 2, 3, 40, 1, 3, "80%", 3},
+    {2, 0, 1, 60, 1, 3, "x", 5},
+};
+constexpr Mark kAngleOBC{2, 3, 0, 40, 1, 3, "50%", 3};
+constexpr Mark kAngleBAC{1, 2, 3, 60, 1, 3, "40%", 3};
+constexpr Mark kAngleABC{2, 3, 1, 80, 1, 7, "70%", 7};
+
+}  // namespace
+
+Screen MasterAnswer2(Program& P) {
+  auto& v = P.v;
+  OpenPage(P, "2(1)");
+  PointsOnCircle(P, 0, 3, kPoints1);
+  kit::PointOnCircle(P, 5, 0, v.R1 + 15, 110 * v.PI / 180);  // the tick across arc CD
+  kit::PointOnCircle(P, 6, 0, v.R1 - 15, 110 * v.PI / 180);
+  kit::PointOnCircle(P, 7, 0, v.R1 + 15, 290 * v.PI / 180);  // the tick across arc AB
+  kit::PointOnCircle(P, 8, 0, v.R1 - 15, 290 * v.PI / 180);
+  DrawCircleO(P, -34, -25);
+  kit::DrawPath(P, {0, 3, 4, 1, 0, 2, 0}, 0);
+  DrawLetters(P, kLetters1);
+  Segment(P, 5, 6, 3);
+  Segment(P, 7, 8, 3);
+  DrawMarks(P, kMarks1);
+
+  shell::WaitAnyKey(P);
+  Write(P, {{"ACは直径だから ", At::Working, 60, 0}, {"∠ADC=90%", At::SameLine, 0, 3}});
+  RightAngle(P, 4, 1, 3, -1, 30, 5);
+  shell::WaitAnyKey(P);
+  Write(P, {{"∠x=", At::Working, 50, 5}, {"180%-(40%+90%)=", At::SameLine, 0, 0}, {"50%", At::SameLine, 0, 5}});
+  shell::WaitAnyKey(P);
+  Write(P, {{"", At::Working, 70, 0}});  // moves the cursor only: the arc sign starts the line
+  P.pf.setDrawWidth(3);
+  kit::ArcSignOverLetters(P, 54, 0);
+  Write(P, {{"AB=", At::SameLine, 0, 0}});
+  kit::ArcSignOverLetters(P, 54, 0);
+  P.pf.setDrawWidth(5);
+  Write(P, {{"CD だから ", At::SameLine, 0, 0}, {"∠COD=∠y", At::SameLine, 0, 3}});
+  Segment(P, 0, 3);
+  Segment(P, 0, 4);
+  DrawMark(P, kAngleCOD);
+  shell::WaitAnyKey(P);
+  Write(P, {{"したがって、", At::Working, 60, 0}, {"∠y=80%", At::SameLine, 0, 5}});
+  shell::WaitAnyKey(P);
+  return {MasterAnswer2Page2};
+}
+
+Screen MasterAnswer2Page2(Program& P) {
+  OpenPage(P, "2(2)");
+  PointsOnCircle(P, 0, 3, kPoints2);
+  kit::LineCrossing(P, 4, 0, 1, 2, 3);
+  DrawCircleO(P, -34, -25);
+  kit::DrawPath(P, {0, 1, 3, 2, 0}, 0);
+  DrawLetters(P, kLetters2);
+  DrawMarks(P, kMarks2);
+
+  shell::WaitAnyKey(P);
+  Write(P, {{"中心角が40%だから ", At::Working, 60, 0}, {"∠ACB=20%", At::SameLine, 0, 3}});
+  DrawMark(P, kAngleACB);
+  shell::WaitAnyKey(P);
+  Write(P, {{"∠ADBは△DCAと△DBOの外角だから ", At::Working, 60, 0}, {"∠x+20%=40%+15%", At::Working, 50, 3}});
+  DrawMark(P, kSectorADB);
+  shell::WaitAnyKey(P);
+  Write(P, {{"=55%", At::SameLine, 0, 0},
+            {"∠x=", At::Working, 70, 5}, {"55%-20%=", At::SameLine, 0, 0}, {"35%", At::SameLine, 0, 5}});
+  shell::WaitAnyKey(P);
+  return {MasterAnswer2Page3};
+}
+
+Screen MasterAnswer2Page3(Program& P) {
+  OpenPage(P, "2(3)");
+  PointsOnCircle(P, 0, 3, kPoints3);
+  DrawCircleO(P, -14, -50);
+  kit::DrawPath(P, {1, 2, 0, 3, 1}, 0);
+  DrawLetters(P, kLetters3);
+  DrawMarks(P, kMarks3);
+  kit::DrawTicks(P, 1, 2, 15, 1, 3, 0, 8);
+  kit::DrawTicks(P, 1, 3, 15, 1, 3, 0, 8);
+
+  shell::WaitAnyKey(P);
+  Write(P, {{"OB=OC だから ", At::Working, 60, 0}, {"∠OBC=∠OCB", At::SameLine, 0, 3}});
+  Segment(P, 2, 3);
+  kit::DrawTicks(P, 0, 2, 15, 2, 3, -30, 8);  // the pair on OB stands 30 back towards O
+  kit::DrawTicks(P, 0, 3, 15, 2, 3, 0, 8);
+  shell::WaitAnyKey(P);
+  Write(P, {{"∠OBC=", At::Working, 60, 3}, {"(180%-80%)/2=", At::SameLine, 0, 0}, {"50%", At::SameLine, 0, 3}});
+  DrawMark(P, kAngleOBC);
+  shell::WaitAnyKey(P);
+  Write(P, {{"中心角が80%だから ", At::Working, 60, 0}, {"∠BAC=40%", At::SameLine, 0, 3}});
+  DrawMark(P, kAngleBAC);
+  shell::WaitAnyKey(P);
+  Write(P, {{"AB=AC だから ", At::Working, 60, 0}, {"∠ABC=∠ACB", At::SameLine, 0, 3}});
+  shell::WaitAnyKey(P);
+  Write(P, {{"∠ABC=", At::Working, 60, 3}, {"(180%-40%)/2=", At::SameLine, 0, 0}, {"70%", At::SameLine, 0, 3}});
+  DrawMark(P, kAngleABC);
+  shell::WaitAnyKey(P);
+  Write(P, {{"∠x=", At::Working, 50, 5}, {"70%-50%=", At::SameLine, 0, 0}, {"20%", At::SameLine, 0, 5}});
+  return {MasterLearningSubMenu};
+}
+
+}  // namespace pendrel

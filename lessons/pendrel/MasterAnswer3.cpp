@@ -1,0 +1,164 @@
+// Answer 3 of the second set over three pages: 3(1) four points on one circle, 3(2) central
+// angles over the arcs AC and ABD, 3(3) the tangents from P and the quadrilateral APBO.
+#include "figures/Marks.h"
+#include "kit/Crossings.h"
+#include "kit/Figures.h"
+#include "kit/Text.h"
+#include "pendrel/MasterLearning.h"
+#include "pendrel/MasterSteps.h"
+#include "shell/Waits.h"
+
+namespace pendrel {
+
+namespace {
+
+// Every page: the caption, the grid laid out from (left, top), O at (ox, 3) and the radius of 3
+// cells.
+void OpenPage(Program& P, const char* number, float top, float columns, float size, float ox) {
+  OpenAnswerScreen(P, {"P178 解答", number, 40, 40, 30, 120});
+  CircleOnGrid(P, {720, top, columns, 6, size}, ox, 3, 3);
+}
+
+// Page 3(1): A, B, C, D with equal angles over BC; the circle comes only with the reasoning.
+constexpr OnCircle kPoints1[] = {{1, 90}, {2, 170}, {3, 290}, {4, 30}};
+constexpr Letter kLetters1[] = {{"A", 1, -14, -50}, {"B", 2, -35, -25}, {"C", 3, -14, 10}, {"D", 4, 10, -25}};
+constexpr Mark kMarks1[] = {
+    {1, 2, 3, 40, 1, 3, "60%", 3},
+    {2, 4, 1, 60, 1, 3, "30%", 3},
+    {3, 1, 2, 40, 1, 3, "40%", 3},
+    {4, 2, 3, 40, 1, 3, "60%", 3},
+    {1, 3, 4, 60, 1, 3, "x", 5},
+};
+constexpr Mark kAngleADB{4, 1, 2, 40, 1, 7, "40%", 7};
+
+// Page 3(2): the central angles over AC (62°) and over ABD (250°, through B).
+constexpr OnCircle kPoints2[] = {{1, 180}, {2, 0}, {3, 118}, {4, 70}};
+constexpr Letter kLetters2[] = {{"A", 1, -30, -25}, {"B", 2, 6, -25}, {"C", 3, -14, -50}, {"D", 4, -14, -50}};
+constexpr Mark kMarks2[] = {
+    {0, 3, 1, 50, 1, 3, "62%", 3},
+    {0, 2, 4, 50, 1, 3, "70%", 3},
+    {4, 3, 1, 60, 1, 3, "x", 5},
+    {3, 1, 4, 60, 1, 3, "y", 5},
+};
+constexpr Mark kReflexAOD{0, 1, 4, 40, 0, 3, "250%", 3};
+
+// Page 3(3): the tangents at A and B meet at P (entry 4); 5 and 6 are the tangents' far ends.
+constexpr OnCircle kPoints3[] = {{1, 110}, {2, 250}, {3, 350}};
+constexpr Letter kLetters3[] = {{"A", 1, -14, -50}, {"B", 2, -20, 10}, {"C", 3, 8, -25}, {"P", 4, -30, -25}};
+constexpr Mark kMarks3[] = {
+    {3, 1, 2, 40, 1, 3, "70%", 3},
+    {4, 2, 1, 60, 1, 3, "x", 5},
+};
+constexpr Mark kHalvesAtO[] = {
+    {0, 1, 4, 50, 1, 3, "70%", 3},
+    {0, 4, 2, 50, 1, 7, "70%", 7},
+};
+
+// Point `at`, 6 cells from point `through` at right angles (counter-clockwise) to the direction
+// from `from` to `to`: a point on the tangent at `through`. Writes ZX0, ZY0, ZX1, ZY1; VectorAngle
+// leaves HHP, HH and PI.
+void PointOnTangent(Program& P, int at, int through, int from, int to) {
+  auto& v = P.v;
+  v.ZX0 = v.X_a(from); v.ZY0 = v.Y_a(from);
+  v.ZX1 = v.X_a(to); v.ZY1 = v.Y_a(to);
+  figures::VectorAngle(P);
+  kit::PointOnCircle(P, at, through, 6 * v.SIZE, 90 * v.PI / 180 + v.HHP);
+}
+
+// Point `end` moved on past point `through`, a fifth of the way from point `from` to it again.
+void ExtendBeyond(Program& P, int end, int through, int from) {
+  auto& v = P.v;
+  v.X_a(end) = (6 * v.X_a(through) - v.X_a(from)) / 5;
+  v.Y_a(end) = (6 * v.Y_a(through) - v.Y_a(from)) / 5;
+}
+
+}  // namespace
+
+Screen MasterAnswer3(Program& P) {
+  OpenPage(P, "3(1)", 100, 6, 70, 3);
+  PointsOnCircle(P, 0, 3, kPoints1);
+  kit::DrawPath(P, {1, 2, 3, 4, 1}, 0);
+  Segment(P, 1, 3);
+  Segment(P, 2, 4);
+  DrawLetters(P, kLetters1);
+  DrawMarks(P, kMarks1);
+  shell::WaitAnyKey(P);
+  Write(P, {{"∠BAC=∠BDC=60% だから ", At::Working, 60, 0}, {"4点A,B,C,Dは同じ円周上にある。", At::Working, 50, 3}});
+  kit::DrawCircle(P, 0, P.v.R1, 0);  // no centre dot, no O
+  shell::WaitAnyKey(P);
+  Write(P, {{"したがって、", At::Working, 60, 0}, {"∠ADB=∠ACB=40%", At::Working, 50, 3}});
+  DrawMark(P, kAngleADB);
+  shell::WaitAnyKey(P);
+  Write(P, {{"△ABDで、", At::Working, 60, 0}, {"∠x+60%+30%+40%=180%", At::Working, 50, 3}});
+  shell::WaitAnyKey(P);
+  Write(P, {{"∠x=", At::Working, 50, 5}, {"180%-130%=", At::SameLine, 0, 0}, {"50%", At::SameLine, 0, 5}});
+  shell::WaitAnyKey(P);
+  return {MasterAnswer3Page2};
+}
+
+Screen MasterAnswer3Page2(Program& P) {
+  auto& v = P.v;
+  OpenPage(P, "3(2)", 50, 6, 70, 3);
+  PointsOnCircle(P, 0, 3, kPoints2);
+  DrawCircleO(P, -14, 10);
+  kit::DrawPath(P, {1, 0, 4, 3, 1}, 0);
+  kit::DrawPath(P, {3, 0, 2}, 0);
+  Segment(P, 1, 4);
+  DrawLetters(P, kLetters2);
+  DrawMarks(P, kMarks2);
+  shell::WaitAnyKey(P);
+  Write(P, {{"", At::Working, 70, 0}});  // moves the cursor only: the arc sign starts the line
+  ArcSign(P, 54);
+  Write(P, {{"AC", At::SameLine, 0, 0}, {"に対する中心角が62% だから ", At::SameLine, 0, 0}});
+  kit::DrawCircle(P, 0, v.R1, 3, 0.5f, 242.0f / 360);  // arc AC, 62°
+  shell::WaitAnyKey(P);
+  Write(P, {{"∠x=31%", At::Working, 60, 5}});
+  shell::WaitAnyKey(P);
+  Write(P, {{"", At::Working, 70, 0}});
+  ArcSign(P, 81);
+  Write(P, {{"ABD", At::SameLine, 0, 0}, {"に対する中心角は", At::SameLine, 0, 0}});
+  kit::DrawCircle(P, 0, v.R1, 7, 290.0f / 360, 0.5f);  // arc ABD, 250° through B
+  shell::WaitAnyKey(P);
+  Write(P, {{"180%+70%=", At::Working, 60, 0}, {"250%", At::SameLine, 0, 3}});
+  DrawMark(P, kReflexAOD);
+  shell::WaitAnyKey(P);
+  Write(P, {{" だから", At::SameLine, 0, 0}, {"∠y=125%", At::Working, 60, 5}});
+  shell::WaitAnyKey(P);
+  return {MasterAnswer3Page3};
+}
+
+Screen MasterAnswer3Page3(Program& P) {
+  OpenPage(P, "3(3)", 50, 10, 50, 6);
+  PointsOnCircle(P, 0, 3, kPoints3);
+  PointOnTangent(P, 5, 1, 0, 1);  // OA taken from O and BO towards O: both ends on P's side
+  PointOnTangent(P, 6, 2, 2, 0);
+  kit::LineCrossing(P, 4, 1, 5, 2, 6);
+  ExtendBeyond(P, 5, 1, 4);
+  ExtendBeyond(P, 6, 2, 4);
+  DrawCircleO(P, 0, -50);
+  kit::DrawPath(P, {4, 1, 3, 2, 4}, 0);
+  Segment(P, 1, 5);
+  Segment(P, 2, 6);
+  DrawLetters(P, kLetters3);
+  DrawMarks(P, kMarks3);
+  shell::WaitAnyKey(P);
+  Write(P, {{"PA,PBは円Oの接線 だから ", At::Working, 60, 0}, {"∠PAO=∠PBO=90%", At::Working, 50, 3}});
+  Segment(P, 1, 0);
+  Segment(P, 2, 0);
+  RightAngle(P, 1, 4, 0, -1, 25, 3);
+  RightAngle(P, 2, 4, 0, -1, 25, 3);
+  shell::WaitAnyKey(P);
+  Write(P, {{"∠AOB=", At::Working, 60, 3}, {"140%", At::SameLine, 0, 3}, {" だから", At::SameLine, 0, 0}});
+  shell::WaitAnyKey(P);
+  Write(P, {{"∠AOP=∠BOP=", At::Working, 60, 3}, {"70%", At::SameLine, 0, 3}});
+  Segment(P, 4, 0);
+  DrawMarks(P, kHalvesAtO);
+  shell::WaitAnyKey(P);
+  Write(P, {{"四角形APBOで、", At::Working, 60, 0}, {"∠x+2*90%+2*70%=360%", At::Working, 50, 0},
+            {"∠x+180%+140%=360%", At::Working, 50, 0}});
+  shell::WaitAnyKey(P);
+  Write(P, {{"∠x=", At::Working, 50, 5}, {"360%-320%=", At::SameLine, 0, 0}, {"40%", At::SameLine, 0, 5}});
+  return {MasterLearningSubMenu};
+}
+
+}  // namespace pendrel

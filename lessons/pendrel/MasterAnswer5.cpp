@@ -1,0 +1,80 @@
+// Answer 5 of the second set: the regular pentagon ABCDE on its circle, the chords AC and BE
+// meeting at F, and x = ∠BFC = ∠BAC + ∠ABE = 72°.
+#include "kit/Crossings.h"
+#include "kit/Figures.h"
+#include "kit/Text.h"
+#include "pendrel/MasterLearning.h"
+#include "pendrel/MasterSteps.h"
+#include "shell/Waits.h"
+
+namespace pendrel {
+
+namespace {
+
+constexpr Letter kLetters[] = {{"A", 1, -14, -50}, {"B", 2, -35, -25}, {"C", 3, -14, 8},
+                               {"D", 4, 10, -15},  {"E", 5, 8, -25},   {"F", 6, 8, 15}};
+constexpr Mark kAngleX{6, 2, 3, 60, 1, 3, "x", 5};
+constexpr Mark kSectors[] = {
+    {1, 2, 3, 40, 0, 3, "", 3},  // ∠BAC
+    {2, 5, 1, 40, 0, 7, "", 3},  // ∠ABE
+};
+
+// The pair of radial strokes across the circle at angle R(i) ± 2°, from 15 outside to 15 inside:
+// entries 7, 8 the outer and inner end of the first stroke, 9, 10 of the second.
+void DrawTickPair(Program& P, int i) {
+  auto& v = P.v;
+  float outer = 3 * v.SIZE + 15, inner = 3 * v.SIZE - 15;
+  kit::PointOnCircle(P, 7, 0, outer, (v.R_a(i) - 2) * v.PI / 180);
+  kit::PointOnCircle(P, 8, 0, inner, (v.R_a(i) - 2) * v.PI / 180);
+  kit::PointOnCircle(P, 9, 0, outer, (v.R_a(i) + 2) * v.PI / 180);
+  kit::PointOnCircle(P, 10, 0, inner, (v.R_a(i) + 2) * v.PI / 180);
+  Segment(P, 7, 8, 3);
+  Segment(P, 9, 10, 3);
+}
+
+}  // namespace
+
+Screen MasterAnswer5(Program& P) {
+  auto& v = P.v;
+  OpenAnswerScreen(P, {"P178 解答", "5", 40, 40, 30});
+  CircleOnGrid(P, {720, 100, 6, 6, 70}, 3, 3, 3);
+  // The tick pairs stand at 132°, 204°, ... : 4° short of the middle of each arc between points.
+  v.R_a(1) = 132;
+  for (int i = 2; i <= 5; ++i) v.R_a(i) = v.R_a(i - 1) + 72;
+  CirclePoint(P, 1, 0, 3, 100);
+  for (int i = 2; i <= 5; ++i) CirclePoint(P, i, 0, 3, v.C + 72);  // C raised by 72 for each next point
+  kit::LineCrossing(P, 6, 1, 3, 2, 5);  // F on AC and BE
+
+  kit::DrawCircle(P, 0, v.R1, 0);
+  for (int i = 1; i <= 5; ++i) kit::DrawDot(P, i, 6, 0);
+  Segment(P, 1, 3);
+  Segment(P, 2, 5);
+  DrawLetters(P, kLetters);
+  DrawMark(P, kAngleX);
+  for (int i = 1; i <= 5; ++i) DrawTickPair(P, i);
+
+  shell::WaitAnyKey(P);
+  Write(P, {{"∠xは△ABFの外角だから", At::Working, 60, 0}});
+  Segment(P, 1, 2);
+  shell::WaitAnyKey(P);
+  Write(P, {{"∠x=∠BAC+∠ABE", At::Working, 50, 3}});
+  DrawMarks(P, kSectors);
+  shell::WaitAnyKey(P);
+  Write(P, {{"", At::Working, 70, 0}});  // moves the cursor only: the arc sign starts the line
+  ArcSign(P, 54);
+  Write(P, {{"BC", At::SameLine, 0, 0}, {"は円周のﾀ1/5ﾀ だから", At::SameLine, 0, 0}});
+  shell::WaitAnyKey(P);
+  Write(P, {{"∠BAC=", At::Working, 70, 3}, {"360%*ﾀ1/5ﾀ*ﾀ1/2ﾀ=", At::SameLine, 0, 0}, {"36%", At::SameLine, 0, 3}});
+  shell::WaitAnyKey(P);
+  Write(P, {{"", At::Working, 70, 0}});
+  ArcSign(P, 54);
+  Write(P, {{"BC=", At::SameLine, 0, 0}});
+  ArcSign(P, 54);
+  Write(P, {{"AE だから", At::SameLine, 0, 0}, {"∠ABE=∠BAC=36%", At::Working, 50, 3},
+            {" したがって、", At::SameLine, 0, 0}});
+  shell::WaitAnyKey(P);
+  Write(P, {{"∠x=", At::Working, 60, 5}, {"2*36%=", At::SameLine, 0, 0}, {"72%", At::SameLine, 0, 5}});
+  return {MasterLearningSubMenu};
+}
+
+}  // namespace pendrel

@@ -1,0 +1,70 @@
+// Answer 6 of the second set: E halves the arc BC, AE meets BC at D, and △ABE∽△BDE because
+// ∠E is common and ∠BAE = ∠CAE = ∠CBE (inscribed angles on the arc EC).
+#include "kit/Crossings.h"
+#include "kit/Figures.h"
+#include "kit/ProofMarks.h"
+#include "kit/Text.h"
+#include "pendrel/MasterLearning.h"
+#include "pendrel/MasterSteps.h"
+#include "shell/Waits.h"
+
+namespace pendrel {
+
+namespace {
+
+constexpr OnCircle kOnCircle[] = {{1, 80}, {2, 210}, {3, 330}, {5, 270}};
+constexpr Letter kLetters[] = {{"A", 1, -14, -50}, {"B", 2, -35, -25}, {"C", 3, 14, -25},
+                               {"D", 4, -35, -50}, {"E", 5, -14, 10}};
+
+// The equal angles, each marked by a dot of radius 8 in colour 3, 50 out on its bisector.
+struct EqualAngle {
+  int vertex, arm1, arm2;
+};
+constexpr EqualAngle kHypothesis[] = {{1, 2, 5}, {1, 5, 3}};  // ∠BAE = ∠EAC
+constexpr EqualAngle kAngleEBC{2, 5, 3};
+
+void DrawEqualAngleDot(Program& P, const EqualAngle& a) { kit::DotOnBisector(P, a.vertex, a.arm1, a.arm2, 50, 1, 8, 3); }
+
+constexpr Mark kCommonAngleE{5, 1, 2, 40, 0, 3, "", 3};
+
+}  // namespace
+
+Screen MasterAnswer6(Program& P) {
+  auto& v = P.v;
+  OpenAnswerScreen(P, {"P179 解答", "6", 40, 40, 30});
+  CircleOnGrid(P, {720, 100, 6, 6, 70}, 3, 3, 3);
+  PointsOnCircle(P, 0, 3, kOnCircle);
+  kit::LineCrossing(P, 4, 1, 5, 2, 3);  // D on AE and BC
+
+  kit::DrawCircle(P, 0, v.R1, 0);
+  kit::DrawPath(P, {1, 2, 3}, 0, kit::PathKind::Closed);
+  Segment(P, 1, 5);
+  Segment(P, 2, 5);
+  DrawLetters(P, kLetters);
+  for (const EqualAngle& a : kHypothesis) DrawEqualAngleDot(P, a);
+
+  shell::WaitAnyKey(P);
+  Write(P, {{"△ABEと△BDEで，", At::Working, 60, 0}});
+  kit::DrawPath(P, {2, 5, 4}, 0, kit::PathKind::Filled, 13);
+  P.pf.setDrawWidth(8);
+  kit::DrawPath(P, {1, 2, 5}, 9, kit::PathKind::Closed);
+  P.pf.setDrawWidth(5);
+  shell::WaitAnyKey(P);
+  DrawMark(P, kCommonAngleE);
+  shell::WaitAnyKey(P);
+  kit::DrawCircle(P, 0, v.R1, 3, 1.0f / 12, 1.0f / 4);  // arc EC, away from A
+  shell::WaitAnyKey(P);
+  DrawEqualAngleDot(P, kAngleEBC);
+  shell::WaitAnyKey(P);
+  Write(P, {{"∠Eは共通　　　　 　　　…①", At::Working, 60, 0},
+            {"仮定より ∠BAE＝∠CAE", At::Working, 60, 0},
+            {"弧ECに対する円周角は等しいので", At::Working, 60, 0},
+            {"∠CBE＝∠CAE", At::Working, 60, 0},
+            {"したがって、∠BAE＝∠DBE　…②", At::Working, 60, 0},
+            {"①，②から，", At::Working, 60, 0},
+            {"2組の角がそれぞれ等しいので，", At::Working, 60, 0},
+            {"△ABE∽△BDE", At::Working, 60, 0}});
+  return {MasterLearningSubMenu};
+}
+
+}  // namespace pendrel

@@ -1,0 +1,111 @@
+// Answer 7 of the second set: circles O and O' meet at A and B; lines through B meet them at C,
+// D and at E, F; △ACD∽△AEF by the inscribed angles on the common chord AB in each circle.
+#include "figures/Marks.h"
+#include "geometry/Lines.h"
+#include "kit/Figures.h"
+#include "kit/Text.h"
+#include "pendrel/MasterLearning.h"
+#include "pendrel/MasterSteps.h"
+#include "pendrel/Pendrel.h"
+#include "shell/Waits.h"
+
+namespace pendrel {
+
+namespace {
+
+constexpr OnCircle kOnCircleO[] = {{3, 210}, {5, 270}};  // C, E
+constexpr Letter kLetters[] = {{"A", 1, -14, -50}, {"B", 2, -14, 10}, {"C", 3, -34, -25},
+                               {"D", 4, 5, 9},     {"E", 5, -14, 10}, {"F", 6, 10, -25}};
+constexpr Mark kAnglesOnArcO[] = {
+    {3, 2, 1, 60, 0, 3, "", 3},  // ∠ACD
+    {5, 2, 1, 60, 0, 3, "", 3},  // ∠AEF
+};
+constexpr Mark kAnglesOnArcO2[] = {
+    {4, 1, 2, 60, 0, 7, "", 3},  // ∠ADC
+    {6, 1, 2, 60, 0, 7, "", 3},  // ∠AFE
+};
+
+// The arc of radius r about `centre` from the direction of `arm2` clockwise on the page to that
+// of `arm1`, in colour. Writes the arms and ITI = 1; ComputeArmAngles leaves HH1 to HH5.
+void ArcBetween(Program& P, int centre, int arm1, int arm2, float r, float colour) {
+  auto& v = P.v;
+  kit::SetAngleArms(P, centre, arm1, arm2);
+  v.ITI = 1;
+  figures::ComputeArmAngles(P);
+  kit::DrawCircle(P, centre, r, colour, v.HH2, v.HH1);
+}
+
+// A and B, the common points of the circles: the radical axis cut with circle O'.
+void CommonPoints(Program& P) {
+  auto& v = P.v;
+  v.X1 = v.X_a(10); v.Y1 = v.Y_a(10); v.RR1 = 2.5f * v.SIZE;
+  v.X2 = v.X_a(0); v.Y2 = v.Y_a(0); v.RR2 = v.SIZE * 3;
+  geometry::RadicalAxis(P);
+  v.X1 = v.X_a(10); v.Y1 = v.Y_a(10); v.RR1 = 2.5f * v.SIZE;
+  geometry::CircleLineIntersection(P);
+  v.X_a(1) = v.X4; v.Y_a(1) = v.Y4;  // the upper point
+  v.X_a(2) = v.X3; v.Y_a(2) = v.Y3;
+}
+
+// D and F by fixed ratios beyond B on lines CB and EB, near circle O' but not computed on it.
+void PointsByRatio(Program& P) {
+  auto& v = P.v;
+  auto& L = Pv(P);
+  L.C1 = 3; L.C2 = 1.8f; L.C3 = L.C1 + L.C2;
+  v.X_a(4) = (L.C3 * v.X_a(2) - L.C2 * v.X_a(3)) / L.C1;
+  v.Y_a(4) = (L.C3 * v.Y_a(2) - L.C2 * v.Y_a(3)) / L.C1;
+  v.A1 = 3; v.A2 = 5.3f; L.A3 = v.A1 + v.A2;
+  v.X_a(6) = (L.A3 * v.X_a(2) - v.A2 * v.X_a(5)) / v.A1;
+  v.Y_a(6) = (L.A3 * v.Y_a(2) - v.A2 * v.Y_a(5)) / v.A1;
+}
+
+}  // namespace
+
+Screen MasterAnswer7(Program& P) {
+  auto& v = P.v;
+  OpenAnswerScreen(P, {"P179 解答", "7", 40, 40, 30});
+  kit::GridPaper(P, 560, 100, 10, 6, 15, 65);
+  kit::GridPoint(P, 0, 3, 3);
+  kit::GridPoint(P, 10, 7, 3);
+  v.R1 = 3 * v.SIZE;
+  v.R2 = 2.5f * v.SIZE;
+  PointsOnCircle(P, 0, 3, kOnCircleO);
+  CommonPoints(P);
+  PointsByRatio(P);
+
+  kit::DrawPath(P, {1, 5, 6}, 0, kit::PathKind::Filled, 13);
+  kit::DrawCircle(P, 0, v.R1, 0);
+  kit::DrawCircle(P, 10, v.R2, 0);
+  kit::DrawDot(P, 0, 6, 0);
+  kit::DrawDot(P, 10, 6, 0);
+  kit::LetterAt(P, 0, -24, -55, "O", 0);
+  kit::LetterAt(P, 10, -14, -50, "O'", 0);
+  P.pf.setDrawWidth(8);
+  kit::DrawPath(P, {1, 3, 4}, 9, kit::PathKind::Closed);
+  P.pf.setDrawWidth(5);
+  DrawLetters(P, kLetters);
+
+  shell::WaitAnyKey(P);
+  Write(P, {{"△ACDと△AEFで，", At::Working, 60, 0}});
+  shell::WaitAnyKey(P);
+  ArcBetween(P, 0, 2, 1, v.R1, 3);  // arc AB of circle O, inside circle O'
+  shell::WaitAnyKey(P);
+  DrawMarks(P, kAnglesOnArcO);
+  shell::WaitAnyKey(P);
+  ArcBetween(P, 10, 1, 2, v.R2, 7);  // arc AB of circle O', inside circle O
+  shell::WaitAnyKey(P);
+  DrawMarks(P, kAnglesOnArcO2);
+  shell::WaitAnyKey(P);
+  Write(P, {{"円Oの弧ABに対する", At::Working, 60, 0},
+            {"円周角は等しいので", At::Working, 50, 0},
+            {"∠ACD＝∠AEF …①", At::Working, 60, 3},
+            {"円O'の弧ABに対する", At::Working, 60, 0},
+            {"円周角は等しいので", At::Working, 50, 0},
+            {"∠ADC＝∠AFE …②", At::Working, 60, 3},
+            {"①，②から，", At::Working, 60, 0},
+            {"2組の角がそれぞれ等しいので，", At::Working, 60, 0},
+            {"△ACD∽△AEF", At::Working, 60, 3}});
+  return {MasterLearningSubMenu};
+}
+
+}  // namespace pendrel

@@ -1,0 +1,97 @@
+// Answer 8 of the second set: M and N are the midpoints of the chords AP and AQ; with the
+// diameter AB, ∠AMO = ∠ANO = 90°, so A, O, M and N lie on one circle.
+#include "kit/Figures.h"
+#include "kit/Text.h"
+#include "pendrel/MasterLearning.h"
+#include "pendrel/MasterSteps.h"
+#include "shell/Waits.h"
+
+namespace pendrel {
+
+namespace {
+
+constexpr OnCircle kOnCircle[] = {{1, 180}, {2, 0}, {3, 50}, {5, 110}};  // A, B, P, Q
+constexpr Letter kLetters[] = {{"A", 1, -32, -25}, {"P", 3, 10, -25}};
+
+// Equal-length ticks: segment ends and the number of strokes, each group 8 past the middle
+// towards the second end.
+struct Ticks {
+  int from, to;
+  float count;
+};
+constexpr Ticks kHalvesOfChords[] = {{1, 6, 1}, {6, 5, 1}, {1, 4, 2}, {4, 3, 2}};
+constexpr Ticks kRadii[] = {{1, 0, 3}, {0, 2, 3}};
+
+// AIDA is set again for every group: the ticks leave it grown.
+void DrawTickGroups(Program& P, std::span<const Ticks> groups) {
+  for (const Ticks& t : groups) kit::DrawTicks(P, t.from, t.to, 15, t.count, 3, 0, 8);
+}
+
+// A parallel mark: one arrowhead at the middle of the segment, pointing towards its second end.
+void DrawParallelMark(Program& P, int m, int n) {
+  P.v.M = static_cast<float>(m);
+  P.v.N = static_cast<float>(n);
+  kit::DrawParallelArrows(P, m, n, 1, 1, 20, 1, 3);
+}
+
+void Midpoint(Program& P, int at, int a, int b) {
+  auto& v = P.v;
+  v.X_a(at) = (v.X_a(a) + v.X_a(b)) / 2;
+  v.Y_a(at) = (v.Y_a(a) + v.Y_a(b)) / 2;
+}
+
+}  // namespace
+
+Screen MasterAnswer8(Program& P) {
+  OpenAnswerScreen(P, {"P179 解答", "8", 40, 40, 30});
+  CircleOnGrid(P, {720, 100, 6, 6, 70}, 3, 3, 3);
+  PointsOnCircle(P, 0, 3, kOnCircle);
+  Midpoint(P, 4, 1, 3);  // M
+  Midpoint(P, 6, 1, 5);  // N
+
+  DrawCircleO(P, -14, 10);
+  Segment(P, 1, 3);
+  Segment(P, 1, 5);
+  DrawLetters(P, kLetters);
+  kit::DrawDot(P, 4, 6, 0);
+  kit::LetterAt(P, 4, -14, -50, "M", 0);
+  kit::LetterAt(P, 5, -14, -50, "Q", 0);
+  kit::DrawDot(P, 6, 6, 0);
+  kit::LetterAt(P, 6, -14, -50, "N", 0);
+  DrawTickGroups(P, kHalvesOfChords);
+
+  shell::WaitAnyKey(P);
+  Segment(P, 1, 2);
+  kit::LetterAt(P, 2, 10, -25, "B", 0);
+  Write(P, {{"直径ABをひくと、", At::Working, 60, 0}});
+  shell::WaitAnyKey(P);
+  Segment(P, 3, 2);
+  Segment(P, 0, 4);
+  Write(P, {{"△APBで", At::SameLine, 0, 0}});
+  shell::WaitAnyKey(P);
+  RightAngle(P, 3, 1, 2, -1, 30, 3);
+  shell::WaitAnyKey(P);
+  DrawTickGroups(P, kRadii);
+  shell::WaitAnyKey(P);
+  DrawParallelMark(P, 0, 4);
+  DrawParallelMark(P, 2, 3);
+  shell::WaitAnyKey(P);
+  RightAngle(P, 4, 1, 0, -1, 30, 5);
+  shell::WaitAnyKey(P);
+  Segment(P, 0, 6, 7);
+  RightAngle(P, 6, 1, 0, -1, 30, 5);
+  shell::WaitAnyKey(P);
+  Write(P, {{"∠APB＝90%", At::Working, 50, 0}});
+  shell::WaitAnyKey(P);
+  Write(P, {{"中点連結定理から、MO∥PB ", At::Working, 50, 0}});
+  shell::WaitAnyKey(P);
+  Write(P, {{"同位角は等しいので ", At::Working, 50, 0}, {"∠AMO=90% …①", At::Working, 50, 3}});
+  shell::WaitAnyKey(P);
+  Write(P, {{"△AQBでも同じようにして、", At::Working, 70, 0}, {"∠ANO=90% …②", At::Working, 50, 3}});
+  shell::WaitAnyKey(P);
+  Write(P, {{"①②から、", At::Working, 50, 0}, {"4点A,O,M,NはAOの同じ側にあって", At::Working, 50, 3},
+            {"∠AMO=∠ANOだから同じ円周上にある。", At::Working, 50, 3}});
+  return {MasterLearningSubMenu};
+}
+
+}  // namespace pendrel

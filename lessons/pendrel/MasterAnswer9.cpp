@@ -1,0 +1,121 @@
+// Answer 9 of the second set over two pages on one figure: the angle between two chords is the
+// sum (9(1)), the angle between two secants the difference (9(2)), of the inscribed angles on
+// the arcs AB and CD.
+#include "kit/Crossings.h"
+#include "kit/Figures.h"
+#include "kit/Text.h"
+#include "pendrel/MasterLearning.h"
+#include "pendrel/MasterSteps.h"
+#include "pendrel/Pendrel.h"
+#include "shell/Waits.h"
+
+namespace pendrel {
+
+namespace {
+
+constexpr Letter kLettersPQ[] = {{"P", 5, 12, -15}, {"Q", 6, -20, 4}};
+constexpr Letter kLettersABCD[] = {{"A", 1, 0, -46}, {"B", 2, -40, -16}, {"C", 3, 10, 10}, {"D", 4, 6, -46}};
+
+// The filled angles of both pages.
+constexpr Mark kAngleAPB{5, 1, 2, 50, 0, 5, "", 3};
+constexpr Mark kAnglesAtPBC[] = {
+    {3, 1, 2, 50, 0, 3, "", 3},  // ∠PCB
+    {2, 3, 4, 70, 0, 7, "", 3},  // ∠PBC
+};
+constexpr Mark kAngleAQB{6, 1, 2, 50, 0, 5, "", 3};
+constexpr Mark kAnglesAtACQ[] = {
+    {3, 1, 2, 50, 0, 3, "", 3},  // ∠ACB
+    {1, 3, 4, 60, 0, 7, "", 3},  // ∠CAQ
+};
+
+// The page's frame and its number "(1)" or "(2)" beside the boxes, the figure, the filled
+// angle at the crossing, and "<証明>".
+void OpenPage(Program& P, const char* part, const Mark& crossing) {
+  OpenAnswerScreen(P, {"P179 解答", "9", 30, 30, 30});
+  kit::TextOnLine(P, 0, part, 0);
+  DrawChordsFigure(P);
+  DrawMark(P, crossing);
+  kit::TextOnNewLine(P, P.v.XI1, 60, "<証明>", 7);
+  shell::WaitAnyKey(P);
+}
+
+// The arc AB in colour 3 and the arc CD in colour 7, the arcs the inscribed angles stand on.
+void DrawArcsABCD(Program& P) {
+  auto& v = P.v;
+  auto& L = Pv(P);
+  kit::DrawCircle(P, 0, v.R1, 3, (360 - L.HHB) / 360, (360 - L.HHA) / 360);
+  kit::DrawCircle(P, 0, v.R1, 7, (360 - L.HHD) / 360, (360 - L.HHC) / 360);
+}
+
+// Each line of the proof is a new line 60 below the last, in colour 0, then a key.
+void ProofLine(Program& P, const char* text) {
+  kit::TextOnNewLine(P, P.v.XI1, 60, text, 0);
+  shell::WaitAnyKey(P);
+}
+
+}  // namespace
+
+void DrawChordsFigure(Program& P) {
+  shell::Routine r(P);
+  auto& v = P.v;
+  auto& L = Pv(P);
+  kit::GridPaper(P, 720, 100, 12, 12, 15, 30);
+  kit::GridPoint(P, 0, 6, 6);
+  v.R1 = 6 * v.SIZE;
+  L.HHA = 70; L.HHB = 230; L.HHC = 310; L.HHD = 10;
+  kit::PointOnCircle(P, 1, 0, v.R1, L.HHA * v.PI / 180);
+  kit::PointOnCircle(P, 2, 0, v.R1, L.HHB * v.PI / 180);
+  kit::PointOnCircle(P, 3, 0, v.R1, L.HHC * v.PI / 180);
+  kit::PointOnCircle(P, 4, 0, v.R1, L.HHD * v.PI / 180);
+  kit::LineCrossing(P, 5, 1, 3, 2, 4);  // P on the chords AC and BD
+  kit::LineCrossing(P, 6, 1, 4, 2, 3);  // Q on the lines AD and BC
+  P.pf.setDrawWidth(5);
+  kit::DrawCircle(P, 0, v.R1, 0);
+  DrawLetters(P, kLettersPQ);
+  Segment(P, 1, 3);
+  Segment(P, 2, 4);
+  Segment(P, 1, 6);
+  Segment(P, 2, 6);
+  DrawLetters(P, kLettersABCD);
+}
+
+Screen MasterAnswer9(Program& P) {
+  OpenPage(P, "(1)", kAngleAPB);
+  kit::DrawPath(P, {5, 2, 3}, 0, kit::PathKind::Filled, 13);
+  kit::TextOnLine(P, 20, "△PBCで、", 0);
+  shell::WaitAnyKey(P);
+  kit::TextOnNewLine(P, P.v.XI1, 60, "三角形の内角と外角の性質より", 0);
+  DrawMarks(P, kAnglesAtPBC);
+  shell::WaitAnyKey(P);
+  ProofLine(P, "∠APB=∠PCB+∠PBC");
+  DrawArcsABCD(P);
+  shell::WaitAnyKey(P);
+  ProofLine(P, "∠PCBは弧ABに対する円周角");
+  ProofLine(P, "∠PBCは弧CDに対する円周角");
+  kit::TextOnNewLine(P, P.v.XI1, 60, "だから、∠APBは、弧ABに対する円周角", 0);
+  ProofLine(P, "と、弧CDに対する円周角の和と等しくなる。");
+  return {MasterAnswer9Page2};
+}
+
+Screen MasterAnswer9Page2(Program& P) {
+  OpenPage(P, "(2)", kAngleAQB);
+  P.pf.setDrawWidth(8);
+  kit::DrawPath(P, {1, 3, 6}, 9, kit::PathKind::Closed);
+  P.pf.setDrawWidth(5);
+  kit::TextOnLine(P, 20, "△ACQで、", 0);
+  shell::WaitAnyKey(P);
+  kit::TextOnNewLine(P, P.v.XI1, 60, "三角形の内角と外角の性質より", 0);
+  DrawMarks(P, kAnglesAtACQ);
+  shell::WaitAnyKey(P);
+  ProofLine(P, "∠ACB=∠AQC+∠CAQ だから");
+  ProofLine(P, "∠AQC=∠ACB-∠CAQ");
+  DrawArcsABCD(P);
+  shell::WaitAnyKey(P);
+  ProofLine(P, "∠ACBは弧ABに対する円周角");
+  ProofLine(P, "∠CAQは弧CDに対する円周角");
+  kit::TextOnNewLine(P, P.v.XI1, 60, "だから、∠AQBは、弧ABに対する円周角", 0);
+  kit::TextOnNewLine(P, P.v.XI1, 60, "と、弧CDに対する円周角の差と等しくなる。", 0);
+  return {MasterLearningSubMenu};
+}
+
+}  // namespace pendrel

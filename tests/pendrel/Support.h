@@ -1,0 +1,30 @@
+// Running Pendrel on a key script for the tests; the log readers are the ones Lunevar's tests
+// use (boxes, circles, glyphs of a text line).
+#pragma once
+#include <string>
+
+#include "Replay.h"
+#include "lunevar/Support.h"
+
+namespace pendrel_test {
+
+using namespace lunevar_test;
+
+inline replay::Result Play(const std::string& keys) {
+  replay::Options o;
+  o.program = "pendrel";
+  o.keys = keys;
+  return replay::Run(o);
+}
+
+// Keys to the first set's choice line, and to each answer from there.
+inline const std::string kToFirstSet = "1{Enter}";
+inline std::string Answer(int n) { return std::to_string(n) + "{Enter}"; }
+
+// The wait box of a key wait, and the foot band wiped by a sub-menu.
+inline bool IsWaitBox(const Op& o) { return IsFilledBox(o, 96, 657, 400, 693, 4) && o.colour == 13; }
+inline bool IsFootBandWipe(const Op& o) { return IsFilledBox(o, 0, 657, 992, 720, 15); }
+// The first glyph of a choice line at the foot of the page.
+inline bool IsFootLineStart(const Op& o) { return o.kind == OpKind::Text && Near(o.x1, 16) && Near(o.y1, 666, 6); }
+
+}  // namespace pendrel_test
