@@ -50,7 +50,7 @@ TestRun::TestRun(const Setup& s, Start start)
       v(program_->v) {
   if (s.rnd) pf.random().fix(*s.rnd);
   if (!s.mainMenu) P.info.mainMenu = {};
-  pf.page().onOp = [this](const Op& op) { log.push_back(op); };
+  logHere();
   if (start == Start::WholeRun) {
     status = shell::RunProgram(P);
   } else {
@@ -60,6 +60,23 @@ TestRun::TestRun(const Setup& s, Start start)
 }
 
 TestRun::TestRun(const Setup& s) : TestRun(s, Start::StartUpOnly) {}
+
+TestRun::TestRun(TestRun&& other) noexcept
+    : device_(std::move(other.device_)),
+      platform_(std::move(other.platform_)),
+      program_(std::move(other.program_)),
+      device(*device_),
+      pf(*platform_),
+      P(*program_),
+      v(program_->v),
+      log(std::move(other.log)),
+      status(other.status) {
+  logHere();
+}
+
+void TestRun::logHere() {
+  pf.page().onOp = [this](const Op& op) { log.push_back(op); };
+}
 
 TestRun Play(const Setup& setup) { return TestRun(setup, TestRun::Start::WholeRun); }
 

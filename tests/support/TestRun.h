@@ -55,6 +55,8 @@ class TestRun {
   // The program after start-up, the log emptied, the keys waiting to be read.
   explicit TestRun(const std::string& keys = "", const std::string& program = "pendrel");
   explicit TestRun(const Setup& setup);
+  // A run may be returned from a helper: the log follows it.
+  TestRun(TestRun&& other) noexcept;
   TestRun(const TestRun&) = delete;
   TestRun& operator=(const TestRun&) = delete;
 
@@ -92,6 +94,7 @@ class TestRun {
  private:
   enum class Start { StartUpOnly, WholeRun };
   TestRun(const Setup& setup, Start start);
+  void logHere();
   friend TestRun Play(const Setup& setup);
 };
 
