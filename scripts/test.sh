@@ -14,7 +14,7 @@ scripts/build.sh build
 echo "== the same under the sanitizers"
 scripts/build.sh build-san -DCMAKE_BUILD_TYPE=Debug -DLESSONS_SANITIZE=ON
 export ASAN_OPTIONS=detect_leaks=1
-export LSAN_OPTIONS=suppressions=$PWD/scripts/lsan.supp
+export LSAN_OPTIONS=suppressions=$PWD/scripts/lsan.supp:print_suppressions=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 (cd build-san && ctest --output-on-failure -j"$jobs")
 echo "== all tests passed"

@@ -17,9 +17,15 @@ struct Lunevar {
   // positions belong to this visit, so that the display options can redraw them.
   bool figureReady = false;
 
+  // Items 2 and 3: the practice's problem type, the direction of K or Q (radians), and which
+  // proof stands on the page (0 none; set by a proof screen, cleared when item 2 is entered).
+  float NO{}, DHRK{};
+  int proofOnPage = 0;
+
   // Item 4, arcs: the directions of C and D on the equal-arcs figure (radians), beside A, B, P
   // and Q above.
   float DHRC{}, DHRD{};
+  // Item 6, the converse: its figures keep C's direction in DHRC too, beside DHRA, DHRB, DHRP.
 };
 
 struct LunevarProgram : shell::Program {

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# The real-window test of Lunevar's interactive figure: under its own Xvfb, item 1 is chosen, the
-# introductory figure stepped through, the figure opened and P moved with an arrow key (checked
-# on screenshots), and the program ended with 8 at the main menu.
+# The real-window test of Lunevar's interactive figure and first proof: under its own Xvfb, item 1
+# is chosen, the introductory figure stepped through, the figure opened and P moved with an arrow
+# key; then item 2's first proof is drawn (both checked on screenshots), and the program ended
+# with 8 at the main menu.
 # usage: lunevar_explorer_test.sh BIN_DIR X11PROBE OUT_DIR
 set -euo pipefail
 bin=$1 probe=$2 out=$3
@@ -12,36 +13,13 @@ prog_pid=$!
 wid=$(timeout 10 xdotool search --sync --onlyvisible --name "^Lunevar\$" | head -1) || fail "no window titled Lunevar"
 xdotool windowfocus --sync "$wid"
 
-# Where a page point lies in the window: the page is scaled to fit with its aspect kept.
-eval "$(xdotool getwindowgeometry --shell "$wid")"
-to_window() {
-  awk -v w="$WIDTH" -v h="$HEIGHT" -v x="$1" -v y="$2" 'BEGIN {
-    s = w / 1440; if (h / 900 < s) s = h / 900
-    printf "%d %d\n", (w - 1440 * s) / 2 + x * s, (h - 900 * s) / 2 + y * s }'
-}
-# The colour of one pixel of a screenshot, as ImageMagick names it.
-pixel() { convert "$1" -format "%[pixel:p{$2,$3}]" info:; }
-shot() { "$probe" shot "$wid" "$out/$1" 0.1 >/dev/null || fail "no screenshot"; }
-
-# Waits until the pixel at page point (x, y) has (want=yes) or has not (want=no) the colour.
-wait_colour() {
-  local name=$1 x y colour=$4 want=$5 got
-  read -r x y < <(to_window "$2" "$3")
-  for _ in $(seq 50); do
-    shot "$name"
-    got=$(pixel "$out/$name" "$x" "$y")
-    if [ "$want" = yes ] && [ "$got" = "$colour" ]; then return 0; fi
-    if [ "$want" = no ] && [ "$got" != "$colour" ]; then return 0; fi
-    sleep 0.1
-  done
-  fail "$name: pixel at page ($2, $3) is $got"
-}
+source "$(dirname "$0")/page_pixels_lib.sh"
 
 # Item 1, the goal screen's key, the introductory figure's four keys, choice 1.
 xdotool key --delay 60 1 Return a b c d e 1 Return
 # P's dot opens on (603.87, 246.00), in the colour it keeps; the page there was white before.
 read -r px py < <(to_window 604 246)
-white=$(convert xc:white -format "%[pixel:p{0,0}]" info:)
+white=$(white)
 wait_colour explorer-open.png 604 246 "$white" no
 sleep 0.3
 shot explorer-open.png
@@ -52,8 +30,22 @@ xdotool key Left
 wait_colour explorer-moved.png 589 279 "$p_colour" yes
 [ "$(pixel "$out/explorer-moved.png" "$px" "$py")" != "$p_colour" ] || fail "P is still drawn where it was"
 
-# Back to the sub-menu, back to the main menu, and 8 ends the program.
+# Back to the sub-menu, back to the main menu.
 xdotool key --delay 60 Return 6 Return
+sleep 0.5
+
+# Item 2: its goal screen leaves page (235, 290) white; the diameter case's proof and the key
+# of its first step put box ① there, in its fill colour as the replay tool draws it.
+"$bin/replay" lunevar --keys "2{Enter}1{Enter}a" --png "$out/proof-replay.png" >/dev/null
+fill=$(pixel "$out/proof-replay.png" 235 290)
+[ "$fill" != "$white" ] || fail "the replayed proof has no box at (235, 290)"
+xdotool key --delay 60 2 Return
+wait_colour proof-goal.png 235 290 "$white" yes
+xdotool key --delay 60 1 Return a
+wait_colour proof-box.png 235 290 "$fill" yes
+
+# 10 leaves the item and 8 ends the program.
+xdotool key --delay 60 1 0 Return
 sleep 0.5
 xdotool key --delay 60 8 Return
 status=0

@@ -2,8 +2,12 @@
 // Only a whole number from 1 to 8 is a choice, and the menu acts on that number.
 #include <gtest/gtest.h>
 
+#include "lunevar/ArcLesson.h"
+#include "lunevar/ConverseLesson.h"
 #include "lunevar/InscribedAngles.h"
 #include "lunevar/MainMenu.h"
+#include "lunevar/ProofLesson.h"
+#include "lunevar/TheoremUseLesson.h"
 #include "lunevar/Support.h"
 #include "shell/Waits.h"
 
@@ -40,17 +44,22 @@ TEST(MainMenu, DrawsPanelHeadingItemsAndPrompt) {
 // What the menu names next for each entry, and whether it cleared the page for an item's entry
 // (the menu drawn again, or the end, leave the page as it is).
 TEST(MainMenu, ActsOnlyOnAWholeNumberFromOneToEight) {
-  const Screen kItem1{lunevar::InscribedAngleLessonStart}, kNotBuilt{shell::BackToMainMenu},
-      kAgain{lunevar::AnglesMainMenu}, kEnd{};
+  const Screen kItem1{lunevar::InscribedAngleLessonStart}, kItem2{lunevar::ProofLessonStart},
+      kItem3{lunevar::TheoremUseLessonStart}, kItem4{lunevar::ArcLessonStart}, kItem6{lunevar::ConverseLessonStart},
+      kNotBuilt{shell::BackToMainMenu}, kAgain{lunevar::AnglesMainMenu}, kEnd{};
   struct Case { const char* entry; Screen next; };
   const Case cases[] = {
       {"1", kItem1},
       {"1.0", kItem1},
       {"2/2", kItem1},  // its value, not its leading number, chooses
       {"9/9", kItem1},
-      {"4/2", kNotBuilt},  // item 2, not built yet
-      {"2", kNotBuilt},
-      {"6", kNotBuilt},
+      {"4/2", kItem2},
+      {"2", kItem2},
+      {"3", kItem3},
+      {"4", kItem4},
+      {"5", kNotBuilt},
+      {"6", kItem6},
+      {"12/2", kItem6},
       {"7", kNotBuilt},
       {"8", kEnd},
       {"8.0", kEnd},
@@ -68,7 +77,7 @@ TEST(MainMenu, ActsOnlyOnAWholeNumberFromOneToEight) {
     TestRun run("", "lunevar");
     EXPECT_EQ(run.runScreen(lunevar::AnglesMainMenu, std::string(c.entry) + "{Enter}"), c.next);
     EXPECT_EQ(run.device.remaining(), 0u);
-    bool entered = c.next == kItem1 || c.next == kNotBuilt;
+    bool entered = c.next != kAgain && c.next != kEnd;
     EXPECT_EQ(IsPageClear(run.log.back()), entered);
   }
 }

@@ -4,14 +4,12 @@
 
 #include "lunevar/InscribedAngles.h"
 #include "lunevar/MainMenu.h"
-#include "lunevar/Support.h"
+#include "lunevar/ScreenLog.h"
 
 namespace lunevar_test {
 namespace {
 
 using shell::Screen;
-
-bool IsFootBandClear(const Op& o) { return IsFilledBox(o, 0, 657, 992, 720, 15); }
 
 TEST(SubMenu, ActsOnlyOnAWholeNumberFromOneToSix) {
   using namespace lunevar;

@@ -1,0 +1,14 @@
+// Lesson text that starts a line of its own (see TextLines.h).
+#include "kit/TextLines.h"
+
+#include "kit/Text.h"
+
+namespace kit {
+
+void TextLineAt(Program& P, float x, float y, const std::string& text, float colour) {
+  TextAt(P, x, y, text, colour);
+  P.v.XI2 = P.v.X;
+  P.v.YI1 = P.v.Y;
+}
+
+}  // namespace kit

@@ -1,0 +1,19 @@
+// The figure the proofs and practice of items 2 and 3 start from (see CircleFigure.h).
+#include "lunevar/CircleFigure.h"
+
+#include "kit/Figures.h"
+
+namespace lunevar {
+
+void DrawInscribedAngleFigure(shell::Program& P, int o, int a, int b, int p) {
+  kit::DrawDot(P, o, 3, 0);
+  kit::DrawCircle(P, o, P.v.R1, 0);
+  kit::DrawSegment(P, a, p, 0);
+  kit::DrawSegment(P, b, p, 0);
+  kit::DrawSegment(P, a, o, 0);
+  kit::DrawSegment(P, b, o, 0);
+  kit::LabelVertex(P, a, b, o, "A", 0, 8, -1);
+  kit::LabelVertex(P, b, o, a, "B", 0, 8, -1);
+}
+
+}  // namespace lunevar

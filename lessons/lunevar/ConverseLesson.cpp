@@ -1,0 +1,76 @@
+// Item 6's frame: its start, the goal screen and the sub-menu with its six choices, and the
+// figure steps its screens share. Every screen clears the page first and comes straight back
+// to the sub-menu after its last drawing, so the finished screen stays under the prompt.
+#include "lunevar/ConverseLesson.h"
+
+#include "kit/FigureFrame.h"
+#include "kit/Figures.h"
+#include "kit/Flow.h"
+#include "kit/Page.h"
+#include "kit/Text.h"
+#include "lunevar/MainMenu.h"
+
+namespace lunevar {
+
+namespace {
+
+constexpr kit::ScreenFn kSubMenuChoices[] = {
+    SetSquareSearch, PositionCasesScreen, ConverseTheoremScreen, ConverseSubMenu, ConverseSubMenu, AnglesMainMenu,
+};
+
+}  // namespace
+
+Screen ConverseLessonStart(Program& P) {
+  ConverseGoalText(P);
+  return {ConverseSubMenu};
+}
+
+void ConverseGoalText(Program& P) {
+  shell::Routine r(P);
+  kit::DrawGoalText(P, "1　円周角の定理の逆を考えよう。");
+  kit::TextOnNewLine(P, P.v.XI1, 65, "2　円周角の定理の逆を使って問題を解こう。", 0);
+}
+
+Screen ConverseSubMenu(Program& P) {
+  return kit::SubMenu(P, " ①ひろげよう　②P167　③定理の逆　④問1　⑤練習問題　⑥終了", kSubMenuChoices);
+}
+
+void StartScreen(Program& P, float margin) {
+  kit::ClearWholePage(P);
+  kit::TextCursorAt(P, margin, 30);
+  P.pf.setDrawWidth(5);
+}
+
+void CentreAndRadius(Program& P, int centre, float gx, float gy, float cells) {
+  kit::GridPoint(P, centre, gx, gy);
+  P.v.R1 = cells * P.v.SIZE;
+}
+
+void PlaceOnCircle(Program& P, int centre, std::span<const CirclePoint> points, int shift) {
+  auto& v = P.v;
+  for (const CirclePoint& c : points) {
+    float& direction = Lv(P).*c.direction;
+    direction = c.degrees * v.PI / 180;
+    kit::PointOnCircle(P, c.index + shift, centre, v.R1, direction);
+  }
+}
+
+void PlacePoints(Program& P, std::span<const PlacedPoint> points) {
+  for (const PlacedPoint& p : points) kit::PlacePoint(P, p.index, p.from, p.cells, p.degrees);
+}
+
+void DrawSegmentList(Program& P, std::span<const Segment> segments) {
+  for (const Segment& s : segments)
+    if (s.from != s.to) kit::DrawSegment(P, s.from, s.to, 0);
+}
+
+void DrawLetters(Program& P, std::span<const PointLetter> letters, float colour) {
+  for (const PointLetter& l : letters) kit::LetterAt(P, l.index, l.dx, l.dy, l.text, colour);
+}
+
+void LineAcrossFrame(Program& P, int a) {
+  auto& v = P.v;
+  P.pf.line(v.GX1, v.Y_a(a), v.GX2, v.Y_a(a), 0);
+}
+
+}  // namespace lunevar

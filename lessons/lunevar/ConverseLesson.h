@@ -1,0 +1,76 @@
+// Menu item 6, the converse of the inscribed-angle theorem: goal, sub-menu, the set-square
+// search, P on, inside and outside the circle, the converse itself, and two worked answers.
+#pragma once
+
+#include <span>
+
+#include "lunevar/Lunevar.h"
+#include "shell/Program.h"
+
+namespace lunevar {
+
+using shell::Program;
+using shell::Screen;
+
+Screen ConverseLessonStart(Program& P);
+void ConverseGoalText(Program& P);
+Screen ConverseSubMenu(Program& P);
+
+Screen SetSquareSearch(Program& P);
+void DrawSetSquare(Program& P);
+void DrawPointsAB(Program& P);
+
+Screen PositionCasesScreen(Program& P);
+
+Screen ConverseTheoremScreen(Program& P);
+void DrawConverseFigure(Program& P);
+void DrawDiameterFigure(Program& P);
+
+Screen ConverseExerciseAnswers(Program& P);
+void DrawExerciseQuadrilateral(Program& P);
+Screen ConversePracticeAnswer(Program& P);
+void DrawPracticeQuadrilateral(Program& P);
+
+// What the item's screens share.
+
+// A screen's start: the whole page cleared, the text cursor at (margin, 30), draw width 5.
+void StartScreen(Program& P, float margin);
+// The figure's centre, point `centre` at grid (gx, gy), and its circle's radius R1 in cells.
+void CentreAndRadius(Program& P, int centre, float gx, float gy, float cells);
+
+// A point on the figure's circle (radius R1 about `centre`) whose direction the figure keeps in
+// one of Lunevar's angle variables (DHRA ...).
+struct CirclePoint {
+  int index;
+  float Lunevar::*direction;
+  float degrees;
+};
+// Each point's direction (degrees into radians, with PI) into its variable, then the point,
+// its index moved on by `shift`.
+void PlaceOnCircle(Program& P, int centre, std::span<const CirclePoint> points, int shift = 0);
+
+// A point `cells` grid cells from point `from` at `degrees`.
+struct PlacedPoint {
+  int index, from;
+  float cells, degrees;
+};
+void PlacePoints(Program& P, std::span<const PlacedPoint> points);
+
+// Segments drawn in the order listed; a {0, 0} row is no segment.
+struct Segment {
+  int from, to;
+};
+void DrawSegmentList(Program& P, std::span<const Segment> segments);
+
+// A letter at an offset from its point.
+struct PointLetter {
+  int index;
+  float dx, dy;
+  const char* text;
+};
+void DrawLetters(Program& P, std::span<const PointLetter> letters, float colour);
+
+// The line through A (point `a`) level across the whole figure frame, x GX1 to GX2, colour 0.
+void LineAcrossFrame(Program& P, int a);
+
+}  // namespace lunevar

@@ -1,0 +1,119 @@
+// Item 6, choice 3: the converse of the inscribed-angle theorem, stated on four points A, B, C,
+// P with the circle through them coming with the conclusion, then its right-angle case on a
+// circle with AB a diameter and P, Q on either side of it.
+#include "kit/FigureFrame.h"
+#include "kit/Figures.h"
+#include "kit/Page.h"
+#include "kit/Text.h"
+#include "kit/TextPieces.h"
+#include "lunevar/ConverseLesson.h"
+#include "shell/Waits.h"
+
+namespace lunevar {
+
+namespace {
+
+using kit::kKeyWait, kit::kOnLine;
+
+// The statement lines stand at XI1 - 72 = 36, 60 apart; the right-angle part at x 450.
+constexpr kit::TextPiece kHypotheses[] = {
+    {36, 0, 3, "<円周角の定理の逆>"},
+    {36, 60, 0, "4点A,B,C,Pについて"},
+    {36, 60, 0, "①"},
+    {kOnLine, 0, 3, "C,Pが直線ABの同じ側にあって"}, kKeyWait,
+    {36, 60, 0, "②"},
+    {kOnLine, 0, 3, "∠ACB=∠APB"},
+};
+constexpr kit::TextPiece kThen[] = {{kOnLine, 0, 0, "　ならば　"}, kKeyWait};
+constexpr kit::TextPiece kConclusion[] = {{36, 60, 5, "この4点は同じ円周上にある。"}, kKeyWait};
+constexpr kit::TextPiece kRightAngle[] = {
+    {450, 130, 3, "∠APB=90%のとき "}, kKeyWait,
+    {kOnLine, 0, 5, "ABは直径"}, kKeyWait,
+    {450, 50, 0, "点QがABの反対側にあっても"},
+    {450, 50, 3, "∠AQB=90% ならば "},
+};
+constexpr kit::TextPiece kClosing[] = {
+    {450, 50, 5, "4点A,B,P,Qは同じ円周上にある。"}, kKeyWait,
+    {450, 60, 0, "教科書P169 問1　をしなさい。"},
+};
+
+// Figure 1: O is point 1, with A, B, C and P on its circle, C and P above the line AB.
+constexpr CirclePoint kFigure1[] = {
+    {2, &Lunevar::DHRA, 220}, {3, &Lunevar::DHRB, 320}, {4, &Lunevar::DHRC, 120}, {5, &Lunevar::DHRP, 60}};
+constexpr PointLetter kFigure1Letters[] = {
+    {2, -40, 4, "A"}, {3, 10, 4, "B"}, {4, -16, -45, "C"}, {5, -20, -50, "P"}};
+constexpr Segment kFigure1Chords[] = {{2, 4}, {3, 4}, {2, 5}, {3, 5}};
+
+// Figure 2: O is point 0; AB a diameter, P above it and Q below, 3 cells from O.
+constexpr PlacedPoint kFigure2[] = {{1, 0, 3, 180}, {2, 0, 3, 0}, {3, 0, 3, 60}, {4, 0, 3, 280}};
+constexpr PointLetter kFigure2Letters[] = {{1, -34, -25, "A"}, {2, 10, -25, "B"}, {3, 10, -25, "P"}};
+
+// The same filled angle at C and at P: the two equal angles of the hypothesis.
+void shadeEqualAngle(Program& P, int vertex) {
+  kit::DrawAngleMark(P, {.vertex = vertex, .arm1 = 2, .arm2 = 3, .length = 50, .count = 0, .side = 1, .line = 0,
+                         .fill = 3, .label = ""});
+}
+
+// The right angle at `vertex` between the arms to A and B.
+void rightAngleMark(Program& P, int vertex) {
+  P.v.ITI = -1;
+  kit::DrawCorner(P, vertex, 1, 2, 30, 5);
+}
+
+}  // namespace
+
+Screen ConverseTheoremScreen(Program& P) {
+  auto& v = P.v;
+  kit::ClearWholePage(P);
+  DrawConverseFigure(P);
+  kit::TextCursorAt(P, 108, 30);
+  kit::DrawTextPieces(P, kHypotheses);
+  shadeEqualAngle(P, 4);
+  shadeEqualAngle(P, 5);
+  shell::WaitAnyKey(P);
+  kit::DrawTextPieces(P, kThen);
+  // Figure 1's circle, drawn before figure 2 takes over its points.
+  P.pf.setDrawWidth(5);
+  kit::DrawCircle(P, 1, v.R1, 0);
+  kit::DrawTextPieces(P, kConclusion);
+
+  DrawDiameterFigure(P);
+  kit::DrawTextPieces(P, kRightAngle);
+  kit::LetterAt(P, 4, 8, -10, "Q", 0);
+  rightAngleMark(P, 4);
+  kit::DrawPath(P, {1, 2, 4}, 0, kit::PathKind::Closed);
+  shell::WaitAnyKey(P);
+  kit::DrawTextPieces(P, kClosing);
+  return {ConverseSubMenu};
+}
+
+// Figure 1 without its circle: the line AB across the frame, the letters and the chords from
+// A and B to C and P. Leaves the draw width at 5.
+void DrawConverseFigure(Program& P) {
+  shell::Routine r(P);
+  kit::FigureFrame(P, 600, 50, 10, 10, 30);
+  CentreAndRadius(P, 1, 5, 5, 5);
+  PlaceOnCircle(P, 1, kFigure1);
+  P.pf.setDrawWidth(5);
+  LineAcrossFrame(P, 2);
+  DrawLetters(P, kFigure1Letters, 0);
+  DrawSegmentList(P, kFigure1Chords);
+}
+
+// Figure 2 with O, A, B, P, the triangle ABP and its right angle at P; Q is placed (point 4)
+// but the screen draws it.
+void DrawDiameterFigure(Program& P) {
+  shell::Routine r(P);
+  auto& v = P.v;
+  kit::FigureFrame(P, 80, 350, 6, 6, 45);
+  kit::GridPoint(P, 0, 3, 3);
+  PlacePoints(P, kFigure2);
+  kit::DrawCircle(P, 0, 3 * v.SIZE, 0);
+  kit::DrawDot(P, 0, 6, 0);
+  kit::LetterAt(P, 0, -14, -50, "O", 0);
+  kit::DrawPath(P, {1, 2, 3}, 0, kit::PathKind::Closed);
+  DrawLetters(P, kFigure2Letters, 0);
+  rightAngleMark(P, 3);
+}
+
+}  // namespace lunevar

@@ -1,0 +1,106 @@
+// Choice 5 of item 3: a random quadrilateral APBQ inscribed in the circle. From the central
+// angle x over arc AQB and the reflex angle y, the pupil finds ∠Q and ∠P+∠Q, the answers shown
+// one per key. The loop runs within this screen until 1 is typed at the next-step prompt; then
+// the reason why ∠P+∠Q is 180° is asked and explained under the last problem.
+#include "kit/Boxes.h"
+#include "kit/Figures.h"
+#include "kit/Page.h"
+#include "kit/Text.h"
+#include "kit/TextPieces.h"
+#include "lunevar/CircleFigure.h"
+#include "lunevar/Lunevar.h"
+#include "lunevar/TheoremUseLesson.h"
+#include "shell/Input.h"
+#include "shell/Waits.h"
+
+namespace lunevar {
+
+namespace {
+
+// Point table: O 11, A 12, B 13, P 15, Q 16.
+constexpr int O = 11, A = 12, B = 13, Pt = 15, Q = 16;
+
+constexpr kit::TextPiece kQuestion[] = {
+    kit::NewLine(30, 0, 3, "問1　∠P+∠Q の大きさは？"),
+    kit::NewLine(66, 70, 0, "∠x="),    kit::BoxOnLine(1),
+    kit::NewLine(66, 70, 0, "∠y="),    kit::BoxOnLine(2),
+    kit::NewLine(66, 70, 0, "∠Q="),    kit::BoxOnLine(3),
+    kit::NewLine(66, 70, 0, "∠P+∠Q="), kit::BoxOnLine(4),
+};
+
+constexpr kit::TextPiece kReason[] = {
+    kit::NewLine(30, 70, 3, "問2　∠P+∠Q=180% "),
+    kit::NewLine(66, 50, 0, "となる理由を説明しよう。"),
+    kit::kKeyWait,
+    kit::NewLine(66, 50, 3, "弧APBに対する中心角と"),
+    kit::NewLine(66, 50, 3, "弧AQBに対する中心角の和が360%だから"),
+};
+
+void drawFigure(Program& P) {
+  auto& v = P.v;
+  Lunevar& L = Lv(P);
+  kit::GridPaper(P, 640, 50, 16, 16, 15, 30);
+  kit::GridPoint(P, O, 8, 8);
+  P.pf.setDrawWidth(5);
+  v.R1 = 210;
+  L.DHRA = v.T_a(11) * v.PI / 180;
+  L.DHRB = v.T_a(12) * v.PI / 180;
+  L.DHRP = v.T_a(13) * v.PI / 180;
+  L.DHRK = v.T_a(14) * v.PI / 180;
+  kit::PointOnCircle(P, A, O, v.R1, L.DHRA);
+  kit::PointOnCircle(P, B, O, v.R1, L.DHRB);
+  kit::PointOnCircle(P, Pt, O, v.R1, L.DHRP);
+  kit::PointOnCircle(P, Q, O, v.R1, L.DHRK);
+  DrawInscribedAngleFigure(P, O, A, B, Pt);
+  kit::DrawAngleMark(P, {.vertex = Pt, .arm1 = B, .arm2 = A, .length = 50, .count = 0, .side = -1,
+                         .textColour = 5, .line = 0, .fill = 7, .label = v.T_s_a(1).c_str(), .labelDy = 10});
+  kit::LabelVertex(P, Pt, B, A, "P", 0, 8, 1);
+  kit::DrawAngleMark(P, {.vertex = O, .arm1 = A, .arm2 = B, .length = 50, .count = 0, .side = 1,
+                         .textColour = 5, .line = 0, .fill = 3, .label = "x"});
+  kit::DrawAngleMark(P, {.vertex = O, .arm1 = A, .arm2 = B, .length = 50, .count = 0, .side = -1,
+                         .textColour = 5, .line = 0, .fill = 9, .label = "y", .labelDy = -10});
+  kit::LabelVertex(P, O, A, Pt, "O", 0, 8, -1);
+  kit::DrawSegment(P, A, Q, 0);
+  kit::DrawSegment(P, B, Q, 0);
+  kit::DrawAngleMark(P, {.vertex = Q, .arm1 = B, .arm2 = A, .length = 50, .count = 0, .side = 1,
+                         .textColour = 5, .line = 0, .fill = 7, .label = ""});
+  kit::LabelVertex(P, Q, B, A, "Q", 0, 8, -1);
+}
+
+void playProblem(Program& P) {
+  auto& v = P.v;
+  kit::ClearWholePage(P);
+  v.T_a(1) = PracticeSize(P);
+  v.T_a(2) = 2 * v.T_a(1);
+  v.T_a(3) = 360 - v.T_a(2);
+  v.T_a(4) = v.T_a(3) / 2;
+  v.T_a(11) = 200;
+  v.T_a(12) = v.T_a(11) + v.T_a(2);
+  v.T_a(13) = v.T_a(11) + 180 + v.T_a(2) / 2;
+  v.T_a(14) = v.T_a(11) + v.T_a(2) / 2;
+  shell::ArraysToText(P);
+  for (int i = 1; i <= 4; ++i) v.T_s_a(i) = v.T_s_a(i) + "°";
+
+  drawFigure(P);
+
+  v.XI0 = 30;
+  kit::TextCursorAt(P, 66, 30);
+  const kit::Answer answers[] = {
+      {180, v.T_s_a(2).c_str()}, {180, v.T_s_a(3).c_str()}, {180, v.T_s_a(4).c_str()}, {180, "180°"}};
+  kit::DrawTextPieces(P, kQuestion, answers, 60, v.R_a, v.H_a);
+  kit::RevealAnswers(P, answers, 60, v.R_a, v.H_a);
+  shell::AskNextStep(P);
+}
+
+}  // namespace
+
+Screen InscribedQuadrilateralPractice(Program& P) {
+  auto& v = P.v;
+  kit::ClearWholePage(P);
+  v.AINP = 3;
+  while (v.AINP != 1) playProblem(P);
+  kit::DrawTextPieces(P, kReason);
+  return {TheoremUseSubMenu};
+}
+
+}  // namespace lunevar

@@ -1,0 +1,83 @@
+// Choice 3 of item 3: the inscribed angle on a semicircle. AB a diameter, P on the circle: the
+// answer 90°, the marks 90° at P and 180° at O, the rule, and the textbook exercise, one step
+// per key.
+#include "kit/Figures.h"
+#include "kit/Page.h"
+#include "kit/Text.h"
+#include "kit/TextLines.h"
+#include "kit/TextPieces.h"
+#include "lunevar/TheoremUseLesson.h"
+#include "shell/Waits.h"
+
+namespace lunevar {
+
+namespace {
+
+// Point table: O 0, A 1, B 2, P 3.
+constexpr int O = 0, A = 1, B = 2, Pt = 3;
+
+constexpr kit::TextPiece kRule[] = {
+    kit::NewLine(40, 80, 5, "半円の弧に対する円周角"),
+    kit::NewLine(40, 60, 0, "は、"),
+    kit::SameLine(0, 5, "直角"),
+    kit::SameLine(0, 0, "である。"),
+    kit::SameLine(0, 3, "(ABが直径)"),
+};
+
+// An angle mark whose vertex and arms are first kept in A, B and C, as this screen keeps them.
+void mark(Program& P, const kit::AngleMark& m) {
+  auto& v = P.v;
+  v.A = static_cast<float>(m.vertex);
+  v.B = static_cast<float>(m.arm1);
+  v.C = static_cast<float>(m.arm2);
+  kit::DrawAngleMark(P, m);
+}
+
+// The inscribed angle APB, a filled sector; drawn twice, the second time with its label.
+constexpr kit::AngleMark kAngleAtP{.vertex = Pt, .arm1 = A, .arm2 = B, .length = 60, .count = 0, .side = 1,
+                                   .textColour = 5, .line = 0, .fill = 3, .label = ""};
+constexpr kit::AngleMark kAngleAtPLabelled{.vertex = Pt, .arm1 = A, .arm2 = B, .length = 60, .count = 0, .side = 1,
+                                           .textColour = 5, .line = 0, .fill = 3, .label = "90%"};
+// The straight angle AOB, one arc.
+constexpr kit::AngleMark kAngleAtO{.vertex = O, .arm1 = A, .arm2 = B, .length = 60, .count = 1, .side = 1,
+                                   .textColour = 7, .line = 0, .fill = 7, .label = "180%"};
+
+}  // namespace
+
+Screen SemicircleAngle(Program& P) {
+  auto& v = P.v;
+  kit::ClearWholePage(P);
+  kit::TextCursorAt(P, 121, 30);
+  v.XI0 = 40;
+  P.pf.setDrawWidth(5);
+  kit::TextLineAt(P, v.XI0, v.YI1, "ABが直径のとき、円周角∠APBの大きさは？", 3);
+  kit::GridPaper(P, 640, 100, 6, 6, 15, 70);
+  kit::GridPoint(P, O, 3, 3);
+  PlaceOnCircle(P, A, O, 3, 180);
+  PlaceOnCircle(P, B, O, 3, 0);
+  PlaceOnCircle(P, Pt, O, 3, 70);
+  kit::DrawCircle(P, O, v.SIZE * 3, 0);
+  kit::DrawDot(P, O, 6, 0);
+  kit::LetterAt(P, O, -14, -50, "O", 0);
+  kit::DrawPath(P, {A, B, Pt}, 0, kit::PathKind::Closed);
+  kit::LetterAt(P, A, -35, -25, "A", 0);
+  kit::LetterAt(P, B, 6, -25, "B", 0);
+  kit::LetterAt(P, Pt, 14, -50, "P", 0);
+  mark(P, kAngleAtP);
+  shell::WaitAnyKey(P);
+
+  kit::TextOnNewLine(P, v.XI1, 60, "90°", 5);
+  mark(P, kAngleAtPLabelled);
+  shell::WaitAnyKey(P);
+
+  mark(P, kAngleAtO);
+  shell::WaitAnyKey(P);
+
+  kit::DrawTextPieces(P, kRule);
+  shell::WaitAnyKey(P);
+
+  kit::TextLineAt(P, 44, 540, "教科書P165 問2　をしなさい。", 7);
+  return {TheoremUseSubMenu};
+}
+
+}  // namespace lunevar

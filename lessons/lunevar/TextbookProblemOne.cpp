@@ -1,0 +1,85 @@
+// Choice 2 of item 3: the worked answers of textbook problem 1 (page 164). Answers (1) to (5)
+// one line a key; for (6) the circle with A to E, the given angles and x, the radius OC with
+// the two central angles it makes, and the answer on the line of "(6)".
+#include "kit/Figures.h"
+#include "kit/Page.h"
+#include "kit/Text.h"
+#include "kit/TextLines.h"
+#include "kit/TextPieces.h"
+#include "lunevar/TheoremUseLesson.h"
+#include "shell/Waits.h"
+
+namespace lunevar {
+
+namespace {
+
+constexpr kit::TextPiece kAnswerLines[] = {
+    kit::NewLine(40, 50, 0, "(1)"), kit::SameLine(0, 5, "∠x=38°"),  kit::kKeyWait,
+    kit::NewLine(40, 60, 0, "(2)"), kit::SameLine(0, 5, "∠x=110°"), kit::kKeyWait,
+    kit::NewLine(40, 60, 0, "(3)"), kit::SameLine(0, 5, "∠x=100°"), kit::kKeyWait,
+    kit::NewLine(40, 60, 0, "(4)"), kit::SameLine(0, 5, "∠x=40°"),  kit::kKeyWait,
+    kit::NewLine(40, 60, 0, "(5)"), kit::SameLine(0, 5, "∠x=95°"),  kit::kKeyWait,
+    kit::NewLine(40, 60, 0, "(6)"),
+};
+
+// The figure of (6): O is point 0; A to E on the circle, 3 cells out.
+struct CirclePoint {
+  int index;
+  float degrees;
+  float labelDx, labelDy;
+  const char* label;
+};
+constexpr CirclePoint kPoints[] = {
+    {1, 110, -35, -50, "A"}, {2, 210, -32, -25, "B"}, {3, 270, -14, 4, "C"},
+    {4, 320, 8, 4, "D"},     {5, 50, -4, -50, "E"},
+};
+
+constexpr kit::AngleMark kGivenAngles[] = {
+    {.vertex = 1, .arm1 = 2, .arm2 = 3, .length = 60, .count = 0, .side = 1, .textColour = 3, .line = 0, .fill = 3,
+     .label = "30%"},
+    {.vertex = 5, .arm1 = 3, .arm2 = 4, .length = 60, .count = 0, .side = 1, .textColour = 3, .line = 0, .fill = 3,
+     .label = "25%"},
+    {.vertex = 0, .arm1 = 2, .arm2 = 4, .length = 40, .count = 0, .side = 1, .textColour = 5, .line = 0, .fill = 3,
+     .label = "x", .labelDx = 20},
+};
+
+constexpr kit::AngleMark kCentralAngles[] = {
+    {.vertex = 0, .arm1 = 2, .arm2 = 3, .length = 60, .count = 1, .side = 1, .textColour = 7, .line = 0, .fill = 7,
+     .label = "60%"},
+    {.vertex = 0, .arm1 = 3, .arm2 = 4, .length = 90, .count = 1, .side = 1, .textColour = 7, .line = 0, .fill = 7,
+     .label = "50%"},
+};
+
+void drawFigure(Program& P) {
+  auto& v = P.v;
+  kit::GridPaper(P, 480, 100, 6, 6, 15, 70);
+  kit::GridPoint(P, 0, 3, 3);
+  for (const CirclePoint& p : kPoints) PlaceOnCircle(P, p.index, 0, 3, p.degrees);
+  kit::DrawCircle(P, 0, v.SIZE * 3, 0);
+  kit::DrawDot(P, 0, 6, 0);
+  kit::LetterAt(P, 0, -14, -50, "O", 0);
+  kit::DrawPath(P, {2, 0, 4, 5, 3, 1, 2}, 0);  // radii OB, OD and chords DE, EC, CA, AB
+  for (const CirclePoint& p : kPoints) kit::LetterAt(P, p.index, p.labelDx, p.labelDy, p.label, 0);
+  for (const kit::AngleMark& m : kGivenAngles) kit::DrawAngleMark(P, m);
+}
+
+}  // namespace
+
+Screen TextbookProblemOneAnswers(Program& P) {
+  kit::ClearWholePage(P);
+  kit::TextCursorAt(P, 121, 30);
+  P.v.XI0 = 40;
+  P.pf.setDrawWidth(5);
+  kit::TextLineAt(P, P.v.XI1, P.v.YI1, "教科書P164 問1 解答", 3);
+  shell::WaitAnyKey(P);
+  kit::DrawTextPieces(P, kAnswerLines);
+  drawFigure(P);
+  shell::WaitAnyKey(P);
+  kit::DrawSegment(P, 0, 3, 3);  // the radius OC
+  for (const kit::AngleMark& m : kCentralAngles) kit::DrawAngleMark(P, m);
+  shell::WaitAnyKey(P);
+  kit::TextOnLine(P, 0, "∠x=110°", 5);
+  return {TheoremUseSubMenu};
+}
+
+}  // namespace lunevar

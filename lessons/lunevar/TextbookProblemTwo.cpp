@@ -1,0 +1,116 @@
+// Choice 4 of item 3: the worked answers of textbook problem 2. Both figures at once (triangle
+// ABC with AB a diameter; triangles ABD and ACD with AB a diameter), then for each part the
+// right angle on the diameter and the angle sum that gives x, in two columns.
+#include <initializer_list>
+#include <span>
+
+#include "kit/Figures.h"
+#include "kit/Page.h"
+#include "kit/PenMarks.h"
+#include "kit/Text.h"
+#include "kit/TextLines.h"
+#include "kit/TextPieces.h"
+#include "lunevar/TheoremUseLesson.h"
+#include "shell/Waits.h"
+
+namespace lunevar {
+
+namespace {
+
+struct CirclePoint {
+  int index;
+  float degrees;
+  float labelDx, labelDy;
+  const char* label;
+};
+
+struct Figure {
+  float left, top;  // grid paper of 16 by 16 cells of 30
+  int centre;
+  float radius;     // cells
+  float centreLabelDx, centreLabelDy;
+  std::span<const CirclePoint> points;
+  std::span<const std::initializer_list<int>> paths;
+  std::span<const kit::AngleMark> marks;
+};
+
+// (1): triangle ABC, AB through O.
+constexpr CirclePoint kPoints1[] = {
+    {12, 130, -35, -25, "A"}, {13, 310, 6, 6, "B"}, {14, 22, 14, -50, "C"},
+};
+constexpr std::initializer_list<int> kPaths1[] = {{12, 13, 14, 12}};
+constexpr kit::AngleMark kMarks1[] = {
+    {.vertex = 12, .arm1 = 13, .arm2 = 14, .length = 50, .count = 1, .side = 1, .textColour = 5, .line = 0,
+     .fill = 3, .label = "x"},
+    {.vertex = 13, .arm1 = 14, .arm2 = 12, .length = 50, .count = 1, .side = 1, .textColour = 3, .line = 0,
+     .fill = 3, .label = "54%"},
+};
+constexpr Figure kFigure1{36, 240, 11, 5, -34, 8, kPoints1, kPaths1, kMarks1};
+
+// (2): triangles ABD and ACD, AB a diameter.
+constexpr CirclePoint kPoints2[] = {
+    {2, 230, -40, -15, "A"}, {3, 50, 8, -25, "B"}, {4, 310, 8, -20, "C"}, {5, 180, -40, -25, "D"},
+};
+constexpr std::initializer_list<int> kPaths2[] = {{2, 3, 5, 2}, {2, 4, 5, 2}};
+constexpr kit::AngleMark kMarks2[] = {
+    {.vertex = 2, .arm1 = 3, .arm2 = 5, .length = 60, .count = 1, .side = 1, .textColour = 5, .line = 0,
+     .fill = 3, .label = "x"},
+    {.vertex = 4, .arm1 = 5, .arm2 = 2, .length = 60, .count = 1, .side = 1, .textColour = 3, .line = 0,
+     .fill = 3, .label = "25%"},
+};
+constexpr Figure kFigure2{720, 200, 1, 6, 6, -10, kPoints2, kPaths2, kMarks2};
+
+// The inscribed angle ABD, equal to ACD on the same arc AD.
+constexpr kit::AngleMark kAngleAtB{.vertex = 3, .arm1 = 5, .arm2 = 2, .length = 60, .count = 1, .side = 1,
+                                   .textColour = 3, .line = 0, .fill = 3, .label = "25%"};
+
+constexpr kit::TextPiece kAnswer1[] = {
+    kit::NewLine(40, 60, 5, "∠x="), kit::SameLine(0, 0, "180%-90%-54%="), kit::SameLine(0, 5, "36%"),
+};
+constexpr kit::TextPiece kAnswer2[] = {
+    kit::NewLine(576, 60, 5, "∠x="), kit::SameLine(0, 0, "180%-90%-25%="), kit::SameLine(0, 5, "65%"),
+};
+
+void drawFigure(Program& P, const Figure& f) {
+  auto& v = P.v;
+  kit::GridPaper(P, f.left, f.top, 16, 16, 15, 30);
+  kit::GridPoint(P, f.centre, 8, 8);
+  for (const CirclePoint& p : f.points) PlaceOnCircle(P, p.index, f.centre, f.radius, p.degrees);
+  kit::DrawCircle(P, f.centre, v.SIZE * f.radius, 0);
+  kit::DrawDot(P, f.centre, 6, 0);
+  kit::LetterAt(P, f.centre, f.centreLabelDx, f.centreLabelDy, "O", 0);
+  for (const auto& path : f.paths) kit::DrawPath(P, path, 0);
+  for (const CirclePoint& p : f.points) kit::LetterAt(P, p.index, p.labelDx, p.labelDy, p.label, 0);
+  for (const kit::AngleMark& m : f.marks) kit::DrawAngleMark(P, m);
+}
+
+}  // namespace
+
+Screen TextbookProblemTwoAnswers(Program& P) {
+  auto& v = P.v;
+  kit::ClearWholePage(P);
+  v.XI0 = 40;
+  v.YI1 = 30;
+  P.pf.setDrawWidth(5);
+  kit::TextLineAt(P, v.XI0, v.YI1, "<問2 解答>", 3);
+  drawFigure(P, kFigure1);
+  drawFigure(P, kFigure2);
+  shell::WaitAnyKey(P);
+
+  kit::TextOnNewLine(P, v.XI0, 50, "(1)", 3);
+  kit::DrawCornerOnSide(P, 14, 12, 13, 25, 5, -1);  // the right angle at C
+  shell::WaitAnyKey(P);
+  kit::DrawTextPieces(P, kAnswer1);
+  shell::WaitAnyKey(P);
+
+  v.XI0 = 576;
+  v.YI1 = 30;
+  kit::TextLineAt(P, v.XI0, v.YI1, "(2)", 3);
+  kit::DrawCornerOnSide(P, 5, 3, 2, 25, 5, -1);  // the right angle at D
+  kit::DrawAngleMark(P, kAngleAtB);
+  shell::WaitAnyKey(P);
+  kit::DrawTextPieces(P, kAnswer2);
+  return {TheoremUseSubMenu};
+}
+
+}  // namespace lunevar

@@ -1,0 +1,29 @@
+// Menu item 3, the inscribed angle theorem put to use: goal, sub-menu, random practice in
+// eight problem types, the worked answers of textbook problems 1 and 2, the right angle on a
+// semicircle, and a random inscribed quadrilateral with its explanation.
+#pragma once
+
+#include "shell/Program.h"
+
+namespace lunevar {
+
+using shell::Program;
+using shell::Screen;
+
+Screen TheoremUseLessonStart(Program& P);
+void TheoremUseGoalText(Program& P);
+Screen TheoremUseSubMenu(Program& P);
+
+Screen RandomAnglePractice(Program& P);
+Screen TextbookProblemOneAnswers(Program& P);
+Screen SemicircleAngle(Program& P);
+Screen TextbookProblemTwoAnswers(Program& P);
+Screen InscribedQuadrilateralPractice(Program& P);
+
+// Point m on the circle about point `centre`, `radius` grid cells out at `degrees`
+// (counter-clockwise). Writes M, A, B, C (the point, the centre, the radius, the angle) and X(m), Y(m).
+void PlaceOnCircle(Program& P, int m, int centre, float radius, float degrees);
+// The size of a practice problem's angle: a whole number from 40 to 69.
+float PracticeSize(Program& P);
+
+}  // namespace lunevar

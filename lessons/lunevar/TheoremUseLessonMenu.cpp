@@ -1,0 +1,45 @@
+// Item 3's frame: its start, the goal text and the sub-menu with its six choices. The goal
+// text runs straight into the sub-menu; every screen comes back to the sub-menu, not here.
+#include "kit/Figures.h"
+#include "kit/Flow.h"
+#include "kit/Text.h"
+#include "lunevar/MainMenu.h"
+#include "lunevar/TheoremUseLesson.h"
+
+namespace lunevar {
+
+namespace {
+
+constexpr kit::ScreenFn kSubMenuChoices[] = {
+    RandomAnglePractice,        TextbookProblemOneAnswers,      SemicircleAngle,
+    TextbookProblemTwoAnswers,  InscribedQuadrilateralPractice, AnglesMainMenu,
+};
+
+}  // namespace
+
+Screen TheoremUseLessonStart(Program& P) {
+  TheoremUseGoalText(P);
+  return {TheoremUseSubMenu};
+}
+
+void TheoremUseGoalText(Program& P) {
+  shell::Routine r(P);
+  kit::DrawGoalText(P, "円周角の定理を使って問題を解こう。");
+}
+
+Screen TheoremUseSubMenu(Program& P) {
+  return kit::SubMenu(P, "①練習　②問1　③半円の弧　④問2　⑤説明しよう　⑥終了", kSubMenuChoices);
+}
+
+void PlaceOnCircle(Program& P, int m, int centre, float radius, float degrees) {
+  auto& v = P.v;
+  v.M = static_cast<float>(m);
+  v.A = static_cast<float>(centre);
+  v.B = radius;
+  v.C = degrees;
+  kit::PointOnCircle(P, m, centre, v.SIZE * v.B, v.C * v.PI / 180);
+}
+
+float PracticeSize(Program& P) { return kit::RandomSize(P, 40, 30); }
+
+}  // namespace lunevar

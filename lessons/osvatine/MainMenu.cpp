@@ -1,0 +1,33 @@
+// Osvatine's main menu: the panel with its three items, the number typed, and the way to the
+// chosen lesson. Item 2 has no lesson yet: choosing it draws the menu again.
+#include "osvatine/MainMenu.h"
+
+#include "kit/Flow.h"
+#include "kit/MenuPrompt.h"
+#include "kit/Page.h"
+#include "osvatine/ShipPosition.h"
+#include "shell/Waits.h"
+
+namespace osvatine {
+
+namespace {
+
+constexpr kit::MenuItem kItems[] = {
+    {"1　船の位置はどこ？", 120, 13, ShipPositionLessonStart},
+    {"2　作図と証明", 180, 15, shell::BackToMainMenu},
+    {"3　終了", 240, 13, nullptr},
+};
+
+}  // namespace
+
+Screen ApplicationsMainMenu(Program& P) {
+  P.at(139);
+  shell::ClearWorkArea(P);
+  kit::ClearWholePage(P);
+  kit::DrawMenuPanel(P, kItems);
+  // The prompt is drawn here and once more by the number input, in the same place.
+  kit::DrawMenuPrompt(P);
+  return kit::MainMenuChoice(P, ApplicationsMainMenu, kItems);
+}
+
+}  // namespace osvatine

@@ -1,0 +1,31 @@
+// Menu item 1, where the ship is: goal, sub-menu, the ship map shared by its screens, and the
+// screens that pose the problem and construct the 30° and 45° circles.
+#pragma once
+
+#include "shell/Program.h"
+
+namespace osvatine {
+
+using shell::Program;
+using shell::Screen;
+
+Screen ShipPositionLessonStart(Program& P);
+void ShowShipGoal(Program& P);
+Screen ShipPositionSubMenu(Program& P);
+
+// The ship map in the point table, in page units of the grid just laid out (reads SIZE, GX0, GY0).
+// Leaves the 30° circle in X1, Y1, RR1, the 45° circle in X2, Y2, RR2, their common chord in A, B,
+// C, the two crossings in X3, Y3 and X4, Y4, and HHP, HH (the direction D to O'), D, PI, ZX0 to ZY1.
+void SetUpShipFigure(Program& P);
+// Entries of the ship map (9 to 15 are construction aids of the 45° circle, 21 to 26 the sea).
+namespace ship {
+constexpr int MidAB = 0, A = 1, B = 2, C = 3, D = 4, O = 5, O2 = 6, Ship = 7, Other = 8;
+constexpr int Sea1 = 21, Sea6 = 26;
+// A point of the screens' own (a point P of their figures).
+constexpr int Own = 31;
+}  // namespace ship
+
+Screen ShowShipProblem(Program& P);
+
+
+}  // namespace osvatine
