@@ -10,7 +10,8 @@ namespace lunevar {
 namespace {
 
 constexpr kit::ScreenFn kSubMenuChoices[] = {
-    ArcIntroTask, ArcSubMenu, ArcSubMenu, ArcSubMenu, ArcSubMenu, AnglesMainMenu,
+    ArcIntroTask, ArcTheoremScreen, TextbookProblemThreeAnswer, TextbookProblemFourAnswer, BisectorArcExplanation,
+    AnglesMainMenu,
 };
 
 }  // namespace

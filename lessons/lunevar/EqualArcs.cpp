@@ -1,5 +1,6 @@
 // Item 4's first two screens, on one figure: circle O with the equal arcs AB and CD (40 degrees
-// each) marked in colour and by ticks. The task asks for the central and inscribed angles on them.
+// each) marked in colour and by ticks. The task asks for the central and inscribed angles on
+// them; the statements screen relates equal arcs to equal central and inscribed angles.
 #include <cmath>
 #include <initializer_list>
 #include <utility>
@@ -22,12 +23,12 @@ constexpr int O = 1, A = 2, B = 3, P = 4, C = 5, D = 6, Q = 7;
 }  // namespace pt
 
 // The points on the circle by their direction (degrees counter-clockwise), kept in radians.
-struct CirclePoint {
+struct DirectedPoint {
   int index;
   float degrees;
   float Lunevar::*direction;
 };
-constexpr CirclePoint kPoints[] = {
+constexpr DirectedPoint kPoints[] = {
     {pt::A, 200, &Lunevar::DHRA}, {pt::B, 240, &Lunevar::DHRB}, {pt::P, 110, &Lunevar::DHRP},
     {pt::C, 290, &Lunevar::DHRC}, {pt::D, 330, &Lunevar::DHRD}, {pt::Q, 70, &Lunevar::DHRQ},
 };
@@ -54,7 +55,7 @@ void equalArcsFigure(Program& P) {
   kit::GridPaper(P, 720, 90, 16, 16, 15, 30);
   kit::GridPoint(P, pt::O, 8, 8);
   v.R1 = 7 * v.SIZE;
-  for (const CirclePoint& p : kPoints) {
+  for (const DirectedPoint& p : kPoints) {
     L.*p.direction = p.degrees * v.PI / 180;
     kit::PointOnCircle(P, p.index, pt::O, v.R1, L.*p.direction);
   }
@@ -116,12 +117,92 @@ constexpr kit::TextPiece kTask[] = {
     {kOnLine, 0, 3, "20°"},
 };
 
+// The statements on central angles and on inscribed angles, each with its converse.
+constexpr kit::TextPiece kCentralAngles[] = {
+    {36, 0, 3, "<中心角と弧>"},
+    {36, 50, 0, "1つの円で　"},
+    {36, 60, 0, "①"},
+    DrawWidthPiece(3),
+    ArcSignPiece(3),
+    {kOnLine, 0, 3, "AB="},
+    ArcSignPiece(3),
+    {kOnLine, 0, 3, "CD"},
+    {kOnLine, 0, 0, "　ならば　"},
+    {kOnLine, 0, 3, "∠AOB=∠COD"},
+    kKeyWait,
+    {36, 60, 0, "②"},
+    {kOnLine, 0, 3, "∠AOB=∠COD"},
+    {kOnLine, 0, 0, "　ならば　"},
+    DrawWidthPiece(3),
+    ArcSignPiece(3),
+    {kOnLine, 0, 3, "AB="},
+    ArcSignPiece(3),
+    {kOnLine, 0, 3, "CD"},
+    kKeyWait,
+    {36, 90, 5, "<円周角と弧>"},
+    {36, 50, 0, "1つの円で　"},
+    {36, 60, 0, "①"},
+    DrawWidthPiece(3),
+    ArcSignPiece(5),
+    {kOnLine, 0, 5, "AB="},
+    ArcSignPiece(5),
+    {kOnLine, 0, 5, "CD"},
+    {kOnLine, 0, 0, "　ならば　"},
+};
+// After the inscribed angles are drawn: the rest of statement 1 and the converse.
+constexpr kit::TextPiece kInscribedAngles[] = {
+    kKeyWait,
+    {kOnLine, 0, 5, "∠APB=∠CQD"},
+    kKeyWait,
+    {36, 60, 0, "②"},
+    {kOnLine, 0, 5, "∠APB=∠CQD"},
+    {kOnLine, 0, 0, "　ならば　"},
+    kKeyWait,
+    DrawWidthPiece(3),
+    ArcSignPiece(5),
+    {kOnLine, 0, 5, "AB="},
+    ArcSignPiece(5),
+    {kOnLine, 0, 5, "CD"},
+    kKeyWait,
+    {44, 130, 0, "教科書P166 問3　をしなさい。"},
+};
+
+// The chords from P to A and B and from Q to C and D.
+void inscribedAngleChords(Program& P) {
+  for (auto [from, to] : {std::pair{pt::A, pt::P}, {pt::B, pt::P}, {pt::C, pt::Q}, {pt::D, pt::Q}})
+    kit::DrawSegment(P, from, to, 0);
+}
+
 }  // namespace
+
+Screen ArcTheoremScreen(Program& P) {
+  equalArcsFigure(P);
+  drawLabels(P, {kLabelA, kLabelB, kLabelC, kLabelD}, 0);
+  // The central angles AOB and COD, each by two arcs; "O" just off the centre.
+  kit::DrawAngleMark(P, {.vertex = pt::O, .arm1 = pt::A, .arm2 = pt::B, .length = 60, .count = 2, .side = 1,
+                         .line = 0, .fill = 5, .label = ""});
+  kit::LabelVertex(P, pt::O, pt::A, pt::B, "O", 0, 4.8f, -1, 0, 0);
+  kit::DrawAngleMark(P, {.vertex = pt::O, .arm1 = pt::D, .arm2 = pt::C, .length = 60, .count = 2, .side = -1,
+                         .line = 0, .fill = 5, .label = ""});
+  equalArcTicks(P);
+  kit::TextCursorAt(P, 108, 30);
+  kit::DrawTextPieces(P, kCentralAngles);
+  // The inscribed angles APB and CQD join the figure.
+  P.pf.setDrawWidth(5);
+  drawLabels(P, {kLabelP, kLabelQ}, 3);
+  inscribedAngleChords(P);
+  shell::WaitAnyKey(P);
+  kit::DrawAngleMark(P, {.vertex = pt::P, .arm1 = pt::A, .arm2 = pt::B, .length = 70, .count = 1, .side = 1,
+                         .line = 0, .fill = 5, .label = ""});
+  kit::DrawAngleMark(P, {.vertex = pt::Q, .arm1 = pt::D, .arm2 = pt::C, .length = 70, .count = 1, .side = -1,
+                         .line = 0, .fill = 5, .label = ""});
+  kit::DrawTextPieces(P, kInscribedAngles);
+  return {ArcSubMenu};
+}
 
 Screen ArcIntroTask(Program& P) {
   equalArcsFigure(P);
-  for (auto [from, to] : {std::pair{pt::A, pt::P}, {pt::B, pt::P}, {pt::C, pt::Q}, {pt::D, pt::Q}})
-    kit::DrawSegment(P, from, to, 0);
+  inscribedAngleChords(P);
   drawLabels(P, {kLabelA, kLabelB, kLabelP, kLabelC, kLabelD, kLabelQ}, 0);
   // The central angle AOB, 40 degrees, as a sector; "O" just off the centre, opposite it.
   kit::DrawAngleMark(P, {.vertex = pt::O, .arm1 = pt::A, .arm2 = pt::B, .length = 32, .count = 0, .side = 1,

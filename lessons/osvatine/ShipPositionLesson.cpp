@@ -11,8 +11,8 @@ namespace {
 
 // Screens not built yet: their choices ask again.
 constexpr kit::ScreenFn kSubMenuChoices[] = {
-    ShowShipProblem,     ShipPositionSubMenu, ShipPositionSubMenu,  ShipPositionSubMenu,
-    ShipPositionSubMenu, ShipPositionSubMenu, ApplicationsMainMenu,
+    ShowShipProblem,      ShowAngle30Construction, ShipPositionSubMenu,  ShipPositionSubMenu,
+    ShowShipConstruction, ShipPositionSubMenu,     ApplicationsMainMenu,
 };
 
 }  // namespace

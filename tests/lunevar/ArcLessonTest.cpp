@@ -50,11 +50,11 @@ Next NextAfter(const std::string& entry, const std::string& before = "") {
     EXPECT_EQ(IndexesOf(log, IsChoiceLine, read).size(), 1u) << "entry \"" << entry << "\"";
     return Next::AskAgain;
   }
-  std::string first = GlyphsAt(log, 30, 0, 700, read);
+  std::string first = GlyphsAt(log, 30, 0, 700, read);  // half-width blanks draw no glyph
   if (first.rfind("課", 0) == 0) return Next::IntroTask;
   if (first.rfind("<中心角と弧>", 0) == 0) return Next::Theorem;
-  if (first.rfind("教科書P166 問3", 0) == 0) return Next::Problem3;
-  if (first.rfind("教科書P166 問4", 0) == 0) return Next::Problem4;
+  if (first.rfind("教科書P166問3", 0) == 0) return Next::Problem3;
+  if (first.rfind("教科書P166問4", 0) == 0) return Next::Problem4;
   if (first.rfind("PCが", 0) == 0) return Next::Bisector;
   ADD_FAILURE() << "entry \"" << entry << "\" drew " << first;
   return Next::AskAgain;
@@ -65,6 +65,11 @@ TEST(ArcLesson, SubMenuActsOnlyOnAWholeNumberFromOneToSix) {
   const Case cases[] = {
       {"1", Next::IntroTask},
       {"1.0", Next::IntroTask},
+      {"2", Next::Theorem},
+      {"4/2", Next::Theorem},
+      {"3", Next::Problem3},
+      {"4", Next::Problem4},
+      {"5", Next::Bisector},
       {"6", Next::MainMenu},
       {"12/2", Next::MainMenu},
       {"0", Next::AskAgain},
@@ -160,17 +165,105 @@ TEST(ArcScreens, KeyCountAndLastLine) {
   struct Case { const char* choice; int keys; float y; float x; const char* line; };
   const Case cases[] = {
       {"1", 9, 490, 36, "(3)∠CQD=1∠COD=20°"},  // the fraction's "2" stands below the line
+      {"2", 7, 590, 44, "教科書P166問3　をしなさい。"},  // half-width blanks draw no glyph
+      {"3", 3, 370, 40, "教科書P166問4　をしなさい。"},
+      {"4", 4, 425, 40, "∠BQC=31°31°=62°"},  // "+" is drawn in strokes
+      {"5", 3, 370, 40, "AC=CB"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.choice);
     ScreenRun s = RunScreen(c.choice, c.keys);
     EXPECT_EQ(IndexesOf(s.log(), IsKeyWait, s.begin, s.end).size(), static_cast<size_t>(c.keys));
     ASSERT_LT(s.end, s.log().size()) << "no choice line after " << c.keys << " keys";
-    EXPECT_EQ(GlyphsAt(s.log(), c.y, c.x, 1440, s.begin), c.line);
+    EXPECT_EQ(GlyphsAt(s.log(), c.y, c.x, 700, s.begin), c.line);  // left of the figure
     // One key fewer leaves the screen waiting before its last line.
     ScreenRun early = RunScreen(c.choice, c.keys - 1);
     EXPECT_EQ(early.end, early.log().size());
   }
+}
+
+// A text piece of a screen: where its first glyph stands, in what colour, and the key that
+// reveals it (it is not on the page one key earlier).
+TEST(ArcScreens, EachPieceComesWithItsKey) {
+  struct Case { const char* choice; int key; const char* first; float x, y; int colour; const char* line; };
+  const Case cases[] = {
+      {"1", 9, "2", 443, 490, 3, "20°"},
+      {"2", 4, "∠", 380, 400, 5, "∠APB=∠CQD"},
+      {"3", 2, "∠", 121, 290, 5, "∠y=56°"},
+      {"3", 3, "教", 40, 370, 7, "教科書P166問4　をしなさい。"},
+      {"4", 4, "∠", 40, 425, 5, "∠BQC="},
+      {"4", 4, "3", 187, 425, 5, "31°31°="},
+      {"4", 4, "6", 378, 425, 5, "62°"},
+      {"5", 3, "A", 40, 370, 3, "AC="},
+      {"5", 3, "C", 126, 370, 3, "CB"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.choice) + " " + c.line);
+    ScreenRun s = RunScreen(c.choice, c.key);
+    auto at = [&](const Op& o) { return IsText(o, c.first, c.x, c.y); };
+    auto glyphs = OpsOf(s.log(), at, s.begin);
+    ASSERT_EQ(glyphs.size(), 1u);
+    EXPECT_EQ(glyphs[0].colour, c.colour);
+    std::string line = GlyphsAt(s.log(), c.y, c.x, 700, s.begin);
+    EXPECT_EQ(line.substr(0, std::string(c.line).size()), c.line);
+    ScreenRun early = RunScreen(c.choice, c.key - 1);
+    EXPECT_TRUE(OpsOf(early.log(), at, early.begin).empty());
+  }
+}
+
+// The arcs that mark the angles on the statements screen: two at O over each 40-degree central
+// angle, one at P and one at Q over each 20-degree inscribed angle, all in colour 5.
+TEST(ArcTheoremScreen, AngleArcsCoverTheInteriorAngles) {
+  ScreenRun s = RunScreen("2", 7);
+  struct Case { float x, y, r, start, sweep; };  // start < 0: any
+  const Case cases[] = {
+      {960, 330, 52, 1.0f / 3, 40}, {960, 330, 44, 1.0f / 3, 40}, {960, 330, 52, 1.0f / 12, 40},
+      {960, 330, 44, 1.0f / 12, 40}, {888.2f, 132.7f, 62, -1, 20}, {1031.8f, 132.7f, 62, -1, 20},
+  };
+  for (const Case& c : cases) {
+    auto arcs = OpsOf(s.log(), [&](const Op& o) {
+      return IsCircleAt(o, c.x, c.y, c.r, 0.1f) && o.colour == 5 && (c.start < 0 || Near(o.start, c.start, 0.002f));
+    }, s.begin, s.end);
+    ASSERT_EQ(arcs.size(), 1u) << c.x << "," << c.y << " r " << c.r << " from " << c.start;
+    EXPECT_TRUE(Near(SweepDegrees(arcs[0]), c.sweep, 0.05f)) << SweepDegrees(arcs[0]);
+    EXPECT_EQ(arcs[0].fill, platform::kNoFill);
+  }
+}
+
+// Problems 3 and 4 share their figure; problem 4 names the points at 328 and 24 degrees the other
+// way round, keeps each letter at its index's offset, and draws no centre.
+TEST(ArcProblems, LettersAndCentre) {
+  struct Case { const char* choice; float cx, cy, dx, dy; bool centre; };
+  const Case cases[] = {
+      {"3", 1154.1f, 411.3f, 1169.8f, 204.6f, true},
+      {"4", 1169.8f, 204.6f, 1154.1f, 411.3f, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.choice);
+    ScreenRun s = RunScreen(c.choice, 4);
+    auto letter = [&](const char* text, float x, float y) {
+      return OpsOf(s.log(), [&](const Op& o) { return IsText(o, text, x, y) && o.colour == 0; }, s.begin, s.end).size();
+    };
+    EXPECT_EQ(letter("C", c.cx, c.cy), 1u);
+    EXPECT_EQ(letter("D", c.dx, c.dy), 1u);
+    EXPECT_EQ(letter("O", 956, 260), c.centre ? 1u : 0u);
+    auto discs = OpsOf(s.log(), [](const Op& o) { return IsCircleAt(o, 970, 310, 6); }, s.begin, s.end);
+    EXPECT_EQ(discs.size(), c.centre ? 1u : 0u);
+  }
+}
+
+TEST(BisectorArcExplanation, DotsOnTheBisectorsOfTheEqualAngles) {
+  ScreenRun s = RunScreen("5", 3);
+  auto dots = OpsOf(s.log(), [](const Op& o) { return o.kind == OpKind::Circle && Near(o.r, 8); }, s.begin, s.end);
+  ASSERT_EQ(dots.size(), 2u);
+  EXPECT_TRUE(Near(dots[0].x1, 1050.0f, 0.06f) && Near(dots[0].y1, 171.4f, 0.06f)) << dots[0].x1 << "," << dots[0].y1;
+  EXPECT_TRUE(Near(dots[1].x1, 1075.0f, 0.06f) && Near(dots[1].y1, 178.1f, 0.06f)) << dots[1].x1 << "," << dots[1].y1;
+  for (const Op& d : dots) EXPECT_EQ(d.colour, 3);
+  // The sign over "AC=" spans x 40 to 94 above the last line.
+  auto sign = OpsOf(s.log(), [](const Op& o) { return o.kind == OpKind::Circle && Near(o.r, 0.5f) && o.y1 > 350; },
+                    s.begin, s.end);
+  ASSERT_EQ(sign.size(), 2u * 181);
+  EXPECT_TRUE(Near(sign[0].x1, 94, 0.01f) && Near(sign[180].x1, 40, 0.01f));
 }
 
 }  // namespace

@@ -1,0 +1,66 @@
+// Item 4's last screen: when PC bisects the inscribed angle APB, the arcs AC and CB are equal,
+// since equal inscribed angles of one circle stand on equal arcs.
+#include "kit/Figures.h"
+#include "kit/Page.h"
+#include "kit/ProofMarks.h"
+#include "kit/TextPieces.h"
+#include "lunevar/ArcLesson.h"
+#include "lunevar/ConverseLesson.h"  // PointLetter, DrawLetters
+#include "lunevar/SixCellCircle.h"
+
+namespace lunevar {
+
+namespace {
+
+constexpr int O = 0, A = 1, B = 2, C = 3, Pp = 4;
+
+constexpr FigurePoint kPoints[] = {{A, 210}, {B, 330}, {C, 270}, {Pp, 60}};
+
+constexpr PointLetter kLetters[] = {{A, -20, 4, "A"}, {B, -14, 8, "B"}, {C, -14, 8, "C"}, {Pp, 10, -50, "P"}};
+
+using kit::ArcSignPiece, kit::kKeyWait, kit::kOnLine;
+
+constexpr kit::TextPiece kQuestion[] = {
+    {40, 0, 3, "PCが∠APBの二等分線のとき、"},
+    {40, 65, 3, ""},
+    ArcSignPiece(3),
+    {kOnLine, 0, 3, "ACと"},
+    ArcSignPiece(3),
+    {kOnLine, 0, 3, "CBの関係は？"},
+};
+
+constexpr kit::TextPiece kExplanation[] = {
+    kKeyWait,
+    {40, 60, 0, "PCは円周角∠APBの二等分線だから"},
+    {40, 50, 3, "∠APC=∠CPB"},
+    kKeyWait,
+    {40, 50, 0, "1つの円で、"},
+    {40, 50, 0, "等しい円周角に対する弧は等しいから"},
+    kKeyWait,
+    {40, 65, 3, ""},
+    ArcSignPiece(3),
+    {kOnLine, 0, 3, "AC="},
+    ArcSignPiece(3),
+    {kOnLine, 0, 3, "CB"},
+};
+
+}  // namespace
+
+Screen BisectorArcExplanation(Program& P) {
+  auto& v = P.v;
+  kit::ClearWholePage(P);
+  v.XI0 = 40;
+  v.YI1 = 30;
+  P.pf.setDrawWidth(5);  // text, arc signs and figure alike
+  kit::DrawTextPieces(P, kQuestion);
+  DrawSixCellCircle(P, kPoints);
+  kit::DrawPath(P, {A, Pp, C, Pp, B}, 0);  // PC twice over: the chords PA, PC and PB in one stroke
+  DrawLetters(P, kLetters, 0);
+  // The equal angles APC and CPB, each with a dot on its bisector.
+  kit::DotOnBisector(P, Pp, A, C, 50, 1, 8, 3);
+  kit::DotOnBisector(P, Pp, C, B, 50, 1, 8, 3);
+  kit::DrawTextPieces(P, kExplanation);
+  return {ArcSubMenu};
+}
+
+}  // namespace lunevar
