@@ -6,6 +6,7 @@
 #include "lunevar/ConverseLesson.h"
 #include "lunevar/InscribedAngles.h"
 #include "lunevar/MainMenu.h"
+#include "lunevar/PracticeAnswers.h"
 #include "lunevar/ProofLesson.h"
 #include "lunevar/TheoremUseLesson.h"
 #include "lunevar/Support.h"
@@ -45,7 +46,8 @@ TEST(MainMenu, DrawsPanelHeadingItemsAndPrompt) {
 // (the menu drawn again, or the end, leave the page as it is).
 TEST(MainMenu, ActsOnlyOnAWholeNumberFromOneToEight) {
   const Screen kItem1{lunevar::InscribedAngleLessonStart}, kItem2{lunevar::ProofLessonStart},
-      kItem3{lunevar::TheoremUseLessonStart}, kItem4{lunevar::ArcLessonStart}, kItem6{lunevar::ConverseLessonStart},
+      kItem3{lunevar::TheoremUseLessonStart}, kItem4{lunevar::ArcLessonStart},
+      kItem5{lunevar::PracticeAnswersStart}, kItem6{lunevar::ConverseLessonStart},
       kNotBuilt{shell::BackToMainMenu}, kAgain{lunevar::AnglesMainMenu}, kEnd{};
   struct Case { const char* entry; Screen next; };
   const Case cases[] = {
@@ -57,7 +59,7 @@ TEST(MainMenu, ActsOnlyOnAWholeNumberFromOneToEight) {
       {"2", kItem2},
       {"3", kItem3},
       {"4", kItem4},
-      {"5", kNotBuilt},
+      {"5", kItem5},
       {"6", kItem6},
       {"12/2", kItem6},
       {"7", kNotBuilt},

@@ -29,7 +29,7 @@ TEST(Angle30Construction, PIsTheOtherCrossing) {
   EXPECT_EQ(p[0].colour, 0);
   auto sector = OpsOf(r.log, [](const Op& o) { return IsCircleAt(o, 1160.5f, 321.2f, 60, 0.05f); }, from);
   ASSERT_EQ(sector.size(), 1u);
-  EXPECT_NEAR(lunevar_test::SweepDegrees(sector[0]), 31.6, 0.1);
+  EXPECT_NEAR(testsupport::SweepDegrees(sector[0]), 31.6, 0.1);
 }
 
 TEST(Angle30Construction, EightSamplePointsAndSixteenSegmentsInOneStep) {

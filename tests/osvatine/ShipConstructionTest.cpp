@@ -88,7 +88,7 @@ TEST(ShipConstruction, TheStrokesOfBothCircles) {
     EXPECT_NEAR(arcs[i].end, s.end, 0.0005);
     EXPECT_EQ(arcs[i].colour, s.colour);
   }
-  EXPECT_NEAR(osvatine::Os(*r.program).R3, 104.1, 0.05);
+  EXPECT_NEAR(osvatine::Os(r.P).R3, 104.1, 0.05);
   auto circleO2 = OpsOf(log, [](const Op& o) { return IsCircleAt(o, 941.8f, 236.9f, 104.15f, 0.1f); }, from);
   ASSERT_EQ(circleO2.size(), 1u);
   EXPECT_EQ(circleO2[0].colour, 0);
