@@ -12,7 +12,7 @@ namespace {
 // Screens not built yet: their choices ask again.
 constexpr kit::ScreenFn kSubMenuChoices[] = {
     ShowShipProblem,      ShowAngle30Construction, ShipPositionSubMenu,  ShipPositionSubMenu,
-    ShowShipConstruction, ShipPositionSubMenu,     ApplicationsMainMenu,
+    ShowShipConstruction, ShowAngleSumDiscussion,  ApplicationsMainMenu,
 };
 
 }  // namespace
