@@ -9,10 +9,10 @@ namespace osvatine {
 
 namespace {
 
-// Screens not built yet: their choices ask again.
+// Screens 5 and 6 are not built yet: their choices ask again.
 constexpr kit::ScreenFn kSubMenuChoices[] = {
-    ShowShipProblem,     ShowAngle30Construction, ShipPositionSubMenu,  ShipPositionSubMenu,
-    ShipPositionSubMenu, ShipPositionSubMenu, ApplicationsMainMenu,
+    ShowShipProblem,     ShowAngle30Construction, ShowAngle45Circle,    ShowAngle45Construction,
+    ShipPositionSubMenu, ShipPositionSubMenu,     ApplicationsMainMenu,
 };
 
 }  // namespace

@@ -27,10 +27,7 @@ void observedAngle(Program& P, int first, int second, const char* label) {
 
 Screen ShowShipProblem(Program& P) {
   auto& v = P.v;
-  kit::ClearWholePage(P);
-  v.XI0 = 40;
-  kit::TextCursorAt(P, v.XI0, 30);
-  P.pf.setDrawWidth(5);
+  StartShipScreen(P, 40);
   kit::TextOnNewLine(P, v.XI1, 0, "P170", 3);
   kit::TextOnNewLine(P, v.XI1, 50, "船の位置はどこ？", 3);
   kit::GridPaper(P, 440, 50, 11, 7, 0, 70);
@@ -39,10 +36,7 @@ Screen ShowShipProblem(Program& P) {
   P.pf.fillBox(v.GX1, v.GY1, v.GX2, v.GY2, 0, 13);
   kit::DrawPath(P, {21, 22, 23, 24, 25, 26}, 11, kit::PathKind::Filled, 11);
   P.pf.box(v.GX1, v.GY1, v.GX2, v.GY2, 0);
-  for (const auto& l : kLandmarks) {
-    kit::DrawDot(P, l.point, 6, 0);
-    kit::LetterAt(P, l.point, 0, 0, l.letter, 0);
-  }
+  for (const auto& l : kLandmarks) Landmark(P, l.point, l.letter);
   shell::WaitAnyKey(P);
 
   kit::TextOnNewLine(P, v.XI1, 50, "船の位置をPとすると", 0);
