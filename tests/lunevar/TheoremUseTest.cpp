@@ -225,6 +225,9 @@ TEST(WorkedScreens, ProblemTwoCornerAndAnswerLines) {
     float toC = std::hypot(c.points[i].first - 415.0f, c.points[i].second - 424.0f);
     EXPECT_TRUE(Near(toC, 25, 1));
   }
+  // Side -1 takes the arms the other way round: the polyline starts on CB, ends on CA.
+  EXPECT_TRUE(Near(c.points[0].first, 409.0f, 0.1f) && Near(c.points[0].second, 448.1f, 0.1f));
+  EXPECT_TRUE(Near(c.points[2].first, 390.8f, 0.1f) && Near(c.points[2].second, 417.8f, 0.1f));
   struct Piece { float x, y; const char* glyphs; int colour; };
   const Piece pieces[] = {
       {40, 140, "∠x=", 5}, {133, 140, "180°", 0}, {444, 140, "36°", 5},
