@@ -15,7 +15,8 @@ namespace lunevar {
 namespace {
 
 constexpr kit::ScreenFn kSubMenuChoices[] = {
-    SetSquareSearch, PositionCasesScreen, ConverseTheoremScreen, ConverseSubMenu, ConverseSubMenu, AnglesMainMenu,
+    SetSquareSearch,         PositionCasesScreen,    ConverseTheoremScreen,
+    ConverseExerciseAnswers, ConversePracticeAnswer, AnglesMainMenu,
 };
 
 }  // namespace

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The real-window test of Lunevar's interactive figure and first proof: under its own Xvfb, item 1
 # is chosen, the introductory figure stepped through, the figure opened and P moved with an arrow
-# key; then item 2's first proof is drawn (both checked on screenshots), and the program ended
-# with 8 at the main menu.
+# key; then item 2's first proof is drawn and item 6's converse brings its circle (all checked on
+# screenshots), and the program ended with 8 at the main menu.
 # usage: lunevar_explorer_test.sh BIN_DIR X11PROBE OUT_DIR
 set -euo pipefail
 bin=$1 probe=$2 out=$3
@@ -44,9 +44,20 @@ wait_colour proof-goal.png 235 290 "$white" yes
 xdotool key --delay 60 1 Return a
 wait_colour proof-box.png 235 290 "$fill" yes
 
-# 10 leaves the item and 8 ends the program.
+# 10 leaves the item.
 xdotool key --delay 60 1 0 Return
 sleep 0.5
+
+# Item 6, choice 3: figure 1's circle through (900, 200) comes only with the third key; the
+# five keys left finish the screen, 6 leaves the item.
+xdotool key --delay 60 6 Return 3 Return
+wait_colour converse-statement.png 900 200 "$white" yes
+xdotool key --delay 60 a b c
+wait_colour converse-circle.png 900 200 "$white" no
+xdotool key --delay 60 a b c d e 6 Return
+sleep 0.5
+
+# 8 ends the program.
 xdotool key --delay 60 8 Return
 status=0
 for _ in $(seq 100); do kill -0 "$prog_pid" 2>/dev/null || break; sleep 0.1; done

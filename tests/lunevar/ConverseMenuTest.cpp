@@ -63,6 +63,8 @@ TEST(ConverseSubMenu, ActsOnlyOnAWholeNumberFromOneToSix) {
       {"2", Next::PositionCases},
       {"4/2", Next::PositionCases},  // its value chooses
       {"3", Next::Theorem},
+      {"4", Next::Exercise},
+      {"5", Next::Practice},
       {"6", Next::MainMenu},
       {"12/2", Next::MainMenu},
       // A zero denominator is no number.

@@ -1,0 +1,137 @@
+// Item 6, choices 4 and 5: the worked answers of the textbook's exercise and practice problem
+// on four points on one circle. Both draw quadrilateral ABCD inscribed in a circle of the same
+// size, the text running down the left and the figure standing on the right.
+#include "kit/FigureFrame.h"
+#include "kit/Figures.h"
+#include "kit/Page.h"
+#include "kit/Text.h"
+#include "kit/TextPieces.h"
+#include "lunevar/ConverseLesson.h"
+#include "shell/Waits.h"
+
+namespace lunevar {
+
+namespace {
+
+using kit::kKeyWait;
+
+// Directions of A, B, C and D about O, in degrees.
+struct Corners {
+  float a, b, c, d;
+};
+
+constexpr PointLetter kLetters[] = {{1, -34, -30, "A"}, {2, -30, -25, "B"}, {3, 10, -15, "C"}, {4, 10, -25, "D"}};
+
+// What both figures share: O (point 0) at the middle of the frame, A to D (points 1 to 4) on
+// the circle of 3 cells about it, which is not drawn, the quadrilateral, its diagonals BD and
+// AC, and the letters.
+void drawQuadrilateral(Program& P, Corners corners) {
+  kit::FigureFrame(P, 792, 150, 6, 6, 65);
+  kit::GridPoint(P, 0, 3, 3);
+  const PlacedPoint points[] = {
+      {1, 0, 3, corners.a}, {2, 0, 3, corners.b}, {3, 0, 3, corners.c}, {4, 0, 3, corners.d}};
+  PlacePoints(P, points);
+  kit::DrawPath(P, {1, 2, 3, 4}, 0, kit::PathKind::Closed);
+  kit::DrawSegment(P, 2, 4, 0);
+  kit::DrawSegment(P, 1, 3, 0);
+  DrawLetters(P, kLetters, 0);
+}
+
+// One arc at the vertex from the first arm to the second, in `colour`, with its label.
+constexpr kit::AngleMark Arc(int vertex, int arm1, int arm2, float length, float colour, const char* label) {
+  return {.vertex = vertex, .arm1 = arm1, .arm2 = arm2, .length = length, .count = 1, .side = 1,
+          .textColour = colour, .line = 0, .fill = colour, .label = label};
+}
+
+// The exercise: (ア) not on one circle, (イ) worked out on the figure, (ウ) on one circle.
+constexpr kit::TextPiece kExerciseBefore[] = {
+    {36, 0, 3, "<問1解答>"}, kKeyWait,
+    {36, 50, 0, "(ア) ∠BACと∠BDCは等しくないので、"}, kKeyWait,
+    {84, 50, 5, "4点A,B,C,Dは同じ円周上にない。"}, kKeyWait,
+};
+constexpr kit::TextPiece kExerciseWorked[] = {
+    {36, 60, 0, "(イ) ∠BAC=180%-(40%+45%+35%)"},
+    {96, 50, 0, "=180%-120%=60% で、"}, kKeyWait,
+};
+constexpr kit::TextPiece kExerciseAfter[] = {
+    {96, 50, 0, "2点A,DはBCの同じ側にあって、"},
+    {96, 50, 0, "∠BAC=∠BDC だから、"}, kKeyWait,
+    {84, 50, 5, "4点A,B,C,Dは同じ円周上にある。"}, kKeyWait,
+    {36, 60, 0, "(ウ) 2点A,DはBCの同じ側にあって、"},
+    {96, 50, 0, "∠BAC=∠BDC=90% だから、"}, kKeyWait,
+    {84, 50, 5, "4点A,B,C,Dは同じ円周上にある。"}, kKeyWait,
+    {240, 50, 7, "教科書P169 練習問題　をしなさい。"},
+};
+constexpr Corners kExerciseCorners = {135, 215, 335, 65};
+// The angles given in (イ), and the one it finds.
+constexpr kit::AngleMark kExerciseGiven[] = {
+    Arc(1, 3, 4, 40, 3, "45%"),  // CAD
+    Arc(4, 1, 2, 40, 3, "40%"),  // ADB
+    Arc(2, 4, 1, 60, 3, "35%"),  // ABD
+    Arc(4, 2, 3, 60, 3, "60%"),  // BDC
+};
+constexpr kit::AngleMark kExerciseFound = Arc(1, 2, 3, 60, 7, "60%");  // BAC
+
+// The practice problem: the circle through A, B, C, D, then x and y by the theorem.
+constexpr kit::TextPiece kPracticeHeading[] = {{40, 0, 3, "<練習問題 解答>"}};
+constexpr kit::TextPiece kPracticeCircle[] = {
+    {40, 60, 0, "∠ADB=∠ACB=33% で、"}, kKeyWait,
+    {88, 50, 5, "4点A,B,C,Dは同じ円周上にある。"},
+};
+constexpr kit::TextPiece kPracticeAngles[] = {
+    {40, 60, 0, "弧BCに対する円周角だから、"}, kKeyWait,
+    {88, 50, 5, "∠x=∠BAC=54%"}, kKeyWait,
+    {40, 60, 0, "弧ADに対する円周角だから、"}, kKeyWait,
+    {88, 50, 5, "∠y=∠ACD=48%"},
+};
+constexpr Corners kPracticeCorners = {135, 201, 309, 39};
+// The given angles carry their values; the two to be found, their letters.
+constexpr kit::AngleMark kPracticeMarks[] = {
+    Arc(1, 2, 3, 40, 3, "54%"),  // BAC
+    Arc(4, 1, 2, 70, 3, "33%"),  // ADB
+    Arc(2, 4, 1, 60, 5, "y"),    // ABD
+    Arc(3, 1, 2, 80, 3, "33%"),  // ACB
+    Arc(3, 4, 1, 60, 3, "48%"),  // ACD
+    Arc(4, 2, 3, 60, 5, "x"),    // BDC
+};
+
+}  // namespace
+
+Screen ConverseExerciseAnswers(Program& P) {
+  StartScreen(P, 36);
+  kit::DrawTextPieces(P, kExerciseBefore);
+  DrawExerciseQuadrilateral(P);
+  kit::DrawTextPieces(P, kExerciseWorked);
+  kit::DrawAngleMark(P, kExerciseFound);
+  kit::DrawTextPieces(P, kExerciseAfter);
+  return {ConverseSubMenu};
+}
+
+Screen ConversePracticeAnswer(Program& P) {
+  auto& v = P.v;
+  StartScreen(P, 40);
+  kit::DrawTextPieces(P, kPracticeHeading);
+  DrawPracticeQuadrilateral(P);
+  shell::WaitAnyKey(P);
+  kit::DrawTextPieces(P, kPracticeCircle);
+  kit::DrawCircle(P, 0, 3 * v.SIZE, 7);
+  shell::WaitAnyKey(P);
+  kit::DrawTextPieces(P, kPracticeAngles);
+  return {ConverseSubMenu};
+}
+
+// The exercise's figure with the four angles given in (イ).
+void DrawExerciseQuadrilateral(Program& P) {
+  shell::Routine r(P);
+  drawQuadrilateral(P, kExerciseCorners);
+  for (const kit::AngleMark& m : kExerciseGiven) kit::DrawAngleMark(P, m);
+}
+
+// The practice problem's figure with its four given angles and the two to be found.
+void DrawPracticeQuadrilateral(Program& P) {
+  shell::Routine r(P);
+  drawQuadrilateral(P, kPracticeCorners);
+  for (const kit::AngleMark& m : kPracticeMarks) kit::DrawAngleMark(P, m);
+}
+
+}  // namespace lunevar
