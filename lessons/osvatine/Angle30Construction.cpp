@@ -1,12 +1,12 @@
 // Screen 2 of the ship lesson: where the points that see A and B at 30° lie (on the arc AB of
 // the circle O whose central angle is 60°), then circle O constructed from the equilateral
 // triangle on AB, one compass stroke per key.
-#include "kit/Compass.h"
 #include "kit/Figures.h"
 #include "kit/Page.h"
 #include "kit/TablePoints.h"
 #include "kit/Text.h"
 #include "osvatine/ShipPosition.h"
+#include "osvatine/ShipStrokes.h"
 #include "shell/Waits.h"
 
 namespace osvatine {
@@ -48,11 +48,6 @@ void radiiOA(Program& P) {
   kit::DrawSegment(P, B, O, 0);
 }
 void eraseFigure(Program& P) { kit::EraseBox(P, P.v.GX1, P.v.GY1, P.v.GX2, P.v.GY2); }
-
-// Compass strokes 1 to 3: the compass opened to AB about A, then to OA about A and about B.
-constexpr kit::CompassStroke kStrokeAB{A, O, B, 1, kit::ArcForm::AcrossSecond, 0.03f, 7, 6};
-constexpr kit::CompassStroke kStrokeAO{A, O, B, 1, kit::ArcForm::AcrossFirst, 0.03f, 7, 0};
-constexpr kit::CompassStroke kStrokeBO{B, A, O, 1, kit::ArcForm::AcrossSecond, 0.03f, 7, 6};
 
 using Drawing = void (*)(Program&);
 constexpr Drawing kDrawings[] = {

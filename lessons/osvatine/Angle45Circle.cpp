@@ -14,9 +14,6 @@ namespace {
 
 using namespace ship;
 
-// The right isosceles triangle's third vertex (C to it is the hypotenuse).
-constexpr int kApex = 12;
-
 // A right-angle mark drawn with the arms taken in the other order (ITI -1).
 void rightAngle(Program& P, int vertex, int arm1, int arm2, float length) {
   P.v.ITI = -1;
@@ -29,7 +26,7 @@ constexpr Drawing kDrawings[] = {
     [](Program& P) {
       Landmark(P, C, "C");
       Landmark(P, D, "D");
-      Os(P).R3 = kit::PointDistance(P, O2, kApex);
+      Os(P).R3 = kit::PointDistance(P, O2, Corner);
       kit::PointOnCircle(P, Own, O2, Os(P).R3, 100 * P.v.PI / 180);
       kit::DrawDot(P, Own, 6, 0);
       kit::LetterAt(P, Own, -14, -50, "P", 0);
@@ -51,13 +48,13 @@ constexpr Drawing kDrawings[] = {
     [](Program& P) { rightAngle(P, O2, C, D, 25); },
     [](Program& P) { kit::DrawSegment(P, C, D, 7); },
     [](Program& P) {
-      kit::DrawPath(P, {kApex, O2, D}, 7, kit::PathKind::Closed);
-      rightAngle(P, O2, kApex, D, 25);
+      kit::DrawPath(P, {Corner, O2, D}, 7, kit::PathKind::Closed);
+      rightAngle(P, O2, Corner, D, 25);
     },
-    [](Program& P) { rightAngle(P, D, kApex, C, 35); },
+    [](Program& P) { rightAngle(P, D, Corner, C, 35); },
     [](Program& P) {
       kit::DrawTicks(P, C, D, 15, 1, 5, 0, 8);
-      kit::DrawTicks(P, kApex, D, 15, 1, 5, 0, 8);
+      kit::DrawTicks(P, Corner, D, 15, 1, 5, 0, 8);
     },
     [](Program& P) {
       kit::TextOnNewLine(P, P.v.XI1, 70, "CDを斜辺ではない1辺とする", 0);

@@ -8,6 +8,7 @@
 #include "kit/Text.h"
 #include "osvatine/Osvatine.h"
 #include "osvatine/ShipPosition.h"
+#include "osvatine/ShipStrokes.h"
 #include "shell/Waits.h"
 
 namespace osvatine {
@@ -15,27 +16,6 @@ namespace osvatine {
 namespace {
 
 using namespace ship;
-using kit::ArcForm;
-
-// The compass strokes a to e: the stroke, and the two points whose distance is its radius.
-struct Arc {
-  kit::CompassStroke stroke;
-  int radiusFrom, radiusTo;
-};
-constexpr Arc kArcs[] = {
-    {{D, 9, C, 1, ArcForm::Between, 0.03f, 7, 6}, D, C},         // a: half a turn about D, from C to 9
-    {{C, 11, 12, 1, ArcForm::AcrossFirst, 0.03f, 7, 6}, C, 12},  // b: about C, across 11
-    {{9, 12, 11, 1, ArcForm::AcrossSecond, 0.03f, 7, 6}, 9, 11}, // c: about 9, across 11
-    {{C, 15, 14, 1, ArcForm::Between, 0.03f, 3, 6}, C, 14},      // d: about C, from 14 to 15
-    {{12, 14, 15, 1, ArcForm::Between, 0.03f, 3, 6}, 12, 15},    // e: about 12, from 15 to 14
-};
-
-template <int n>
-void arc(Program& P) {
-  const Arc& a = kArcs[n];
-  P.v.R1 = kit::PointDistance(P, a.radiusFrom, a.radiusTo);
-  kit::CompassArcStep(P, a.stroke, P.v.R1);
-}
 
 // One step: its text on a new line 50 down (a stage heading at XI0 in colour 7, a sub-step at
 // XI1 in colour 0), then its drawing.
@@ -48,18 +28,18 @@ struct Step {
 constexpr Step kSteps[] = {
     {Stage, "1 直角二等辺三角形の作図", nullptr},
     {SubStep, "① Dを通る垂線をかく", nullptr},
-    {None, nullptr, [](Program& P) { kit::DrawSegment(P, C, 10, 0); }},
-    {None, nullptr, arc<0>},
-    {None, nullptr, arc<1>},
-    {None, nullptr, arc<2>},
-    {None, nullptr, [](Program& P) { kit::DrawSegment(P, 11, 13, 0); }},
+    {None, nullptr, [](Program& P) { kit::DrawSegment(P, C, LineEnd, 0); }},
+    {None, nullptr, [](Program& P) { StrokeOpenedTo(P, kStrokeAboutD, D, C); }},
+    {None, nullptr, [](Program& P) { StrokeOpenedTo(P, kStrokeCToFoot, C, Corner); }},
+    {None, nullptr, [](Program& P) { StrokeOpenedTo(P, kStrokeBeyondDToFoot, BeyondD, Foot); }},
+    {None, nullptr, [](Program& P) { kit::DrawSegment(P, Foot, UpEnd, 0); }},
     {SubStep, "② 円との交点とCを結ぶ", nullptr},
-    {None, nullptr, [](Program& P) { kit::DrawSegment(P, C, 12, 0); }},
+    {None, nullptr, [](Program& P) { kit::DrawSegment(P, C, Corner, 0); }},
     {Stage, "2 斜辺の中点の作図", nullptr},
     {SubStep, "① 斜辺の垂直二等分線をかく", nullptr},
-    {None, nullptr, arc<3>},
-    {None, nullptr, arc<4>},
-    {None, nullptr, [](Program& P) { kit::DrawSegment(P, 14, 15, 0); }},
+    {None, nullptr, [](Program& P) { StrokeOpenedTo(P, kStrokeCBisecting, C, Bisector1); }},
+    {None, nullptr, [](Program& P) { StrokeOpenedTo(P, kStrokeCornerBisecting, Corner, Bisector2); }},
+    {None, nullptr, [](Program& P) { kit::DrawSegment(P, Bisector1, Bisector2, 0); }},
     {SubStep, "② 交点をOとする",
      [](Program& P) {
        kit::DrawDot(P, O2, 6, 5);
@@ -80,7 +60,7 @@ Screen ShowAngle45Construction(Program& P) {
   SetUpShipFigure(P);
   Landmark(P, C, "C");
   Landmark(P, D, "D");
-  Os(P).R3 = kit::PointDistance(P, O2, 12);
+  Os(P).R3 = kit::PointDistance(P, O2, Corner);
   for (int step = 0; step <= kLastStep; ++step) {
     shell::WaitAnyKey(P);
     const Step& s = kSteps[step];

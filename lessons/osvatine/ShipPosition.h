@@ -20,6 +20,9 @@ void SetUpShipFigure(Program& P);
 // Entries of the ship map (9 to 15 are construction aids of the 45° circle, 21 to 26 the sea).
 namespace ship {
 constexpr int MidAB = 0, A = 1, B = 2, C = 3, D = 4, O = 5, O2 = 6, Ship = 7, Other = 8;
+// The aids of the 45° circle: C reflected in D, line CD beyond D, the perpendicular at D on either
+// side (12 is the right isosceles triangle's third vertex), the bisector of C to 12 either side of O'.
+constexpr int BeyondD = 9, LineEnd = 10, Foot = 11, Corner = 12, UpEnd = 13, Bisector1 = 14, Bisector2 = 15;
 constexpr int Sea1 = 21, Sea6 = 26;
 // A point of the screens' own (a point P of their figures).
 constexpr int Own = 31;
@@ -30,11 +33,19 @@ constexpr int Own = 31;
 void StartShipScreen(Program& P, float margin);
 // A landmark: a dot of radius 6 in colour 0 with its letter's top-left on the point.
 void Landmark(Program& P, int point, const char* letter);
+// The map of screens 1 and 5: grid paper (its lines then hidden by the land), the ship map set up,
+// the land, the sea, the frame and the landmarks A to D with their letters on the points.
+void DrawShipMap(Program& P);
+// The ship: its dot and its letter above and to the right, in colour 5.
+void DrawShip(Program& P);
+// The angle at the ship from the direction of `first` to that of `second`: a sector filled in
+// colour 5 and its label. Sets every mark input.
+void DrawObservedAngle(Program& P, int first, int second, const char* label);
 
 Screen ShowShipProblem(Program& P);
 Screen ShowAngle30Construction(Program& P);
 Screen ShowAngle45Circle(Program& P);
 Screen ShowAngle45Construction(Program& P);
-
+Screen ShowShipConstruction(Program& P);
 
 }  // namespace osvatine

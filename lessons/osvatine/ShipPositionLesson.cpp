@@ -9,10 +9,10 @@ namespace osvatine {
 
 namespace {
 
-// Screens 5 and 6 are not built yet: their choices ask again.
+// Screen 6 is not built yet: its choice asks again.
 constexpr kit::ScreenFn kSubMenuChoices[] = {
-    ShowShipProblem,     ShowAngle30Construction, ShowAngle45Circle,    ShowAngle45Construction,
-    ShipPositionSubMenu, ShipPositionSubMenu,     ApplicationsMainMenu,
+    ShowShipProblem,      ShowAngle30Construction, ShowAngle45Circle,    ShowAngle45Construction,
+    ShowShipConstruction, ShipPositionSubMenu,     ApplicationsMainMenu,
 };
 
 }  // namespace

@@ -97,7 +97,7 @@ TEST(ShipLesson, SubMenuTakesWholeChoicesAndAsksAgainOverTheUnchangedPage) {
       {"2.5{Enter}1/2{Enter}0{Enter}8{Enter}7", mainMenu, 5},
       {"1/0{Enter}4/{Enter}/{Enter}14/2", mainMenu, 4},
       {"1", {osvatine::ShowShipProblem}, 1},
-      {"5", again, 1},
+      {"5", {osvatine::ShowShipConstruction}, 1},
       {"6", again, 1},
   };
   for (const Case& c : cases) {

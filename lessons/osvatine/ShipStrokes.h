@@ -1,0 +1,35 @@
+// The compass strokes that construct the ship map's two circles: circle O from A and B, and
+// circle O' from C and D by the right isosceles triangle on CD. Each screen opens the compass
+// (computes the radius) just before the stroke.
+#pragma once
+
+#include "kit/Compass.h"
+#include "kit/TablePoints.h"
+#include "osvatine/ShipPosition.h"
+
+namespace osvatine::ship {
+
+using kit::ArcForm;
+
+// Circle O: about A opened to AB, across B; about A opened to OA, across O (no new dot); about B
+// opened to OA, across O. The last two cut at O.
+constexpr kit::CompassStroke kStrokeAB{A, O, B, 1, ArcForm::AcrossSecond, 0.03f, 7, 6};
+constexpr kit::CompassStroke kStrokeAO{A, O, B, 1, ArcForm::AcrossFirst, 0.03f, 7, 0};
+constexpr kit::CompassStroke kStrokeBO{B, A, O, 1, ArcForm::AcrossSecond, 0.03f, 7, 6};
+
+// Circle O': about D opened to DC, from C over the side of point 12 to point 9; about C and about
+// point 9, each opened to point 11, across point 11 (the perpendicular at D); about C and about
+// point 12, opened to their bisector's ends 14 and 15, between them.
+constexpr kit::CompassStroke kStrokeAboutD{D, BeyondD, C, 1, ArcForm::Between, 0.03f, 7, 6};
+constexpr kit::CompassStroke kStrokeCToFoot{C, Foot, Corner, 1, ArcForm::AcrossFirst, 0.03f, 7, 6};
+constexpr kit::CompassStroke kStrokeBeyondDToFoot{BeyondD, Corner, Foot, 1, ArcForm::AcrossSecond, 0.03f, 7, 6};
+constexpr kit::CompassStroke kStrokeCBisecting{C, Bisector2, Bisector1, 1, ArcForm::Between, 0.03f, 3, 6};
+constexpr kit::CompassStroke kStrokeCornerBisecting{Corner, Bisector1, Bisector2, 1, ArcForm::Between, 0.03f, 3, 6};
+
+// A stroke with the compass opened to the distance from point `from` to point `to`, kept in R1.
+inline void StrokeOpenedTo(Program& P, const kit::CompassStroke& s, int from, int to) {
+  P.v.R1 = kit::PointDistance(P, from, to);
+  kit::CompassArcStep(P, s, P.v.R1);
+}
+
+}  // namespace osvatine::ship
