@@ -5,6 +5,7 @@
 #include "kit/ProofMarks.h"
 #include "kit/TextPieces.h"
 #include "lunevar/ArcLesson.h"
+#include "lunevar/ConverseLesson.h"  // PointLetter, DrawLetters
 #include "lunevar/SixCellCircle.h"
 
 namespace lunevar {
@@ -15,12 +16,7 @@ constexpr int O = 0, A = 1, B = 2, C = 3, Pp = 4;
 
 constexpr FigurePoint kPoints[] = {{A, 210}, {B, 330}, {C, 270}, {Pp, 60}};
 
-struct Letter {
-  int point;
-  float dx, dy;
-  const char* text;
-};
-constexpr Letter kLetters[] = {{A, -20, 4, "A"}, {B, -14, 8, "B"}, {C, -14, 8, "C"}, {Pp, 10, -50, "P"}};
+constexpr PointLetter kLetters[] = {{A, -20, 4, "A"}, {B, -14, 8, "B"}, {C, -14, 8, "C"}, {Pp, 10, -50, "P"}};
 
 using kit::ArcSignPiece, kit::kKeyWait, kit::kOnLine;
 
@@ -59,7 +55,7 @@ Screen BisectorArcExplanation(Program& P) {
   kit::DrawTextPieces(P, kQuestion);
   DrawSixCellCircle(P, kPoints);
   kit::DrawPath(P, {A, Pp, C, Pp, B}, 0);  // PC twice over: the chords PA, PC and PB in one stroke
-  for (const Letter& l : kLetters) kit::LetterAt(P, l.point, l.dx, l.dy, l.text, 0);
+  DrawLetters(P, kLetters, 0);
   // The equal angles APC and CPB, each with a dot on its bisector.
   kit::DotOnBisector(P, Pp, A, C, 50, 1, 8, 3);
   kit::DotOnBisector(P, Pp, C, B, 50, 1, 8, 3);

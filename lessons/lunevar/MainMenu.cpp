@@ -7,6 +7,7 @@
 #include "lunevar/ArcLesson.h"
 #include "lunevar/ConverseLesson.h"
 #include "lunevar/InscribedAngles.h"
+#include "lunevar/PracticeAnswers.h"
 #include "lunevar/ProofLesson.h"
 #include "lunevar/TheoremUseLesson.h"
 #include "shell/Waits.h"
@@ -20,7 +21,7 @@ constexpr kit::MenuItem kItems[] = {
     {"2　円周角の定理証明", 180, 15, ProofLessonStart},
     {"3　円周角の定理を使って", 240, 13, TheoremUseLessonStart},
     {"4　円周角と弧", 300, 15, ArcLessonStart},
-    {"5　練習問題", 360, 13, shell::BackToMainMenu},
+    {"5　練習問題", 360, 13, PracticeAnswersStart},
     {"6　円周角の定理の逆", 420, 15, ConverseLessonStart},
     {"7　", 480, 13, shell::BackToMainMenu},
     {"8　終了", 540, 15, nullptr},

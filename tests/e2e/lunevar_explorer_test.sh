@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The real-window test of Lunevar's interactive figure and first proof: under its own Xvfb, item 1
 # is chosen, the introductory figure stepped through, the figure opened and P moved with an arrow
-# key; then item 2's first proof is drawn and item 6's converse brings its circle (all checked on
-# screenshots), and the program ended with 8 at the main menu.
+# key; then item 2's first proof, item 4's equal-arcs task and item 5's first answer are drawn
+# and item 6's converse brings its circle (all checked on screenshots), and the program ended
+# with 8 at the main menu.
 # usage: lunevar_explorer_test.sh BIN_DIR X11PROBE OUT_DIR
 set -euo pipefail
 bin=$1 probe=$2 out=$3
@@ -46,6 +47,23 @@ wait_colour proof-box.png 235 290 "$fill" yes
 
 # 10 leaves the item.
 xdotool key --delay 60 1 0 Return
+sleep 0.5
+
+# Item 4's equal-arcs task colours arc AB, through page (825.0, 490.9) at 230 degrees; its nine
+# keys show the answers and 6 leaves the item. Item 5's first answer puts the banner "練習問題"
+# in its fill colour at (46, 70); its three keys show the answer and 5 leaves the item.
+"$bin/replay" lunevar --keys "4{Enter}1{Enter}" --png "$out/arcs-replay.png" >/dev/null
+"$bin/replay" lunevar --keys "5{Enter}1{Enter}" --png "$out/practice-replay.png" >/dev/null
+arc=$(pixel "$out/arcs-replay.png" 825 491)
+banner=$(pixel "$out/practice-replay.png" 46 70)
+[ "$arc" != "$white" ] && [ "$banner" != "$white" ] || fail "the replayed screens have no arc or banner there"
+xdotool key --delay 60 4 Return 1 Return
+wait_colour arcs-task.png 825 491 "$arc" yes
+xdotool key --delay 60 a b c d e f g h i 6 Return
+sleep 0.5
+xdotool key --delay 60 5 Return 1 Return
+wait_colour practice-answer.png 46 70 "$banner" yes
+xdotool key --delay 60 a b c 5 Return
 sleep 0.5
 
 # Item 6, choice 3: figure 1's circle through (900, 200) comes only with the third key; the

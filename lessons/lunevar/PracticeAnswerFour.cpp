@@ -1,0 +1,64 @@
+// Practice answer (4): arc CD is three times arc AB, so the inscribed angle x on it is three
+// times the 20 degrees on arc AB; two chords from x's vertex cut arc CD into three equal arcs.
+#include <utility>
+
+#include "kit/Figures.h"
+#include "kit/TextPieces.h"
+#include "lunevar/ConverseLesson.h"  // PointLetter, DrawLetters
+#include "lunevar/PracticeAnswers.h"
+
+namespace lunevar {
+
+namespace {
+
+constexpr int A = 1, B = 2, C = 3, D = 4, OnArcAB = 5, OnArcCD = 6;
+
+// A, B, C, D and the vertices of the two inscribed angles; the points that divide arc CD in
+// three; the outer and inner ends of the ticks on its thirds.
+constexpr FigurePoint kPoints[] = {
+    {A, 210},      {B, 250},       {C, 270},      {D, 30},        {OnArcAB, 100}, {OnArcCD, 80}, {7, 310},
+    {8, 350},      {9, 290, 15},   {10, 290, -15}, {11, 330, 15}, {12, 330, -15}, {13, 10, 15},  {14, 10, -15},
+};
+constexpr PointLetter kLetters[] = {{A, -20, 4, "A"}, {B, -14, 8, "B"}, {C, 6, -10, "C"}, {D, 8, -20, "D"}};
+
+constexpr kit::AngleMark kGivenAngle = AnswerMark(OnArcAB, A, B, 60, 0, "20%", 3);
+constexpr kit::AngleMark kAskedAngle = AnswerMark(OnArcCD, C, D, 60, 0, "x", 5);
+
+using kit::ArcSignPiece, kit::kKeyWait, kit::kOnLine;
+
+constexpr kit::TextPiece kThreeTimes[] = {
+    kKeyWait,
+    {40, 65, 0, ""},
+    ArcSignPiece(0),
+    {kOnLine, 0, 0, "CDは"},
+    ArcSignPiece(0),
+    {kOnLine, 0, 0, "ABの3倍だから"},
+};
+constexpr kit::TextPiece kAnswer[] = {
+    kKeyWait,
+    {40, 90, 5, ""},
+    {kOnLine, 0, 5, "∠x="},
+    {kOnLine, 0, 0, "3*20%="},
+    {kOnLine, 0, 5, "60%"},
+};
+
+}  // namespace
+
+Screen PracticeAnswerFour(Program& P) {
+  PracticeAnswerFrame(P, "(4)", kPoints, CentreMark::None);
+  kit::DrawPath(P, {A, OnArcAB, B}, 0);
+  kit::DrawPath(P, {C, OnArcCD, D}, 0);
+  DrawLetters(P, kLetters, 0);
+  kit::DrawAngleMark(P, kGivenAngle);
+  kit::DrawAngleMark(P, kAskedAngle);
+  kit::DrawTextPieces(P, kThreeTimes);
+  kit::DrawSegment(P, OnArcCD, 7, 0);
+  kit::DrawSegment(P, OnArcCD, 8, 0);
+  for (auto [outer, inner] : {std::pair{9, 10}, {11, 12}, {13, 14}}) kit::DrawSegment(P, outer, inner, 3);
+  // x again, over the first stretch of the two new chords.
+  kit::DrawAngleMark(P, kAskedAngle);
+  kit::DrawTextPieces(P, kAnswer);
+  return {PracticeSubMenu};
+}
+
+}  // namespace lunevar

@@ -1,0 +1,53 @@
+// Practice answer (3): ABCD in circle O with the diameter AC and the diagonal BD; angle ABD equals
+// angle ACD (50 degrees) on the same arc AD, and angle ABC is right, so x = 90 - 50.
+#include "kit/Figures.h"
+#include "kit/PenMarks.h"
+#include "kit/TextPieces.h"
+#include "lunevar/ConverseLesson.h"  // PointLetter, DrawLetters
+#include "lunevar/PracticeAnswers.h"
+#include "shell/Waits.h"
+
+namespace lunevar {
+
+namespace {
+
+constexpr int A = 1, B = 2, C = 3, D = 4;
+
+constexpr FigurePoint kPoints[] = {{A, 90}, {B, 150}, {C, 270}, {D, 350}};
+constexpr PointLetter kLetters[] = {{A, -14, -50, "A"}, {B, -34, -25, "B"}, {C, -14, 10, "C"}, {D, 8, -20, "D"}};
+
+constexpr kit::AngleMark kFigureMarks[] = {
+    AnswerMark(C, D, A, 60, 0, "50%", 3),
+    AnswerMark(B, C, D, 60, 0, "x", 5),
+};
+// Angle ABD, on the same arc as angle ACD, by one arc.
+constexpr kit::AngleMark kSameArcAngle = AnswerMark(B, D, A, 60, 1, "50%", 3);
+
+using kit::kKeyWait, kit::kOnLine;
+
+constexpr kit::TextPiece kAnswer[] = {
+    kKeyWait,
+    {40, 90, 5, ""},
+    {kOnLine, 0, 5, "∠x="},
+    {kOnLine, 0, 0, "90%-50%="},
+    {kOnLine, 0, 5, "40%"},
+};
+
+}  // namespace
+
+Screen PracticeAnswerThree(Program& P) {
+  PracticeAnswerFrame(P, "(3)", kPoints, CentreMark::OLeft);
+  kit::DrawPath(P, {A, B, C, D, A, C}, 0);
+  kit::DrawSegment(P, B, D, 0);
+  DrawLetters(P, kLetters, 0);
+  for (const kit::AngleMark& m : kFigureMarks) kit::DrawAngleMark(P, m);
+  shell::WaitAnyKey(P);
+  kit::DrawAngleMark(P, kSameArcAngle);
+  shell::WaitAnyKey(P);
+  // The right angle ABC on the diameter; the mark leaves ITI at -1 and NAGASA at 50.
+  kit::DrawCornerOnSide(P, B, A, C, 50, 5, -1);
+  kit::DrawTextPieces(P, kAnswer);
+  return {PracticeSubMenu};
+}
+
+}  // namespace lunevar

@@ -1,0 +1,43 @@
+// Practice answer (2): the central angle of 160 degrees between the radii to points 1 and 3; the
+// inscribed angle x at point 2 stands on the other arc, so x is half of 200.
+#include "kit/Figures.h"
+#include "kit/TextPieces.h"
+#include "lunevar/PracticeAnswers.h"
+#include "shell/Waits.h"
+
+namespace lunevar {
+
+namespace {
+
+constexpr int O = 0;
+
+constexpr FigurePoint kPoints[] = {{1, 190}, {2, 290}, {3, 350}};
+
+constexpr kit::AngleMark kGivenAngle = AnswerMark(O, 1, 3, 60, 0, "160%", 3);
+constexpr kit::AngleMark kAskedAngle = AnswerMark(2, 3, 1, 60, 0, "x", 5);
+// The reflex central angle, by one arc beside the sector.
+constexpr kit::AngleMark kOtherCentralAngle = AnswerMark(O, 3, 1, 60, 1, "200%", 3);
+
+using kit::kKeyWait, kit::kOnLine;
+
+constexpr kit::TextPiece kAnswer[] = {
+    kKeyWait,
+    {40, 100, 3, "∠x="},
+    {kOnLine, 0, 0, "ﾀ1/2ﾀ*200%="},
+    {kOnLine, 0, 5, "100%"},
+};
+
+}  // namespace
+
+Screen PracticeAnswerTwo(Program& P) {
+  PracticeAnswerFrame(P, "(2)", kPoints, CentreMark::OAbove);
+  kit::DrawPath(P, {O, 1, 2, 3, O}, 0);
+  kit::DrawAngleMark(P, kGivenAngle);
+  kit::DrawAngleMark(P, kAskedAngle);
+  shell::WaitAnyKey(P);
+  kit::DrawAngleMark(P, kOtherCentralAngle);
+  kit::DrawTextPieces(P, kAnswer);
+  return {PracticeSubMenu};
+}
+
+}  // namespace lunevar

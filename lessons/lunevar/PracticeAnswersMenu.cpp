@@ -1,0 +1,44 @@
+// Item 5's sub-menu, entered straight from the main menu (the item has no goal text), and the
+// frame its four answers are drawn on.
+#include "kit/Boxes.h"
+#include "kit/Figures.h"
+#include "kit/Flow.h"
+#include "kit/Page.h"
+#include "kit/Text.h"
+#include "lunevar/MainMenu.h"
+#include "lunevar/PracticeAnswers.h"
+
+namespace lunevar {
+
+namespace {
+
+constexpr kit::ScreenFn kSubMenuChoices[] = {
+    PracticeAnswerOne, PracticeAnswerTwo, PracticeAnswerThree, PracticeAnswerFour, AnglesMainMenu,
+};
+
+}  // namespace
+
+Screen PracticeAnswersStart(Program&) { return {PracticeSubMenu}; }
+
+Screen PracticeSubMenu(Program& P) { return kit::SubMenu(P, "①～④解答　　　⑤終了", kSubMenuChoices); }
+
+void PracticeAnswerFrame(Program& P, const char* number, std::span<const FigurePoint> points, CentreMark centre) {
+  auto& v = P.v;
+  kit::ClearWholePage(P);
+  v.XI0 = 40;
+  kit::TextCursorAt(P, v.XI0, 30);
+  P.pf.setDrawWidth(5);
+  kit::TextBox(P, v.XI0, v.YI1, 160, 48, {.text = 5, .outline = 3, .fill = 13}, "練習問題");
+  v.XI2 = v.X; v.YI1 = v.Y;
+  kit::TextBox(P, v.XI2 + 30, v.YI1, 108, 48, {.text = 5, .outline = 4, .fill = 11}, number);
+  v.XI2 = v.X; v.YI1 = v.Y;
+  DrawSixCellCircle(P, points);
+  if (centre == CentreMark::None) return;
+  kit::DrawDot(P, 0, 6, 0);
+  if (centre == CentreMark::OAbove)
+    kit::LetterAt(P, 0, -14, -50, "O", 0);
+  else
+    kit::LetterAt(P, 0, -34, -25, "O", 0);
+}
+
+}  // namespace lunevar
