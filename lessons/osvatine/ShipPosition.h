@@ -48,4 +48,10 @@ Screen ShowAngle45Circle(Program& P);
 Screen ShowAngle45Construction(Program& P);
 Screen ShowShipConstruction(Program& P);
 
+// Screen 6's own points over the ship map's (0 the midpoint of CD, 6 the centre O of the circle
+// through C, D and P, 7 the equilateral triangle's apex, 8 and 9 the bisectors' ends, 41 P), and
+// R1 = |OC|, R2 = |CD|, R3 = R2 + 16. Leaves ZX0, ZY0, ZX1, ZY1, HHP, HH, PI from its last direction.
+void SetUpDiscussionPoints(Program& P);
+Screen ShowAngleSumDiscussion(Program& P);
+
 }  // namespace osvatine

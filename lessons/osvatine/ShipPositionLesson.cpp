@@ -9,10 +9,9 @@ namespace osvatine {
 
 namespace {
 
-// Screen 6 is not built yet: its choice asks again.
 constexpr kit::ScreenFn kSubMenuChoices[] = {
     ShowShipProblem,      ShowAngle30Construction, ShowAngle45Circle,    ShowAngle45Construction,
-    ShowShipConstruction, ShipPositionSubMenu,     ApplicationsMainMenu,
+    ShowShipConstruction, ShowAngleSumDiscussion,  ApplicationsMainMenu,
 };
 
 }  // namespace

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The real-window test of one program: under its own Xvfb, the program shows its heading,
 # survives a tiny window, repaints when shown again, ends with status 0 when its window is
-# closed, and ends from its main menu (Osvatine after a few steps of its first screen).
+# closed, and ends from its main menu (Osvatine after its first screen and its discussion screen).
 # usage: window_test.sh BIN_DIR X11PROBE PROGRAM TITLE OUT_DIR
 set -euo pipefail
 bin=$1 probe=$2 program=$3 title=$4 out=$5
@@ -105,7 +105,11 @@ case $program in
     sea=$(pixel "$out/ship-map.png" "$sx" "$sy")
     xdotool key a
     wait_colour ship.png 852 184 "$sea" no
-    xdotool key --delay 60 b c 7 Return
+    # The discussion screen stepped through: its last key marks the constructed P in colour 5
+    # (teal) on (991, 340), over line BD.
+    xdotool key --delay 60 b c 6 Return a a a a a a a a a a a a a
+    wait_colour discussion.png 991 340 "$(convert xc:'#005f6b' -format '%[pixel:p{0,0}]' info:)" yes
+    xdotool key --delay 60 7 Return
     sleep 0.5
     xdotool key --delay 60 3 Return
     ends_with_zero "3 chosen at the main menu" ;;

@@ -87,18 +87,20 @@ TEST(ShipLesson, GoalTextThenTheChoiceLineWithNoKeyWait) {
   EXPECT_TRUE(OpsOf(log, [](const Op& o) { return IsFilledBox(o, 96, 657, 400, 693, 4); }, start).empty());
 }
 
-// Numbers that name no choice ask again and change nothing above the foot band; the choices
-// of screens not built yet ask again too.
+// Numbers that name no choice ask again and change nothing above the foot band.
 TEST(ShipLesson, SubMenuTakesWholeChoicesAndAsksAgainOverTheUnchangedPage) {
-  const Screen mainMenu{ApplicationsMainMenu}, again{ShipPositionSubMenu};
+  const Screen mainMenu{ApplicationsMainMenu};
   struct Case { const char* keys; Screen next; int asked; };
   const Case cases[] = {
       {"7", mainMenu, 1},
       {"2.5{Enter}1/2{Enter}0{Enter}8{Enter}7", mainMenu, 5},
       {"1/0{Enter}4/{Enter}/{Enter}14/2", mainMenu, 4},
       {"1", {osvatine::ShowShipProblem}, 1},
+      {"2", {osvatine::ShowAngle30Construction}, 1},
+      {"3", {osvatine::ShowAngle45Circle}, 1},
+      {"4", {osvatine::ShowAngle45Construction}, 1},
       {"5", {osvatine::ShowShipConstruction}, 1},
-      {"6", again, 1},
+      {"6", {osvatine::ShowAngleSumDiscussion}, 1},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.keys);

@@ -11,15 +11,17 @@
 namespace osvatine_test {
 
 // The line of text whose glyphs stand at y, left of xMax, from `from` on: it starts at x in
-// colour and reads `text` (glyph by glyph, blanks that draw nothing left out).
+// colour and reads `text` (its glyphs in drawing order; blanks and strokes drawn as lines left out).
 inline void ExpectTextLine(const Log& log, size_t from, float x, float y, int colour, const std::string& text,
                            float xMax = 720) {
   SCOPED_TRACE(text);
-  auto at = IndexesOf(log, [&](const Op& o) { return o.kind == OpKind::Text && o.y1 == y && o.x1 < xMax; }, from);
-  ASSERT_FALSE(at.empty());
-  EXPECT_EQ(log[at.front()].x1, x);
-  EXPECT_EQ(log[at.front()].colour, colour);
-  EXPECT_EQ(TextOf(log, at.front(), at.back() + 1), text);
+  auto glyphs = OpsOf(log, [&](const Op& o) { return o.kind == OpKind::Text && o.y1 == y && o.x1 < xMax; }, from);
+  ASSERT_FALSE(glyphs.empty());
+  EXPECT_EQ(glyphs.front().x1, x);
+  EXPECT_EQ(glyphs.front().colour, colour);
+  std::string s;
+  for (const Op& g : glyphs) s += g.text;
+  EXPECT_EQ(s, text);
 }
 
 // The ship map of screens 1 and 5 drawn from `from` on; returns where its drawing ends.
