@@ -1,6 +1,7 @@
 // Running Osvatine for the tests: the whole program on a key script, or one menu, routine or
 // screen called on it after start-up; the set-up and the log readers are the shared ones of support/.
 #pragma once
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,18 @@ inline std::string TextOf(const Log& log, size_t from = 0, size_t to = SIZE_MAX)
   for (size_t i = from; i < log.size() && i < to; ++i)
     if (log[i].kind == OpKind::Text) s += log[i].text;
   return s;
+}
+
+// Where the screen now on the page began: just after the last clearing of the whole page.
+inline size_t ScreenStart(const Log& log) { return AfterLast(log, [](const Op& o) { return IsPageClear(o); }); }
+inline bool IsWaitBox(const Op& o) { return IsFilledBox(o, 96, 657, 400, 693, 4); }
+// The item-1 sub-menu's choice line (its last choice).
+inline bool IsChoiceLine(const Op& o) { return o.kind == OpKind::Text && o.text == "⑦"; }
+
+// What the step ended by the last key wait drew: from the wait before it to that wait.
+inline std::vector<Op> LastStep(const Log& log, const std::function<bool(const Op&)>& pick) {
+  auto waits = IndexesOf(log, IsWaitBox);
+  return waits.size() < 2 ? std::vector<Op>{} : OpsOf(log, pick, waits[waits.size() - 2] + 1, waits.back());
 }
 
 }  // namespace osvatine_test
