@@ -1,9 +1,10 @@
-// The compass strokes that construct the ship map's two circles: circle O from A and B, and
-// circle O' from C and D by the right isosceles triangle on CD. Each screen opens the compass
-// (computes the radius) just before the stroke.
+// The compass strokes of the constructions: the ship map's two circles (circle O from A and B,
+// circle O' from C and D by the right isosceles triangle on CD) and the midpoint of AO in the
+// tangent construction. Each screen opens the compass (computes the radius) just before the stroke.
 #pragma once
 
 #include "kit/Compass.h"
+#include "osvatine/ConstructProve.h"
 #include "osvatine/ShipPosition.h"
 
 namespace osvatine::ship {
@@ -26,3 +27,12 @@ constexpr kit::CompassStroke kStrokeCBisecting{C, Bisector2, Bisector1, 1, ArcFo
 constexpr kit::CompassStroke kStrokeCornerBisecting{Corner, Bisector1, Bisector2, 1, ArcForm::Between, 0.03f, 3, 6};
 
 }  // namespace osvatine::ship
+
+namespace osvatine::tangent {
+
+// The midpoint of AO: about A and about O, each opened to the upper crossing, from one crossing
+// to the other (about A the other way round, across AO).
+constexpr kit::CompassStroke kStrokeAboutA{A, Upper, Lower, -1, kit::ArcForm::Between, 0.05f, 7, 8};
+constexpr kit::CompassStroke kStrokeAboutO{O, Upper, Lower, 1, kit::ArcForm::Between, 0.05f, 7, 8};
+
+}  // namespace osvatine::tangent
