@@ -22,16 +22,6 @@ size_t utf8Len(unsigned char c) {
   return 1;
 }
 
-// The length of the character that starts at s[i]: a whole UTF-8 sequence, or 1 for a byte
-// that starts none (a sequence cut short is one invalid byte, and what follows it is kept).
-size_t charLen(const std::string& s, size_t i) {
-  size_t n = utf8Len(static_cast<unsigned char>(s[i]));
-  if (i + n > s.size()) return 1;
-  for (size_t k = 1; k < n; ++k)
-    if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return 1;
-  return n;
-}
-
 // The code point of one UTF-8 character, or -1 when it is not well formed.
 int32_t codePoint(const std::string& ch) {
   size_t n = utf8Len(static_cast<unsigned char>(ch[0]));
@@ -103,6 +93,15 @@ std::string decodePair(unsigned char lead, unsigned char trail) {
 }
 
 }  // namespace
+
+// A sequence cut short is one invalid byte, and what follows it is kept.
+size_t charLen(const std::string& s, size_t i) {
+  size_t n = utf8Len(static_cast<unsigned char>(s[i]));
+  if (i + n > s.size()) return 1;
+  for (size_t k = 1; k < n; ++k)
+    if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return 1;
+  return n;
+}
 
 std::vector<std::string> splitChars(const std::string& s) {
   std::vector<std::string> out;

@@ -7,6 +7,9 @@
 
 namespace platform::cp932 {
 
+// The length in bytes of the character that starts at s[i]: a whole UTF-8 sequence, or 1 for
+// a byte that starts none (an invalid byte is a character of its own).
+size_t charLen(const std::string& s, size_t i);
 // The characters of a UTF-8 text (an invalid byte is a character of its own).
 std::vector<std::string> splitChars(const std::string& s);
 // The cp932 bytes of one character: 1 for ASCII and half-width katakana, 2 for the rest;

@@ -1,10 +1,11 @@
 // The retained list of operations, kept short: a later opaque box hides what lies wholly
-// under it, and nothing drawn wholly outside the visible page is kept.
+// under it, an operation drawn again replaces its earlier copy, and nothing drawn wholly
+// outside the visible page is kept.
 #include "platform/Page.h"
 
 #include <algorithm>
-
-#include "platform/Render.h"
+#include <cmath>
+#include <cstdint>
 
 namespace platform {
 
@@ -36,28 +37,36 @@ void skeleton(const Op& o, float& x1, float& y1, float& x2, float& y2) {
   }
 }
 
+// How far a point lies outside the rectangle (0 inside it).
+float distanceOutside(float px, float py, float x1, float y1, float x2, float y2) {
+  float dx = std::max({x1 - px, 0.0f, px - x2}), dy = std::max({y1 - py, 0.0f, py - y2});
+  return std::hypot(dx, dy);
+}
+
 // A filled box paints its rectangle and, with its outline, everything within its pen's radius
-// of it. An earlier shape whose pen path lies in the rectangle, drawn with a pen no wider, is
-// wholly under it (so a box drawn again over itself hides the first one).
+// of it (the round join rounds the corners). An earlier shape whose pen path lies in the
+// rectangle, drawn with a pen no wider, is wholly under it (so a box drawn again over itself
+// hides the first one); a text is under it when its ink is.
 bool hiddenByBox(const Op& earlier, const Op& box, float x1, float y1, float x2, float y2) {
   if (earlier.bx1 >= x1 && earlier.by1 >= y1 && earlier.bx2 <= x2 && earlier.by2 <= y2) return true;
-  float pe = penRadius(earlier), pb = penRadius(box);
+  float pb = penRadius(box);
+  if (earlier.kind == OpKind::Text) {
+    if (earlier.ix1 < x1 - pb || earlier.iy1 < y1 - pb || earlier.ix2 > x2 + pb || earlier.iy2 > y2 + pb) return false;
+    // Both edges are antialiased: the glyphs' ink may tint half a unit beyond its box, and the
+    // outline paints fully only to half a unit inside its reach. The reach is convex, so the
+    // ink is under it when all four corners are.
+    const float aa = 0.5f, reach = pb - aa;
+    float ix1 = earlier.ix1 - aa, iy1 = earlier.iy1 - aa, ix2 = earlier.ix2 + aa, iy2 = earlier.iy2 + aa;
+    for (auto [px, py] : {std::pair{ix1, iy1}, {ix2, iy1}, {ix1, iy2}, {ix2, iy2}})
+      if (distanceOutside(px, py, x1, y1, x2, y2) > reach) return false;
+    return true;
+  }
+  // The area of a shape under the box lies within its pen path grown by a pen no wider, and 1.
+  if (earlier.bx1 < x1 - pb - 1 || earlier.by1 < y1 - pb - 1 || earlier.bx2 > x2 + pb + 1 || earlier.by2 > y2 + pb + 1)
+    return false;
   float sx1, sy1, sx2, sy2;
   skeleton(earlier, sx1, sy1, sx2, sy2);
-  if (earlier.kind == OpKind::Text) {
-    // Glyph boxes are square-cornered: they fit within the rectangle grown by the pen only
-    // along the sides, so allow them no more than the rectangle itself grown by half the pen.
-    float g = pb / 2;
-    if (sx1 >= x1 - g && sy1 >= y1 - g && sx2 <= x2 + g && sy2 <= y2 + g) return true;
-    // The kept box is generous (layout and ink, and a margin); a glyph just over an edge of the
-    // erase, such as a label on top of a figure, is judged by its ink alone.
-    const float near = 8;
-    if (sx1 < x1 - near || sy1 < y1 - near || sx2 > x2 + near || sy2 > y2 + near) return false;
-    auto ink = textInk(earlier);
-    const float aa = 0.5f;
-    return ink[0] - aa >= x1 - g && ink[1] - aa >= y1 - g && ink[2] + aa <= x2 + g && ink[3] + aa <= y2 + g;
-  }
-  return pe <= pb && sx1 >= x1 && sy1 >= y1 && sx2 <= x2 && sy2 <= y2;
+  return penRadius(earlier) <= pb && sx1 >= x1 && sy1 >= y1 && sx2 <= x2 && sy2 <= y2;
 }
 
 bool offPage(const Op& o) {
@@ -88,6 +97,31 @@ bool hiddenByDisc(const Op& earlier, const Op& disc) {
   return earlier.r + std::max(1, earlier.width) / 2.0f <= rd;
 }
 
+// A digest of what an operation draws: equal for operations that paint the same pixels in the
+// same colours (and, rarely, for others, which sameDrawing tells apart).
+uint64_t drawingKey(const Op& o) {
+  uint64_t h = 1469598103934665603ULL;
+  auto bytes = [&h](const void* p, size_t n) {
+    const auto* b = static_cast<const unsigned char*>(p);
+    for (size_t i = 0; i < n; ++i) h = (h ^ b[i]) * 1099511628211ULL;
+  };
+  float f[] = {o.x1, o.y1, o.x2, o.y2, o.r, o.start, o.end, o.h, o.v};
+  int n[] = {static_cast<int>(o.kind), o.colour, o.fill, o.width};
+  bytes(f, sizeof f);
+  bytes(n, sizeof n);
+  if (!o.points.empty()) bytes(o.points.data(), o.points.size() * sizeof o.points[0]);
+  bytes(o.text.data(), o.text.size());
+  return h;
+}
+
+// Whether two operations paint the same pixels in the same colours.
+bool sameDrawing(const Op& a, const Op& b) {
+  return a.kind == b.kind && a.x1 == b.x1 && a.y1 == b.y1 && a.x2 == b.x2 && a.y2 == b.y2 && a.r == b.r &&
+         a.start == b.start && a.end == b.end && a.colour == b.colour && a.fill == b.fill && a.width == b.width &&
+         a.h == b.h && a.v == b.v && a.points == b.points && a.text == b.text &&
+         (a.kind != OpKind::Text || a.font == b.font);
+}
+
 }  // namespace
 
 void Page::add(Op op) {
@@ -107,17 +141,34 @@ void Page::add(Op op) {
         if (i < firstNew_) ++hiddenShown;
         continue;
       }
-      if (keep != i) ops_[keep] = std::move(ops_[i]);
+      if (keep != i) {
+        ops_[keep] = std::move(ops_[i]);
+        keys_[keep] = keys_[i];
+      }
       ++keep;
     }
     firstNew_ -= hiddenShown;
     ops_.resize(keep);
+    keys_.resize(keep);
+  }
+  // Drawn again exactly as before, an operation paints its earlier copy's pixels over whatever
+  // was drawn between: that copy shows nowhere, so a screen drawn again leaves the page as long.
+  uint64_t key = drawingKey(op);
+  const uint64_t* keys = keys_.data();
+  for (size_t i = keys_.size(); i-- > 0;) {
+    if (keys[i] != key || !sameDrawing(ops_[i], op)) continue;
+    if (i < firstNew_) --firstNew_;
+    ops_.erase(ops_.begin() + static_cast<std::ptrdiff_t>(i));
+    keys_.erase(keys_.begin() + static_cast<std::ptrdiff_t>(i));
+    break;
   }
   ops_.push_back(std::move(op));
+  keys_.push_back(key);
 }
 
 void Page::clear() {
   ops_.clear();
+  keys_.clear();
   firstNew_ = 0;
   pruned_ = true;
   ++version_;

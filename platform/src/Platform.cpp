@@ -120,10 +120,11 @@ void Platform::text(const std::string& s, float x, float y, float h, float v, in
   o.font = font_;
   // Text far below the page is how the lessons measure; it is never seen, so skip the fonts.
   if (y >= kPageHeight + 200 || o.text.empty()) {
-    o.bx1 = x; o.by1 = y; o.bx2 = x; o.by2 = y;
+    o.bx1 = o.ix1 = x; o.by1 = o.iy1 = y; o.bx2 = o.ix2 = x; o.by2 = o.iy2 = y;
   } else {
-    auto b = textBox(o);
+    auto [b, ink] = textBoxes(o);
     o.bx1 = b[0]; o.by1 = b[1]; o.bx2 = b[2]; o.by2 = b[3];
+    o.ix1 = ink[0]; o.iy1 = ink[1]; o.ix2 = ink[2]; o.iy2 = ink[3];
   }
   page_.add(std::move(o));
 }

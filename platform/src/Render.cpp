@@ -9,6 +9,8 @@
 #include <cmath>
 #include <map>
 #include <mutex>
+#include <unordered_map>
+#include <utility>
 
 #include "Cp932.h"
 
@@ -208,33 +210,58 @@ void drawOp(cairo_t* cr, const Op& op) {
   }
 }
 
-// The ink box of a text (with its outline pen), or (withLayout) the union of ink and layout
-// boxes with a margin for antialiasing, synthesised bold and the pen, in page units.
-std::array<float, 4> textExtents(const Op& op, bool withLayout) {
-  if (!drawable(op)) return {op.x1, op.y1, op.x1, op.y1};
+// A text's ink and layout rectangles in Pango units, before its stretch and position: they
+// depend only on the text and its font, and the lessons draw the same few glyphs again and
+// again, so each is laid out once (the table is emptied should it ever grow large).
+std::pair<PangoRectangle, PangoRectangle> layoutExtents(const Op& op) {
+  struct Key {
+    std::string text, face;
+    float size;
+    bool bold, italic;
+    bool operator==(const Key&) const = default;
+  };
+  struct KeyHash {
+    size_t operator()(const Key& k) const {
+      size_t h = std::hash<std::string>()(k.text) * 31 + std::hash<std::string>()(k.face);
+      return (h * 31 + std::hash<float>()(k.size)) * 4 + k.bold * 2 + k.italic;
+    }
+  };
+  static std::unordered_map<Key, std::pair<PangoRectangle, PangoRectangle>, KeyHash> known;
+  Key key{op.text, op.font.face, op.font.size, op.font.bold, op.font.italic};
+  std::lock_guard<std::mutex> lock(fontMutex());
+  auto it = known.find(key);
+  if (it != known.end()) return it->second;
   PangoRectangle ink, logical;
-  {
-    std::lock_guard<std::mutex> lock(fontMutex());
-    PangoLayout* layout = layoutFor(op);
-    pango_layout_get_extents(layout, &ink, &logical);
-    g_object_unref(layout);
-  }
-  if (withLayout) {
-    int x2 = std::max(ink.x + ink.width, logical.x + logical.width);
-    int y2 = std::max(ink.y + ink.height, logical.y + logical.height);
-    ink.x = std::min(ink.x, logical.x);
-    ink.y = std::min(ink.y, logical.y);
-    ink.width = x2 - ink.x;
-    ink.height = y2 - ink.y;
-  }
+  PangoLayout* layout = layoutFor(op);
+  pango_layout_get_extents(layout, &ink, &logical);
+  g_object_unref(layout);
+  if (known.size() >= 4096) known.clear();
+  known.emplace(std::move(key), std::pair{ink, logical});
+  return {ink, logical};
+}
+
+// The ink box of a text (with its outline pen), and the union of ink and layout boxes with a
+// margin for antialiasing, synthesised bold and the pen, in page units, from one layout.
+TextBoxes textExtents(const Op& op) {
+  if (!drawable(op)) return {{op.x1, op.y1, op.x1, op.y1}, {op.x1, op.y1, op.x1, op.y1}};
+  auto [ink, logical] = layoutExtents(op);
   FaceMap f = faceFor(op.font.face);
   double sx = op.h * f.scaleX, sy = op.v * f.scaleY;
   double ox = op.x1 + f.dx * op.font.size * op.h, oy = op.y1 + f.dy * op.font.size * op.v;
-  double x1 = ink.x / double(PANGO_SCALE), y1 = ink.y / double(PANGO_SCALE);
-  double x2 = x1 + ink.width / double(PANGO_SCALE), y2 = y1 + ink.height / double(PANGO_SCALE);
   double pen = penWidth(f, op) / 2;
-  double m = withLayout ? 2 + pen : (ink.width > 0 ? pen : 0);
-  return {float(ox + x1 * sx - m), float(oy + y1 * sy - m), float(ox + x2 * sx + m), float(oy + y2 * sy + m)};
+  // A Pango rectangle on the page, grown by m.
+  auto onPage = [&](int x, int y, int w, int h, double m) -> std::array<float, 4> {
+    double x1 = x / double(PANGO_SCALE), y1 = y / double(PANGO_SCALE);
+    double x2 = x1 + w / double(PANGO_SCALE), y2 = y1 + h / double(PANGO_SCALE);
+    return {float(ox + x1 * sx - m), float(oy + y1 * sy - m), float(ox + x2 * sx + m), float(oy + y2 * sy + m)};
+  };
+  TextBoxes b;
+  b.ink = onPage(ink.x, ink.y, ink.width, ink.height, ink.width > 0 ? pen : 0);
+  int x1 = std::min(ink.x, logical.x), y1 = std::min(ink.y, logical.y);
+  int x2 = std::max(ink.x + ink.width, logical.x + logical.width);
+  int y2 = std::max(ink.y + ink.height, logical.y + logical.height);
+  b.box = onPage(x1, y1, x2 - x1, y2 - y1, 2 + pen);
+  return b;
 }
 
 }  // namespace
@@ -282,9 +309,11 @@ bool writePng(const Page& page, const std::string& path, int widthPx, int height
   return ok;
 }
 
-std::array<float, 4> textInk(const Op& op) { return textExtents(op, false); }
+TextBoxes textBoxes(const Op& op) { return textExtents(op); }
 
-std::array<float, 4> textBox(const Op& op) { return textExtents(op, true); }
+std::array<float, 4> textInk(const Op& op) { return textExtents(op).ink; }
+
+std::array<float, 4> textBox(const Op& op) { return textExtents(op).box; }
 
 std::string fontFamilyFor(const Font& font) {
   Op op;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <climits>
 #include <cstdint>
 
 #include "Cp932.h"
@@ -19,11 +20,38 @@ int whole(double n) {
   return static_cast<int>(std::nearbyint(std::clamp(n, -1.0e9, 1.0e9)));
 }
 
-std::string join(const std::vector<std::string>& cs, int from, int count) {
-  std::string out;
-  int end = std::min(static_cast<int>(cs.size()), from + std::max(0, count));
-  for (int i = std::max(0, from); i < end; ++i) out += cs[i];
-  return out;
+// The text with cut halves that meet joined, copied only when it has any.
+class Joined {
+ public:
+  explicit Joined(const std::string& s) : text_(&s) {
+    if (cp932::hasLoneBytes(s)) {
+      own_ = cp932::decode(cp932::encode(s));
+      text_ = &own_;
+    }
+  }
+  const std::string& str() const { return *text_; }
+
+ private:
+  std::string own_;
+  const std::string* text_;
+};
+
+// The byte offset n characters on from byte offset pos (the end if the text ends first).
+size_t advance(const std::string& t, size_t pos, long n) {
+  for (; n > 0 && pos < t.size(); --n) pos += cp932::charLen(t, pos);
+  return pos;
+}
+
+int countChars(const std::string& t) {
+  int n = 0;
+  for (size_t pos = 0; pos < t.size(); pos += cp932::charLen(t, pos)) ++n;
+  return n;
+}
+
+// The count characters from character from (0-based), without splitting the text.
+std::string charSlice(const std::string& t, long from, long count) {
+  size_t a = advance(t, 0, from);
+  return t.substr(a, advance(t, a, count) - a);
 }
 
 }  // namespace
@@ -35,30 +63,40 @@ int charBytes(const std::string& ch) {
   return static_cast<int>(cp932::encodeChar(ch).size());
 }
 
-int kLen(const std::string& s) { return static_cast<int>(chars(s).size()); }
+int kLen(const std::string& s) { return countChars(Joined(s).str()); }
 
 std::string kMid(const std::string& s, double start, double n) {
-  auto cs = chars(s);
-  int count = n < 0 ? static_cast<int>(cs.size()) : whole(n);
-  return join(cs, std::max(1, whole(start)) - 1, count);
+  Joined t(s);
+  long count = n < 0 ? LONG_MAX : whole(n);
+  return charSlice(t.str(), std::max(1, whole(start)) - 1, count);
 }
 
-std::string kLeft(const std::string& s, double n) { return join(chars(s), 0, whole(n)); }
+std::string kLeft(const std::string& s, double n) { return charSlice(Joined(s).str(), 0, whole(n)); }
 
 std::string kRight(const std::string& s, double n) {
-  auto cs = chars(s);
-  int k = std::clamp(whole(n), 0, static_cast<int>(cs.size()));
-  return join(cs, static_cast<int>(cs.size()) - k, k);
+  Joined t(s);
+  int len = countChars(t.str());
+  int k = std::clamp(whole(n), 0, len);
+  return charSlice(t.str(), len - k, k);
 }
 
 int kInstr(double start, const std::string& s, const std::string& find) {
-  auto cs = chars(s);
-  auto fs = chars(find);
+  Joined t(s), f(find);
+  const std::string& ts = t.str();
+  const std::string& fs = f.str();
   int st = std::max(1, whole(start));
-  if (st > static_cast<int>(cs.size())) return 0;
+  if (st > countChars(ts)) return 0;
   if (fs.empty()) return st;
-  auto at = std::search(cs.begin() + (st - 1), cs.end(), fs.begin(), fs.end());
-  return at == cs.end() ? 0 : static_cast<int>(at - cs.begin()) + 1;
+  // Whole characters only: the bytes agree from the start of a character of the text, and a
+  // character of the text ends where they end.
+  size_t pos = advance(ts, 0, st - 1);
+  for (int at = st; pos < ts.size(); pos += cp932::charLen(ts, pos), ++at) {
+    if (ts.compare(pos, fs.size(), fs) != 0) continue;
+    size_t end = pos;
+    while (end < pos + fs.size()) end += cp932::charLen(ts, end);
+    if (end == pos + fs.size()) return at;
+  }
+  return 0;
 }
 
 std::string toCp932(const std::string& utf8) { return cp932::encode(utf8); }

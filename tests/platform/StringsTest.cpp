@@ -96,7 +96,9 @@ TEST(Strings, AnInvalidByteIsOneCharacterAndHidesNothingAfterIt) {
     EXPECT_EQ(bLen(c.text), c.bytes) << c.text;
     EXPECT_EQ(bRight(c.text, 1), c.lastByte) << c.text;
     EXPECT_EQ(bInstr(1, c.text, c.lastByte), c.bytes) << c.text;
+    EXPECT_EQ(kInstr(1, c.text, c.lastByte), c.chars) << c.text;
   }
+  EXPECT_EQ(kInstr(1, "あ", "\xE3"), 0) << "the first byte alone is not the character";
 }
 
 TEST(Strings, ByteOrder) {

@@ -83,13 +83,15 @@ Result Run(const Options& o) {
     std::error_code ec;
     std::filesystem::create_directories(o.snapshotsDir, ec);
     if (ec) throw std::runtime_error(failed("cannot write", o.snapshotsDir, ec.message()));
-    std::string dir = o.snapshotsDir;
-    r.device->onKeyTaken = [dir, &shot](platform::Page& page) {
-      char name[32];
-      std::snprintf(name, sizeof name, "/%04d.png", ++shot);
-      if (!platform::writePng(page, dir + name)) throw std::runtime_error(failed("cannot write", dir + name, ""));
-    };
   }
+  r.device->onKeyTaken = [&o, &shot](platform::Page& page) {
+    if (o.onKeyTaken) o.onKeyTaken(page);
+    if (o.snapshotsDir.empty()) return;
+    char name[32];
+    std::snprintf(name, sizeof name, "/%04d.png", ++shot);
+    std::string file = o.snapshotsDir + name;
+    if (!platform::writePng(page, file)) throw std::runtime_error(failed("cannot write", file, ""));
+  };
   r.status = shell::RunProgram(*r.program);
   r.device->onKeyTaken = nullptr;
   r.platform->page().onOp = nullptr;

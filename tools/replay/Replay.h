@@ -1,5 +1,6 @@
 // The replay tool's work, callable from tests: run one program on a key script with no window.
 #pragma once
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -18,6 +19,7 @@ struct Options {
   std::optional<float> rnd;     // every random number this value
   std::string opsFile, pngFile, snapshotsDir;
   bool keepLog = true;          // keep every operation in Result::log (the tool itself does not)
+  std::function<void(platform::Page&)> onKeyTaken;  // called with the page as each key is taken
 };
 
 // A finished run: every operation drawn (when kept), the page as it was left, the exit status.

@@ -1,6 +1,7 @@
 // The retained page: every drawing operation in page units with the colour, width and font it
 // was drawn with. Operations hidden under a later opaque box, or outside the page, are dropped.
 #pragma once
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <utility>
@@ -39,6 +40,8 @@ struct Op {
   int width = 1;
   // Area the operation may touch, in page units (ink plus pen).
   float bx1 = 0, by1 = 0, bx2 = 0, by2 = 0;
+  // Text: the box its glyphs' ink covers, measured once when drawn (what a later erase covers).
+  float ix1 = 0, iy1 = 0, ix2 = 0, iy2 = 0;
 };
 
 class Page {
@@ -58,6 +61,7 @@ class Page {
 
  private:
   std::vector<Op> ops_;
+  std::vector<uint64_t> keys_;  // a digest of each kept operation's drawing, to find it drawn again
   unsigned long version_ = 0;
   size_t firstNew_ = 0;
   bool pruned_ = false;

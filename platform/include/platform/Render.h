@@ -29,5 +29,10 @@ std::array<float, 4> textInk(const Op& op);
 std::string fontFamilyFor(const Font& font);
 // Layout box of a text operation: where its glyphs may draw, used to know what later boxes hide.
 std::array<float, 4> textBox(const Op& op);
+// Both boxes of a text operation, from one measurement.
+struct TextBoxes {
+  std::array<float, 4> box, ink;
+};
+TextBoxes textBoxes(const Op& op);
 
 }  // namespace platform
