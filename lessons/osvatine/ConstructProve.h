@@ -28,4 +28,9 @@ void AnimateTangentConstruction(Program& P);
 void DrawTangentReasonFigure(Program& P);
 Screen ShowTangentConstruction(Program& P);
 
+// The quadrilateral ABCD circumscribed about circle O with its points of contact and the given
+// lengths of AD and BC. Leaves points 0 to 8 and G() in page units, the frame, draw width 5.
+void DrawCircumscribedQuad(Program& P);
+Screen ShowTangentPerimeter(Program& P);
+
 }  // namespace osvatine

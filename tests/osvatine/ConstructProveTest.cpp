@@ -2,6 +2,8 @@
 // stroke by stroke, then the reason and the equal tangents.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "ScreenChecks.h"
 #include "Support.h"
 #include "osvatine/ConstructProve.h"
@@ -37,6 +39,7 @@ TEST(ConstructProve, SubMenuTakesWholeChoicesAndAsksAgainOverTheUnchangedPage) {
       {"2.5{Enter}6.5{Enter}1/2{Enter}0{Enter}7{Enter}-1{Enter}6", {ApplicationsMainMenu}, 7},
       {"1/0{Enter}1", {osvatine::ShowTangentConstruction}, 2},
       {"1", {osvatine::ShowTangentConstruction}, 1},
+      {"2", {osvatine::ShowTangentPerimeter}, 1},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.keys);
@@ -120,6 +123,56 @@ TEST(TangentConstruction, SevenKeysMoreGiveTheReasonAndTheSubMenu) {
   EXPECT_TRUE(OpsOf(log, [](const Op& o) { return IsFilledBox(o, 96, 657, 400, 693, 4); }, afterBook).empty());
   EXPECT_FALSE(IndexesOf(log, [](const Op& o) { return IsText(o, "⑥"); }, afterBook).empty());
   EXPECT_EQ(r.program->v.SENTAKU, 1);  // nothing chosen since
+}
+
+TEST(TangentPerimeter, SevenKeysWorkThePerimeterOutThenTheSubMenu) {
+  auto r = Play("2{Enter}2{Enter}" + Repeat("x", 7));
+  const Log& log = r.log;
+  size_t start = AfterLast(log, [](const Op& o) { return IsPageClear(o); });
+  EXPECT_EQ(OpsOf(log, [](const Op& o) { return IsFilledBox(o, 96, 657, 400, 693, 4); }, start).size(), 7u);
+  EXPECT_FALSE(IndexesOf(log, [](const Op& o) { return IsText(o, "⑥"); }, start).empty());
+  // P and R, the feet of the perpendiculars from O, with their dots.
+  EXPECT_EQ(OpsOf(log, [](const Op& o) { return IsCircleAt(o, 829.4f, 305.5f, 4, 0.1f); }, start).size(), 1u);
+  EXPECT_EQ(OpsOf(log, [](const Op& o) { return IsCircleAt(o, 1180.6f, 305.5f, 4, 0.1f); }, start).size(), 1u);
+  // Each sign is a run of dots in its colour; the one named has its apex, the middle dot, where given.
+  std::vector<std::vector<Op>> runs;
+  for (size_t i = start; i < log.size(); ++i) {
+    bool dot = log[i].kind == OpKind::Circle && log[i].r == 0.5f;
+    if (!dot) continue;
+    if (runs.empty() || i == 0 || !(log[i - 1].kind == OpKind::Circle && log[i - 1].r == 0.5f &&
+                                     log[i - 1].colour == log[i].colour))
+      runs.emplace_back();
+    runs.back().push_back(log[i]);
+  }
+  EXPECT_EQ(runs.size(), 2u + 8u);
+  struct Sign { const char* label; int colour; size_t dots; float apexX, apexY; };
+  const Sign signs[] = {{"5cm", 9, 37, 1005, 125}, {"7cm", 9, 61, 1005, 565}, {"a", 7, 37, 933, 185}};
+  for (const Sign& s : signs) {
+    SCOPED_TRACE(s.label);
+    int found = 0;
+    for (const auto& run : runs) {
+      const Op& mid = run[run.size() / 2];
+      if (run.front().colour == s.colour && std::abs(mid.x1 - s.apexX) < 0.5 && std::abs(mid.y1 - s.apexY) < 0.5) {
+        ++found;
+        EXPECT_EQ(run.size(), s.dots);
+      }
+    }
+    EXPECT_EQ(found, 1);
+  }
+  const float ys[] = {30, 80, 140, 190, 250, 300, 360, 420, 480, 540};
+  for (float y : ys) {
+    auto line = IndexesOf(log, [&](const Op& o) { return o.kind == OpKind::Text && o.y1 == y && o.x1 < 720; }, start);
+    ASSERT_FALSE(line.empty()) << y;
+    // Every line starts at 36: its first glyph stands within a blank's advance of it.
+    EXPECT_GE(log[line[0]].x1, 36) << y;
+    EXPECT_LE(log[line[0]].x1, 36 + 27) << y;
+  }
+  auto last = IndexesOf(log, [](const Op& o) { return o.kind == OpKind::Text && o.y1 == 540 && o.x1 < 720; }, start);
+  std::string black, teal;
+  for (size_t i : last) (log[i].colour == 5 ? teal : black) += log[i].text;
+  EXPECT_EQ(teal.substr(0, 3), "24(");  // the italic c of cm is drawn by the serif path
+  EXPECT_EQ(black.substr(black.size() - 6), "2×12=");
+  for (size_t i : last) EXPECT_TRUE(log[i].colour == 0 || log[i].colour == 5);
 }
 
 }  // namespace
