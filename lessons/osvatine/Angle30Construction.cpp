@@ -146,10 +146,7 @@ constexpr Piece kTexts[] = {
 
 Screen ShowAngle30Construction(Program& P) {
   auto& v = P.v;
-  kit::ClearWholePage(P);
-  v.XI0 = 40;
-  kit::TextCursorAt(P, v.XI0, 30);
-  P.pf.setDrawWidth(5);
+  StartShipScreen(P, 40);
   for (int step = 0; step <= kLastStep; ++step) {
     for (const Piece& t : kTexts) {
       if (t.step != step) continue;

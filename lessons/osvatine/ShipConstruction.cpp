@@ -16,19 +16,10 @@ namespace {
 
 using namespace ship;
 
-// A stroke of the 45° circle, the compass opened to the distance from point `from` to point `to`.
-void stroke45(Program& P, const kit::CompassStroke& s, int from, int to) {
-  P.v.R1 = kit::PointDistance(P, from, to);
-  kit::CompassArcStep(P, s, P.v.R1);
-}
-
 // Step ①: the heading, the map, and circle O through A and B.
 void constructCircle30(Program& P) {
   auto& v = P.v;
-  kit::ClearWholePage(P);
-  v.XI0 = 40;
-  kit::TextCursorAt(P, v.XI0, 30);
-  P.pf.setDrawWidth(5);
+  StartShipScreen(P, 40);
   kit::TextOnNewLine(P, v.XI1, 0, "問3", 3);
   kit::TextOnNewLine(P, v.XI1, 50, "船の位置はどこ？", 3);
   kit::TextOnNewLine(P, v.XI1, 50, "Pの位置を作図しよう。", 7);
@@ -60,19 +51,19 @@ void constructCircle45(Program& P) {
   shell::WaitAnyKey(P);
   kit::DrawSegment(P, C, LineEnd, 0);
   shell::WaitAnyKey(P);
-  stroke45(P, kStrokeAboutD, D, C);
+  StrokeOpenedTo(P, kStrokeAboutD, D, C);
   shell::WaitAnyKey(P);
-  stroke45(P, kStrokeCToFoot, C, Corner);
+  StrokeOpenedTo(P, kStrokeCToFoot, C, Corner);
   shell::WaitAnyKey(P);
-  stroke45(P, kStrokeBeyondDToFoot, BeyondD, Foot);
+  StrokeOpenedTo(P, kStrokeBeyondDToFoot, BeyondD, Foot);
   shell::WaitAnyKey(P);
   kit::DrawSegment(P, Foot, UpEnd, 0);
   shell::WaitAnyKey(P);
   kit::DrawSegment(P, C, Corner, 0);
   shell::WaitAnyKey(P);
-  stroke45(P, kStrokeCBisecting, C, Bisector1);
+  StrokeOpenedTo(P, kStrokeCBisecting, C, Bisector1);
   shell::WaitAnyKey(P);
-  stroke45(P, kStrokeCornerBisecting, Corner, Bisector2);
+  StrokeOpenedTo(P, kStrokeCornerBisecting, Corner, Bisector2);
   shell::WaitAnyKey(P);
   kit::DrawSegment(P, Bisector1, Bisector2, 0);
   shell::WaitAnyKey(P);

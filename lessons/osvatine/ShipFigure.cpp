@@ -1,11 +1,14 @@
 // The ship map: the landmarks A to D and the sea in grid units, turned into page units, then the
 // centres of the 30° and 45° circles, the aids that construct the 45° circle, and where the two
-// circles cross: the ship P in the sea and the other crossing on land.
+// circles cross: the ship P in the sea and the other crossing on land. Also the opening and the
+// landmarks every ship screen draws.
 #include <cmath>
 
 #include "geometry/Lines.h"
 #include "kit/Figures.h"
+#include "kit/Page.h"
 #include "kit/TablePoints.h"
+#include "kit/Text.h"
 #include "osvatine/ShipPosition.h"
 
 namespace osvatine {
@@ -63,6 +66,18 @@ void SetUpShipFigure(Program& P) {
   geometry::CircleLineIntersection(P);
   v.X_a(Ship) = v.X3; v.Y_a(Ship) = v.Y3;
   v.X_a(Other) = v.X4; v.Y_a(Other) = v.Y4;
+}
+
+void StartShipScreen(Program& P, float margin) {
+  kit::ClearWholePage(P);
+  P.v.XI0 = 40;
+  kit::TextCursorAt(P, margin, 30);
+  P.pf.setDrawWidth(5);
+}
+
+void Landmark(Program& P, int point, const char* letter) {
+  kit::DrawDot(P, point, 6, 0);
+  kit::LetterAt(P, point, 0, 0, letter, 0);
 }
 
 }  // namespace osvatine

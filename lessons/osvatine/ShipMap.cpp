@@ -24,10 +24,7 @@ void DrawShipMap(Program& P) {
   P.pf.fillBox(v.GX1, v.GY1, v.GX2, v.GY2, 0, 13);
   kit::DrawPath(P, {21, 22, 23, 24, 25, 26}, 11, kit::PathKind::Filled, 11);
   P.pf.box(v.GX1, v.GY1, v.GX2, v.GY2, 0);
-  for (const auto& l : kLandmarks) {
-    kit::DrawDot(P, l.point, 6, 0);
-    kit::LetterAt(P, l.point, 0, 0, l.letter, 0);
-  }
+  for (const auto& l : kLandmarks) Landmark(P, l.point, l.letter);
 }
 
 void DrawShip(Program& P) {

@@ -28,6 +28,11 @@ constexpr int Sea1 = 21, Sea6 = 26;
 constexpr int Own = 31;
 }  // namespace ship
 
+// The opening of every ship screen: the page cleared, XI0 = 40, the text cursor at (margin, 30),
+// draw width 5 (left so).
+void StartShipScreen(Program& P, float margin);
+// A landmark: a dot of radius 6 in colour 0 with its letter's top-left on the point.
+void Landmark(Program& P, int point, const char* letter);
 // The map of screens 1 and 5: grid paper (its lines then hidden by the land), the ship map set up,
 // the land, the sea, the frame and the landmarks A to D with their letters on the points.
 void DrawShipMap(Program& P);
@@ -39,6 +44,8 @@ void DrawObservedAngle(Program& P, int first, int second, const char* label);
 
 Screen ShowShipProblem(Program& P);
 Screen ShowAngle30Construction(Program& P);
+Screen ShowAngle45Circle(Program& P);
+Screen ShowAngle45Construction(Program& P);
 Screen ShowShipConstruction(Program& P);
 
 // Screen 6's own points over the ship map's (0 the midpoint of CD, 6 the centre O of the circle

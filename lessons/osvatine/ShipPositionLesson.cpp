@@ -9,9 +9,8 @@ namespace osvatine {
 
 namespace {
 
-// Screens not built yet: their choices ask again.
 constexpr kit::ScreenFn kSubMenuChoices[] = {
-    ShowShipProblem,      ShowAngle30Construction, ShipPositionSubMenu,  ShipPositionSubMenu,
+    ShowShipProblem,      ShowAngle30Construction, ShowAngle45Circle,    ShowAngle45Construction,
     ShowShipConstruction, ShowAngleSumDiscussion,  ApplicationsMainMenu,
 };
 

@@ -12,10 +12,7 @@ using namespace ship;
 
 Screen ShowShipProblem(Program& P) {
   auto& v = P.v;
-  kit::ClearWholePage(P);
-  v.XI0 = 40;
-  kit::TextCursorAt(P, v.XI0, 30);
-  P.pf.setDrawWidth(5);
+  StartShipScreen(P, 40);
   kit::TextOnNewLine(P, v.XI1, 0, "P170", 3);
   kit::TextOnNewLine(P, v.XI1, 50, "船の位置はどこ？", 3);
   DrawShipMap(P);

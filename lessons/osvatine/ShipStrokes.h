@@ -4,6 +4,7 @@
 #pragma once
 
 #include "kit/Compass.h"
+#include "kit/TablePoints.h"
 #include "osvatine/ConstructProve.h"
 #include "osvatine/ShipPosition.h"
 
@@ -25,6 +26,12 @@ constexpr kit::CompassStroke kStrokeCToFoot{C, Foot, Corner, 1, ArcForm::AcrossF
 constexpr kit::CompassStroke kStrokeBeyondDToFoot{BeyondD, Corner, Foot, 1, ArcForm::AcrossSecond, 0.03f, 7, 6};
 constexpr kit::CompassStroke kStrokeCBisecting{C, Bisector2, Bisector1, 1, ArcForm::Between, 0.03f, 3, 6};
 constexpr kit::CompassStroke kStrokeCornerBisecting{Corner, Bisector1, Bisector2, 1, ArcForm::Between, 0.03f, 3, 6};
+
+// A stroke with the compass opened to the distance from point `from` to point `to`, kept in R1.
+inline void StrokeOpenedTo(Program& P, const kit::CompassStroke& s, int from, int to) {
+  P.v.R1 = kit::PointDistance(P, from, to);
+  kit::CompassArcStep(P, s, P.v.R1);
+}
 
 }  // namespace osvatine::ship
 

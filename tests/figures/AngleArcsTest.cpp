@@ -4,10 +4,15 @@
 
 #include <cmath>
 
-#include "MarksPage.h"
 #include "figures/Marks.h"
+#include "support/TestRun.h"
 
 namespace figures_test {
+
+using platform::Op;
+using platform::OpKind;
+using testsupport::TestRun;
+
 namespace {
 
 // Vertex (100, 100), arm 1 to the right, arm 2 straight up: arc ends 1 and 0.75.
@@ -27,12 +32,12 @@ TEST(AngleArcs, ArcsSteppedInwardsFromTheSize) {
       {6, 60, {52, 44, 36, 28, 20, 12}, 6},
   };
   for (const Case& c : cases) {
-    MarksPage m;
+    TestRun m;
     RightAngleAt100(m.v);
     m.v.HONSU = c.honsu; m.v.NAGASA = c.nagasa;
     m.pf.setDrawWidth(4);
     figures::DrawAngleArcs(m.P);
-    auto arcs = m.drawn(OpKind::Circle);
+    auto arcs = m.shown(OpKind::Circle);
     ASSERT_EQ(arcs.size(), c.radii.size()) << "HONSU " << c.honsu;
     for (size_t i = 0; i < arcs.size(); ++i) {
       EXPECT_FLOAT_EQ(arcs[i].r, c.radii[i]) << "HONSU " << c.honsu;
@@ -51,11 +56,11 @@ TEST(AngleArcs, ArcsSteppedInwardsFromTheSize) {
 
 TEST(AngleArcs, SectorForNoCount) {
   for (float honsu : {0.0f, -1.0f, -3.5f}) {
-    MarksPage m;
+    TestRun m;
     RightAngleAt100(m.v);
     m.v.HONSU = honsu; m.v.NAGASA = 40; m.v.NAGASA1 = 99; m.v.II = 77;
     figures::DrawAngleArcs(m.P);
-    auto shapes = m.drawn(OpKind::Circle);
+    auto shapes = m.shown(OpKind::Circle);
     ASSERT_EQ(shapes.size(), 1u) << honsu;
     EXPECT_FLOAT_EQ(shapes[0].r, 40);
     EXPECT_EQ(shapes[0].colour, 2);  // outlined in CCC2
@@ -68,17 +73,17 @@ TEST(AngleArcs, SectorForNoCount) {
 }
 
 TEST(AngleArcs, OtherSweepAndTheLabelBeyondTheMark) {
-  MarksPage m;
+  TestRun m;
   RightAngleAt100(m.v);
   m.v.HONSU = 1; m.v.NAGASA = 40; m.v.ITI = -1; m.v.AAA_s = "270%"; m.v.AAAX = 3; m.v.MU_DO = 1;
   figures::DrawAngleArcs(m.P);
-  auto arcs = m.drawn(OpKind::Circle);
+  auto arcs = m.shown(OpKind::Circle);
   ASSERT_EQ(arcs.size(), 1u);
   EXPECT_FLOAT_EQ(arcs[0].start, 0);  // the three quarters from arm 1 clockwise round to arm 2
   EXPECT_FLOAT_EQ(arcs[0].end, 0.75f);
   // The bisector points down and to the left; the label stands 40 out along it.
   float c = std::cos(3.14159f * 5 / 4), s = std::sin(3.14159f * 5 / 4);
-  auto glyphs = m.drawn(OpKind::Text);
+  auto glyphs = m.shown(OpKind::Text);
   ASSERT_FALSE(glyphs.empty());
   EXPECT_NEAR(glyphs[0].x1, 100 + 40 * c + m.v.LLT * (c / 2 - 0.5f) + 3, 0.01);  // measured as math text
   EXPECT_NEAR(glyphs[0].y1, 100 - 40 * s - 44 * (s / 2 + 0.5f), 0.01);
@@ -92,11 +97,11 @@ TEST(AngleArcs, OtherSweepAndTheLabelBeyondTheMark) {
 }
 
 TEST(AngleArcs, NoLabelStillUsesUpTheInputs) {
-  MarksPage m;
+  TestRun m;
   RightAngleAt100(m.v);
   m.v.HONSU = 1; m.v.NAGASA = 40; m.v.ITI = 1; m.v.AAAY = 4;
   figures::DrawAngleArcs(m.P);
-  EXPECT_TRUE(m.drawn(OpKind::Text).empty());
+  EXPECT_TRUE(m.shown(OpKind::Text).empty());
   EXPECT_EQ(m.v.NAGASA, 0);
   EXPECT_EQ(m.v.ITI, 0);
   EXPECT_EQ(m.v.AAAY, 0);

@@ -4,10 +4,15 @@
 
 #include <cmath>
 
-#include "MarksPage.h"
 #include "figures/Marks.h"
+#include "support/TestRun.h"
 
 namespace figures_test {
+
+using platform::Op;
+using platform::OpKind;
+using testsupport::TestRun;
+
 namespace {
 
 // The sign over the letters "AB" of running text: chord (100, 200) -> (154, 200).
@@ -17,11 +22,11 @@ void SignOverText(shell::Vars& v, float houkou) {
 }
 
 TEST(ArcSign, DotsOverTheLettersOfAnArc) {
-  MarksPage m;
+  TestRun m;
   SignOverText(m.v, -1);
   m.pf.setDrawWidth(3);
   figures::DrawArcMark(m.P);
-  auto dots = m.drawn(OpKind::Circle);
+  auto dots = m.shown(OpKind::Circle);
   ASSERT_EQ(dots.size(), 181u);
   EXPECT_NEAR(dots.front().x1, 154, 1e-3);
   EXPECT_NEAR(dots.front().y1, 200, 1e-3);
@@ -50,14 +55,14 @@ TEST(ArcSign, DotsOverTheLettersOfAnArc) {
   EXPECT_EQ(m.v.TAKASA, 10);
   EXPECT_EQ(m.v.CX, 54);
   EXPECT_EQ(m.v.RR, 27);
-  EXPECT_TRUE(m.drawn(OpKind::Text).empty());
+  EXPECT_TRUE(m.shown(OpKind::Text).empty());
 }
 
 TEST(ArcSign, RightSideBulgesBelowTheChord) {
-  MarksPage m;
+  TestRun m;
   SignOverText(m.v, 1);
   figures::DrawArcMark(m.P);
-  auto dots = m.drawn(OpKind::Circle);
+  auto dots = m.shown(OpKind::Circle);
   ASSERT_EQ(dots.size(), 181u);
   EXPECT_NEAR(dots.front().x1, 100, 1e-3);  // from 180 degrees round to 360
   EXPECT_NEAR(dots.back().x1, 154, 1e-3);
@@ -72,12 +77,12 @@ TEST(ArcSign, HeightRuleAndStepCounts) {
       {-10, 1, 10, 181}, {10, 5, 160, 37}, {16, 5, 16, 37}, {20, 7, 20, 26}, {0, 5, 0, 37}, {1, 3, 16, 61},
   };
   for (const Case& c : cases) {
-    MarksPage m;
+    TestRun m;
     SignOverText(m.v, -1);
     m.v.TAKASA = c.takasa; m.v.HABA = c.haba;
     figures::DrawArcMark(m.P);
     EXPECT_EQ(m.v.TAKASA, c.height) << c.takasa;
-    EXPECT_EQ(m.drawn(OpKind::Circle).size(), c.dots) << "HABA " << c.haba;
+    EXPECT_EQ(m.shown(OpKind::Circle).size(), c.dots) << "HABA " << c.haba;
     EXPECT_NEAR(m.v.ZY0, 200 - c.height, 1e-3) << c.takasa;
   }
 }
@@ -92,7 +97,7 @@ TEST(ArcSign, SideAndTurnFollowTheChord) {
       {"slanting", 0, 0, 60, 80, -1, 30 + 16, 40 - 12},
   };
   for (const Case& c : cases) {
-    MarksPage m;
+    TestRun m;
     m.v.ZX0 = c.x0; m.v.ZY0 = c.y0; m.v.ZX1 = c.x1; m.v.ZY1 = c.y1;
     m.v.TAKASA = 20; m.v.HOUKOU = c.houkou; m.v.HABA = 5;
     figures::DrawArcMark(m.P);
@@ -106,11 +111,11 @@ TEST(ArcSign, SideAndTurnFollowTheChord) {
 TEST(ArcSign, LabelAtTheApex) {
   struct Case { float houkou; float top; };
   for (Case c : {Case{-1, 190 - 44}, Case{1, 210}, Case{0, 190}, Case{-2, 190}}) {
-    MarksPage m;
+    TestRun m;
     SignOverText(m.v, c.houkou);
     m.v.AAA_s = "a"; m.v.AAAX = 2; m.v.NAGASA = 9;
     figures::DrawArcMark(m.P);
-    auto texts = m.drawn(OpKind::Text);
+    auto texts = m.shown(OpKind::Text);
     ASSERT_FALSE(texts.empty());
     EXPECT_NEAR(m.v.Y, c.top, 1e-2) << c.houkou;
     EXPECT_NEAR(m.v.X - m.v.LLT, 127 - m.v.LLT / 2 + 2, 1e-2) << c.houkou;  // centred on the apex
@@ -126,12 +131,12 @@ TEST(ArcSign, NoSignOverAPointOrWithoutAStep) {
   struct Case { const char* name; float x1, haba; };
   const Case cases[] = {{"step 0", 154, 0}, {"negative step", 154, -5}, {"chord of no length", 100, 1}};
   for (const Case& c : cases) {
-    MarksPage m;
+    TestRun m;
     SignOverText(m.v, -1);
     m.v.ZX1 = c.x1; m.v.HABA = c.haba; m.v.TAKASA = 2;
     m.v.AAA_s = "a"; m.v.AAAY = 5; m.v.ITI = 3; m.v.NAGASA = 7; m.v.MU_DO = 1;
     figures::DrawArcMark(m.P);
-    EXPECT_TRUE(m.drawn(OpKind::Circle).empty()) << c.name;
+    EXPECT_TRUE(m.shown(OpKind::Circle).empty()) << c.name;
     EXPECT_EQ(m.v.ZX0, 100) << c.name;  // the apex is the chord's start
     EXPECT_EQ(m.v.ZY0, 200) << c.name;
     EXPECT_EQ(m.v.ZX2, c.x1) << c.name;
@@ -147,11 +152,11 @@ TEST(ArcSign, NoSignOverAPointOrWithoutAStep) {
 
 // A step between dots too fine to move a float angle on: one dot, and the sign still ends.
 TEST(ArcSign, AStepTooFineToMoveTheAngleEndsTheDots) {
-  MarksPage m;
+  TestRun m;
   SignOverText(m.v, 1);
   m.v.HABA = 1e-6f;
   figures::DrawArcMark(m.P);
-  EXPECT_EQ(m.drawn(OpKind::Circle).size(), 1u);
+  EXPECT_EQ(m.shown(OpKind::Circle).size(), 1u);
   EXPECT_NEAR(m.v.ZX0, 127, 1e-3);  // the apex, below the chord
   EXPECT_NEAR(m.v.ZY0, 210, 1e-3);
 }

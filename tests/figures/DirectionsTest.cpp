@@ -4,10 +4,15 @@
 
 #include <cmath>
 
-#include "MarksPage.h"
 #include "figures/Marks.h"
+#include "support/TestRun.h"
 
 namespace figures_test {
+
+using platform::Op;
+using platform::OpKind;
+using testsupport::TestRun;
+
 namespace {
 
 constexpr float kPi = 3.14159f;  // the value the routines set, not the true one
@@ -27,7 +32,7 @@ TEST(ArmDirections, OneArmGivesItsDirectionAndArcEnd) {
       {"up and right", 200, 0, kPi / 4, 0.875f},
   };
   for (const Case& c : cases) {
-    MarksPage m;
+    TestRun m;
     SetAngle(m.v, 100, 100, c.x1, c.y1, 200, 100, 0);
     figures::ComputeArmAngles(m.P);
     EXPECT_NEAR(m.v.HH3, c.dir, 1e-5) << c.name;
@@ -52,7 +57,7 @@ TEST(ArmDirections, ArcEndsAndBisectorOfBothSweeps) {
       {200, 0, 300, -100, 0, 0.875f, 0.875f, kPi / 4, kPi / 4, kPi / 4},
   };
   for (const Case& c : cases) {
-    MarksPage m;
+    TestRun m;
     SetAngle(m.v, 100, 100, c.x1, c.y1, c.x2, c.y2, c.iti);
     figures::ComputeArmAngles(m.P);
     SCOPED_TRACE(testing::Message() << "arms (" << c.x1 << "," << c.y1 << ") (" << c.x2 << "," << c.y2 << ") ITI " << c.iti);
@@ -68,7 +73,7 @@ TEST(ArmDirections, ArcEndsAndBisectorOfBothSweeps) {
 
 // The lesson's inscribed angle: A, B and C on a circle at 120, 206 and 300 degrees, angle at A.
 TEST(ArmDirections, InscribedAngleOfTheLessonFigure) {
-  MarksPage m;
+  TestRun m;
   auto at = [](float deg, float& x, float& y) {
     x = 650 + 210 * std::cos(deg * kPi / 180);
     y = 400 - 210 * std::sin(deg * kPi / 180);
@@ -94,7 +99,7 @@ TEST(AngleDegrees, TextRoundedToTheNearestTenth) {
       {12.36f, 0, "12.4"}, {0, 0, "0"}, {135.5f, 0, "135.5"},
   };
   for (const Case& c : cases) {
-    MarksPage m;
+    TestRun m;
     float r = c.deg * static_cast<float>(M_PI) / 180;
     SetAngle(m.v, 100, 100, 200, 100, 100 + 100 * std::cos(r), 100 - 100 * std::sin(r), c.iti);
     figures::MeasureAngleDegrees(m.P);
@@ -106,7 +111,7 @@ TEST(AngleDegrees, TextRoundedToTheNearestTenth) {
 }
 
 TEST(VectorAngle, DirectionInRadiansAndDegrees) {
-  MarksPage m;
+  TestRun m;
   m.v.HH1 = 7;
   m.v.ZX0 = 0; m.v.ZY0 = 0; m.v.ZX1 = 10; m.v.ZY1 = -10;
   figures::VectorAngle(m.P);

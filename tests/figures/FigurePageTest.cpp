@@ -5,12 +5,17 @@
 #include <cmath>
 #include <string>
 
-#include "MarksPage.h"
 #include "figures/Marks.h"
 #include "mathtext/MathText.h"
 #include "platform/Render.h"
+#include "support/TestRun.h"
 
 namespace figures_test {
+
+using platform::Op;
+using platform::OpKind;
+using testsupport::TestRun;
+
 namespace {
 
 void Angle(shell::Vars& v, float x0, float y0, float x1, float y1, float x2, float y2) {
@@ -18,19 +23,19 @@ void Angle(shell::Vars& v, float x0, float y0, float x1, float y1, float x2, flo
 }
 
 // A point's letter just outside a circle of centre (cx, cy): both arms point away from it.
-void LetterOutside(MarksPage& m, const char* letter, float x, float y, float cx, float cy) {
+void LetterOutside(TestRun& m, const char* letter, float x, float y, float cx, float cy) {
   Angle(m.v, x, y, 2 * x - cx, 2 * y - cy, 2 * x - cx, 2 * y - cy);
   m.v.AAA_s = letter; m.v.NAGASA = 8; m.v.CCC1 = 0;
   figures::PlaceVertexLabel(m.P);
 }
 
-void Text(MarksPage& m, const std::string& s, float x, float y) {
+void Text(TestRun& m, const std::string& s, float x, float y) {
   m.v.AA_s = s; m.v.X = x; m.v.Y = y; m.v.CCC1 = 0;
   mathtext::RenderMathText(m.P);
 }
 
 // Grid paper with a right triangle ABC, its corner mark and equal halves of the hypotenuse.
-void TriangleOnGrid(MarksPage& m) {
+void TriangleOnGrid(TestRun& m) {
   shell::Vars& v = m.v;
   v.GGX = 40; v.GGY = 90; v.YOKO = 13; v.TATE = 11; v.SIZE = 30; v.CCC2 = 8;
   figures::DrawGrid(m.P);
@@ -57,7 +62,7 @@ void TriangleOnGrid(MarksPage& m) {
 }
 
 // The inscribed angle at A on the arc BC and the central angle at O, with arc signs on chords.
-void CircleAngles(MarksPage& m) {
+void CircleAngles(TestRun& m) {
   shell::Vars& v = m.v;
   const float cx = 720, cy = 390, r = 210, pi = 3.14159f;
   m.pf.setDrawWidth(3);
@@ -103,7 +108,7 @@ void CircleAngles(MarksPage& m) {
 }
 
 // A parallelogram PQRS named from a list, with parallel marks on both pairs of sides.
-void Parallelogram(MarksPage& m) {
+void Parallelogram(TestRun& m) {
   shell::Vars& v = m.v;
   const float pts[4][2] = {{1040, 520}, {1340, 520}, {1400, 280}, {1100, 280}};
   const char* names[4] = {"P", "Q", "R", "S"};
@@ -130,7 +135,7 @@ void Parallelogram(MarksPage& m) {
 }
 
 TEST(FigurePage, EveryMarkOnOnePage) {
-  MarksPage m;
+  TestRun m;
   TriangleOnGrid(m);
   CircleAngles(m);
   Parallelogram(m);

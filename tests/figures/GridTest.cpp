@@ -4,10 +4,15 @@
 
 #include <algorithm>
 
-#include "MarksPage.h"
 #include "figures/Marks.h"
+#include "support/TestRun.h"
 
 namespace figures_test {
+
+using platform::Op;
+using platform::OpKind;
+using testsupport::TestRun;
+
 namespace {
 
 void SetGrid(shell::Vars& v, float x, float y, float yoko, float tate, float size, float colour) {
@@ -15,7 +20,7 @@ void SetGrid(shell::Vars& v, float x, float y, float yoko, float tate, float siz
 }
 
 TEST(Grid, PageColourFixesTheFrameAndDrawsNothing) {
-  MarksPage m;
+  TestRun m;
   SetGrid(m.v, 720, 130, 16, 16, 30, 15);
   m.v.CCC3 = 7; m.v.II = 5;
   m.pf.setDrawWidth(5);
@@ -34,7 +39,7 @@ TEST(Grid, PageColourFixesTheFrameAndDrawsNothing) {
 }
 
 TEST(Grid, LinesWithEveryFifthBoldThroughTheOrigin) {
-  MarksPage m;
+  TestRun m;
   SetGrid(m.v, 440, 50, 11, 7, 70, 0);
   m.v.CCC3 = 3;
   m.pf.setDrawWidth(5);
@@ -45,7 +50,7 @@ TEST(Grid, LinesWithEveryFifthBoldThroughTheOrigin) {
   EXPECT_EQ(m.v.GY0, 540);
   EXPECT_EQ(m.v.CCC3, 14);
   EXPECT_EQ(m.pf.drawWidth(), 5);
-  auto lines = m.drawn(OpKind::Line);
+  auto lines = m.shown(OpKind::Line);
   ASSERT_EQ(lines.size(), 12u + 8u);
   for (int i = 0; i <= 11; ++i) {  // verticals first, left to right
     const Op& l = lines[i];
@@ -73,7 +78,7 @@ TEST(Grid, CountsOfNoneNegativeOrPartCells) {
       {12.5f, 1, 13, 2, 100 + 250},  // lines 0 to 12, frame edge at 12.5 cells
   };
   for (const Case& c : cases) {
-    MarksPage m;
+    TestRun m;
     SetGrid(m.v, 100, 100, c.yoko, c.tate, 20, 8);
     figures::DrawGrid(m.P);
     auto lines = m.log;
@@ -87,7 +92,7 @@ TEST(Grid, CountsOfNoneNegativeOrPartCells) {
 }
 
 TEST(Grid, HugeCellIsAnOverflow) {
-  MarksPage m;
+  TestRun m;
   SetGrid(m.v, 100, 100, 1e30f, 5, 1e30f, 15);
   try {
     figures::DrawGrid(m.P);

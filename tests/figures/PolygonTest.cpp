@@ -4,11 +4,16 @@
 
 #include <cmath>
 
-#include "MarksPage.h"
 #include "figures/Marks.h"
 #include "mathtext/MathText.h"
+#include "support/TestRun.h"
 
 namespace figures_test {
+
+using platform::Op;
+using platform::OpKind;
+using testsupport::TestRun;
+
 namespace {
 
 // The square of the lessons, listed counter-clockwise as seen on the page.
@@ -21,19 +26,19 @@ void Square(shell::Vars& v, float kaku = 4) {
   v.KAKU = kaku; v.SIZE1 = 5; v.CCC2 = 0; v.CCC1 = 0; v.NAGASA = 10;
 }
 
-std::vector<std::string> Labels(const MarksPage& m) {
+std::vector<std::string> Labels(const TestRun& m) {
   std::vector<std::string> out;
-  for (const Op& t : m.drawn(OpKind::Text)) out.push_back(t.text);
+  for (const Op& t : m.shown(OpKind::Text)) out.push_back(t.text);
   return out;
 }
 
 TEST(Polygon, SquareEdgesAndLettersOutsideTheCorners) {
-  MarksPage m;
+  TestRun m;
   Square(m.v);
   m.v.AAA_s = "A";
   m.pf.setDrawWidth(2);
   figures::DrawPolygon(m.P);
-  auto edges = m.drawn(OpKind::Line);
+  auto edges = m.shown(OpKind::Line);
   ASSERT_EQ(edges.size(), 4u);
   const float order[4][4] = {{100, 100, 100, 300}, {100, 300, 300, 300}, {300, 300, 300, 100}, {300, 100, 100, 100}};
   for (int i = 0; i < 4; ++i) {
@@ -56,7 +61,7 @@ TEST(Polygon, SquareEdgesAndLettersOutsideTheCorners) {
   m.v.A_s = "A";
   mathtext::MeasureMathText(m.P);
   float w = m.v.LLT;
-  auto texts = m.drawn(OpKind::Text);
+  auto texts = m.shown(OpKind::Text);
   const float outward[2] = {112.5f, 202.5f};
   for (int i = 0; i < 2; ++i) {
     float d = outward[i] * 3.14159f / 180;
@@ -76,7 +81,7 @@ TEST(Polygon, LabelChoices) {
       {"", {}},
   };
   for (const Case& c : cases) {
-    MarksPage m;
+    TestRun m;
     Square(m.v);
     const char* list[] = {"甲", "乙", "丙", "丁"};
     for (int i = 0; i < 4; ++i) m.v.X_s_a(i + 1) = list[i];
@@ -89,7 +94,7 @@ TEST(Polygon, LabelChoices) {
 }
 
 TEST(Polygon, NoLabelsKeepTheLabelInputs) {
-  MarksPage m;
+  TestRun m;
   Square(m.v);
   m.v.AAA_s = ""; m.v.ITI = 1; m.v.AAAX = 4; m.v.NAGASA = 12;
   figures::DrawPolygon(m.P);
@@ -102,7 +107,7 @@ TEST(Polygon, NoLabelsKeepTheLabelInputs) {
 // G() holds ten vertices and a polygon needs three: outside that nothing is drawn.
 TEST(Polygon, TablesTooShortOrTooLongDrawNothing) {
   for (float kaku : {2.0f, 0.0f, -1.0f, 11.0f, 10.4f}) {
-    MarksPage m;
+    TestRun m;
     Square(m.v, kaku);
     m.v.AAA_s = "A";
     m.pf.setDrawWidth(2);
@@ -111,10 +116,10 @@ TEST(Polygon, TablesTooShortOrTooLongDrawNothing) {
     EXPECT_EQ(m.v.AAA_s, "");
     EXPECT_EQ(m.pf.drawWidth(), 2);
   }
-  MarksPage m;  // the bound itself is fine
+  TestRun m;  // the bound itself is fine
   Square(m.v, 10);
   figures::DrawPolygon(m.P);
-  EXPECT_EQ(m.drawn(OpKind::Line).size(), 10u);
+  EXPECT_EQ(m.shown(OpKind::Line).size(), 10u);
 }
 
 }  // namespace

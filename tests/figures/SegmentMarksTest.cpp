@@ -2,29 +2,34 @@
 // their counts and spacing, the spacing left grown, and segments on which nothing can be marked.
 #include <gtest/gtest.h>
 
-#include "MarksPage.h"
 #include "figures/Marks.h"
+#include "support/TestRun.h"
 
 namespace figures_test {
+
+using platform::Op;
+using platform::OpKind;
+using testsupport::TestRun;
+
 namespace {
 
 void Segment(shell::Vars& v, float ax, float ay, float bx, float by) {
   v.AX = ax; v.AY = ay; v.BX = bx; v.BY = by; v.CCC2 = 2;
 }
 
-std::vector<float> StrokeXs(const MarksPage& m) {
+std::vector<float> StrokeXs(const TestRun& m) {
   std::vector<float> xs;
-  for (const Op& l : m.drawn(OpKind::Line)) xs.push_back(l.x1);
+  for (const Op& l : m.shown(OpKind::Line)) xs.push_back(l.x1);
   return xs;
 }
 
 TEST(EqualLengthTicks, StrokesBeyondTheMidpoint) {
-  MarksPage m;
+  TestRun m;
   Segment(m.v, 100, 300, 300, 300);
   m.v.HONSU = 2; m.v.AIDA = 8; m.v.ITI = 0; m.v.NAGASA = 15;
   m.pf.setDrawWidth(4);
   figures::DrawEqualLengthTicks(m.P);
-  auto lines = m.drawn(OpKind::Line);
+  auto lines = m.shown(OpKind::Line);
   ASSERT_EQ(lines.size(), 2u);
   const float xs[] = {208, 216};
   for (int i = 0; i < 2; ++i) {
@@ -58,7 +63,7 @@ TEST(EqualLengthTicks, ShiftSpacingAndCountClamps) {
       {"count 7", 7, 8, 0, {208}, 16, 1},
   };
   for (const Case& c : cases) {
-    MarksPage m;
+    TestRun m;
     Segment(m.v, 100, 300, 300, 300);
     m.v.HONSU = c.honsu; m.v.AIDA = c.aida; m.v.ITI = c.iti; m.v.NAGASA = 15;
     figures::DrawEqualLengthTicks(m.P);
@@ -69,12 +74,12 @@ TEST(EqualLengthTicks, ShiftSpacingAndCountClamps) {
 }
 
 TEST(EqualLengthTicks, SpacingCarriesOverToTheNextCall) {
-  MarksPage m;
+  TestRun m;
   Segment(m.v, 100, 300, 300, 300);
   m.v.HONSU = 1; m.v.AIDA = 8; m.v.NAGASA = 15;
   std::vector<float> firstStroke;
   for (int call = 0; call < 3; ++call) {
-    m.forget();
+    m.log.clear();
     figures::DrawEqualLengthTicks(m.P);
     firstStroke.push_back(StrokeXs(m).at(0));
   }
@@ -83,7 +88,7 @@ TEST(EqualLengthTicks, SpacingCarriesOverToTheNextCall) {
 }
 
 TEST(EqualLengthTicks, SwappedEndsMoveToTheOtherSide) {
-  MarksPage m;
+  TestRun m;
   Segment(m.v, 300, 300, 100, 300);
   m.v.HONSU = 2; m.v.AIDA = 8; m.v.NAGASA = 15;
   figures::DrawEqualLengthTicks(m.P);
@@ -91,12 +96,12 @@ TEST(EqualLengthTicks, SwappedEndsMoveToTheOtherSide) {
 }
 
 TEST(ParallelMarks, ArrowheadsPointingToTheSecondEnd) {
-  MarksPage m;
+  TestRun m;
   Segment(m.v, 100, 300, 300, 300);
   m.v.A = 1; m.v.B = 1; m.v.HONSU = 1; m.v.NAGASA = 20;
   m.pf.setDrawWidth(3);
   figures::DrawParallelMarks(m.P);
-  auto lines = m.drawn(OpKind::Line);
+  auto lines = m.shown(OpKind::Line);
   ASSERT_EQ(lines.size(), 2u);
   EXPECT_FLOAT_EQ(lines[0].x1, 196); EXPECT_FLOAT_EQ(lines[0].y1, 310);
   EXPECT_FLOAT_EQ(lines[1].x1, 196); EXPECT_FLOAT_EQ(lines[1].y1, 290);
@@ -126,11 +131,11 @@ TEST(ParallelMarks, CountsRatiosAndDirections) {
       {"swapped ends", 300, 100, 1, 1, 2, {184, 168}, 2},
   };
   for (const Case& c : cases) {
-    MarksPage m;
+    TestRun m;
     Segment(m.v, c.ax, 300, c.bx, 300);
     m.v.A = c.a; m.v.B = c.b; m.v.HONSU = c.honsu; m.v.NAGASA = 20;
     figures::DrawParallelMarks(m.P);
-    auto lines = m.drawn(OpKind::Line);
+    auto lines = m.shown(OpKind::Line);
     std::vector<float> tips;
     for (size_t i = 0; i < lines.size(); i += 2) tips.push_back(lines[i].x2);
     EXPECT_EQ(tips, c.tips) << c.name;
@@ -141,7 +146,7 @@ TEST(ParallelMarks, CountsRatiosAndDirections) {
 // A segment of no length has no direction; A + B = 0 has no ratio point. The clamps still apply.
 TEST(SegmentMarks, NothingOnASegmentThatCannotBeMarked) {
   {
-    MarksPage m;
+    TestRun m;
     Segment(m.v, 200, 300, 200, 300);
     m.v.HONSU = 7; m.v.AIDA = 0; m.v.NAGASA = 15;
     figures::DrawEqualLengthTicks(m.P);
@@ -151,7 +156,7 @@ TEST(SegmentMarks, NothingOnASegmentThatCannotBeMarked) {
   }
   struct Case { const char* name; float bx, a, b; };
   for (Case c : {Case{"no length", 100, 1, 1}, Case{"A + B = 0", 300, 1, -1}}) {
-    MarksPage m;
+    TestRun m;
     Segment(m.v, 100, 300, c.bx, 300);
     m.v.A = c.a; m.v.B = c.b; m.v.HONSU = 0; m.v.NAGASA = 20;
     figures::DrawParallelMarks(m.P);

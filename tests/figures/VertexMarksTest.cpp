@@ -4,10 +4,15 @@
 
 #include <cmath>
 
-#include "MarksPage.h"
 #include "figures/Marks.h"
+#include "support/TestRun.h"
 
 namespace figures_test {
+
+using platform::Op;
+using platform::OpKind;
+using testsupport::TestRun;
+
 namespace {
 
 void SetAngle(shell::Vars& v, float x0, float y0, float x1, float y1, float x2, float y2) {
@@ -22,12 +27,12 @@ TEST(CornerMark, FarSidesOfTheParallelogramOnTheArms) {
       {"120 degrees", 100, 300 - 173.20508f, 0, {{220, 300}, {210, 300 - 17.320508f}, {190, 300 - 17.320508f}}},
   };
   for (const Case& c : cases) {
-    MarksPage m;
+    TestRun m;
     SetAngle(m.v, 200, 300, 400, 300, c.x2, c.y2);
     m.v.NAGASA = 20; m.v.ITI = c.iti; m.v.CCC2 = 4;
     m.pf.setDrawWidth(2);
     figures::DrawCornerMark(m.P);
-    auto marks = m.drawn(OpKind::Polyline);
+    auto marks = m.shown(OpKind::Polyline);
     ASSERT_EQ(marks.size(), 1u) << c.name;
     ASSERT_EQ(marks[0].points.size(), 3u);
     for (size_t i = 0; i < 3; ++i) {
@@ -59,7 +64,7 @@ TEST(VertexLabel, BoxStandsBeyondTheGapAlongTheBisector) {
       {"bisector down", 200, 300, 400, 300, 300, 308, -0.5f},
   };
   for (const Case& c : cases) {
-    MarksPage m;
+    TestRun m;
     SetAngle(m.v, 300, 300, c.x1, c.y1, c.x2, c.y2);
     m.v.AAA_s = "AB"; m.v.NAGASA = 8; m.v.CCC1 = 0;
     figures::PlaceVertexLabel(m.P);
@@ -68,12 +73,12 @@ TEST(VertexLabel, BoxStandsBeyondTheGapAlongTheBisector) {
     EXPECT_NEAR(m.v.X - w, c.left + c.widthShare * w, 0.01) << c.name;  // X is left past the label
     EXPECT_NEAR(m.v.Y, c.top, 0.01) << c.name;
     EXPECT_EQ(m.v.DY, 22);
-    EXPECT_FALSE(m.drawn(OpKind::Text).empty()) << c.name;
+    EXPECT_FALSE(m.shown(OpKind::Text).empty()) << c.name;
   }
 }
 
 TEST(VertexLabel, FractionStandsInATallerBox) {
-  MarksPage m;
+  TestRun m;
   SetAngle(m.v, 300, 300, 400, 400, 400, 200);  // bisector right
   m.v.AAA_s = "xﾀ1/2ﾀ"; m.v.NAGASA = 8;
   figures::PlaceVertexLabel(m.P);
@@ -83,7 +88,7 @@ TEST(VertexLabel, FractionStandsInATallerBox) {
 }
 
 TEST(VertexLabel, OffsetsAndSidesAndTheInputsItUsesUp) {
-  MarksPage m;
+  TestRun m;
   SetAngle(m.v, 300, 300, 400, 300, 200, 300);  // bisector up
   m.v.AAA_s = "P"; m.v.NAGASA = 8; m.v.AAAX = 5; m.v.AAAY = -7; m.v.ITI = 1;
   figures::PlaceVertexLabel(m.P);
@@ -109,11 +114,11 @@ TEST(VertexLabel, OffsetsAndSidesAndTheInputsItUsesUp) {
 }
 
 TEST(VertexLabel, EmptyLabelDrawsNothingButIsPlacedAndUsedUp) {
-  MarksPage m;
+  TestRun m;
   SetAngle(m.v, 300, 300, 400, 400, 400, 200);  // bisector right
   m.v.AAA_s = ""; m.v.NAGASA = 30; m.v.ITI = 1; m.v.DY = 5;
   figures::PlaceVertexLabel(m.P);
-  EXPECT_TRUE(m.drawn(OpKind::Text).empty());
+  EXPECT_TRUE(m.shown(OpKind::Text).empty());
   EXPECT_EQ(m.v.LLT, 0);
   EXPECT_NEAR(m.v.X, 330, 0.01);  // where the label would stand
   EXPECT_NEAR(m.v.Y, 278, 0.01);
@@ -126,11 +131,11 @@ TEST(VertexLabel, EmptyLabelDrawsNothingButIsPlacedAndUsedUp) {
 TEST(VertexLabel, PlainRendererOnlyWhenAskedExactly) {
   struct Case { float mudo; float size; };
   for (Case c : {Case{1, 15}, Case{0, 16}, Case{2, 16}}) {
-    MarksPage m;
+    TestRun m;
     SetAngle(m.v, 300, 300, 400, 400, 400, 200);
     m.v.AAA_s = "A"; m.v.NAGASA = 8; m.v.MU_DO = c.mudo;
     figures::PlaceVertexLabel(m.P);
-    auto texts = m.drawn(OpKind::Text);
+    auto texts = m.shown(OpKind::Text);
     ASSERT_FALSE(texts.empty()) << c.mudo;
     EXPECT_EQ(texts[0].font.size, c.size) << "MU_DO " << c.mudo;
     EXPECT_NEAR(m.v.Y, 278, 0.01);

@@ -4,17 +4,24 @@
 
 #include <vector>
 
-#include "Fixture.h"
 #include "geometry/Plane.h"
+#include "support/MathTextLog.h"
+#include "support/TestRun.h"
 
 namespace geometry_test {
+
+using platform::Op;
+using platform::OpKind;
+using testsupport::HasMathText;
+using testsupport::TestRun;
+
 namespace {
 
 using Seg = std::vector<float>;  // x1, y1, x2, y2
 
-std::vector<Seg> Segments(const GeometryRun& run) {
+std::vector<Seg> Segments(const TestRun& run) {
   std::vector<Seg> out;
-  for (const Op& op : run.ofKind(OpKind::Line)) out.push_back({op.x1, op.y1, op.x2, op.y2});
+  for (const Op& op : run.ops(OpKind::Line)) out.push_back({op.x1, op.y1, op.x2, op.y2});
   return out;
 }
 
@@ -44,7 +51,7 @@ TEST(DrawArrow, ShaftAndOpenHeads) {
   };
   for (const ArrowCase& k : cases) {
     SCOPED_TRACE(k.name);
-    GeometryRun run;
+    TestRun run;
     auto& v = run.v;
     v.ZX0 = k.x0, v.ZY0 = k.y0, v.ZX = k.x, v.ZY = k.y, v.MUKI = k.muki, v.YA = k.ya;
     v.NAGASA = 16, v.CCC2 = 6;
@@ -89,7 +96,7 @@ TEST(IncrementArrows, RunAndRiseArrowsWithTheirTexts) {
   };
   for (const IncrementCase& k : cases) {
     SCOPED_TRACE(k.name);
-    GeometryRun run;
+    TestRun run;
     auto& v = run.v;
     v.GX3 = k.x3, v.GY3 = k.y3, v.GX4 = k.x4, v.GY4 = k.y4, v.SIZE = 30;
     v.HYOUJI_s = k.labels;
@@ -100,12 +107,12 @@ TEST(IncrementArrows, RunAndRiseArrowsWithTheirTexts) {
     auto segs = Segments(run);
     ASSERT_GE(segs.size(), 2u);
     EXPECT_EQ(segs[0], k.shafts[0]);
-    EXPECT_EQ(run.ofKind(OpKind::Line)[0].colour, 7);
+    EXPECT_EQ(run.ops(OpKind::Line)[0].colour, 7);
     // The rise arrow follows the run arrow's shaft and its two strokes, when it has a head.
     size_t rise = k.shafts[0][0] == k.shafts[0][2] ? 1 : 3;
     EXPECT_EQ(segs[rise], k.shafts[1]);
-    EXPECT_EQ(run.ofKind(OpKind::Line)[rise].colour, 3);
-    for (const Op& op : run.ofKind(OpKind::Line)) EXPECT_EQ(op.width, 5);
+    EXPECT_EQ(run.ops(OpKind::Line)[rise].colour, 3);
+    for (const Op& op : run.ops(OpKind::Line)) EXPECT_EQ(op.width, 5);
     float mid = (v.GX3 + v.GX4) / 2 - 14;
     EXPECT_EQ(HasMathText(run.log, k.run, mid, k.runLabelY, 7), k.runLabelY != 0);
     EXPECT_EQ(HasMathText(run.log, k.rise, v.GX4, (v.GY3 + v.GY4) / 2 - 16, 3), k.riseLabel);
@@ -117,7 +124,7 @@ TEST(IncrementArrows, RunAndRiseArrowsWithTheirTexts) {
 }
 
 TEST(IncrementArrows, ALeftOverTwoHeadSwitchGoesToTheRunArrow) {
-  GeometryRun run;
+  TestRun run;
   auto& v = run.v;
   v.GX3 = 400, v.GY3 = 500, v.GX4 = 460, v.GY4 = 440, v.SIZE = 30, v.YA = 2;
   geometry::IncrementArrows(run.P);

@@ -6,10 +6,19 @@
 #include <utility>
 #include <vector>
 
-#include "Fixture.h"
 #include "geometry/Plane.h"
+#include "support/MathTextLog.h"
+#include "support/TestRun.h"
 
 namespace geometry_test {
+
+using platform::Op;
+using platform::OpKind;
+using testsupport::ContainsRun;
+using testsupport::MathTextOps;
+using testsupport::MathTextWidth;
+using testsupport::TestRun;
+
 namespace {
 
 using Points = std::vector<std::pair<float, float>>;
@@ -25,7 +34,7 @@ TEST(DrawBrace, SevenPointsOpeningToTheRight) {
   };
   for (const Case& k : cases) {
     SCOPED_TRACE(k.haba);
-    GeometryRun run;
+    TestRun run;
     auto& v = run.v;
     v.X = 100, v.Y = 200, v.HABA = k.haba, v.CCC1 = 2;
     run.pf.setDrawWidth(3);
@@ -52,7 +61,7 @@ TEST(ColumnOperation, OperandsAlignedLeftOverTheBar) {
   const ColumnCase cases[] = {{"125", "*", "5"}, {"7", "+", "1234"}, {"36", "", "36"}, {"", "-", "4"}};
   for (const ColumnCase& k : cases) {
     SCOPED_TRACE(testing::Message() << k.upper << k.op << k.lower);
-    GeometryRun run;
+    TestRun run;
     auto& v = run.v;
     v.X = 100, v.Y = 200, v.TAKASA = 50, v.CCC1 = 0, v.CCC2 = 2;
     v.A1_s = k.upper, v.ENZAN_s = k.op, v.A2_s = k.lower;
@@ -65,7 +74,7 @@ TEST(ColumnOperation, OperandsAlignedLeftOverTheBar) {
       texts.insert(texts.end(), part.begin(), part.end());
     EXPECT_TRUE(ContainsRun(run.log, texts));
     std::vector<Op> lines;  // the bar, in its own colour (the signs are strokes in the text colour)
-    for (const Op& op : run.ofKind(OpKind::Line))
+    for (const Op& op : run.ops(OpKind::Line))
       if (op.colour == 2) lines.push_back(op);
     ASSERT_EQ(lines.size(), 1u);
     EXPECT_EQ(std::vector<float>({lines[0].x1, lines[0].y1, lines[0].x2, lines[0].y2}),

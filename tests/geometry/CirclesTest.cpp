@@ -4,11 +4,16 @@
 
 #include <cmath>
 
-#include "Fixture.h"
 #include "geometry/Lines.h"
 #include "platform/Errors.h"
+#include "support/TestRun.h"
 
 namespace geometry_test {
+
+using platform::Op;
+using platform::OpKind;
+using testsupport::TestRun;
+
 namespace {
 
 struct Circle {
@@ -18,7 +23,7 @@ struct Circle {
 void SetCircle(shell::Vars& v, Circle c) { v.X1 = c.x, v.Y1 = c.y, v.RR1 = c.r; }
 
 TEST(RadicalAxis, TwoCirclesMeetOnTheirCommonChord) {
-  GeometryRun run;
+  TestRun run;
   auto& v = run.v;
   SetCircle(v, {970, 300, 200});
   v.X2 = 845, v.Y2 = 300, v.RR2 = 125;
@@ -59,7 +64,7 @@ TEST(CircleLineIntersection, PointsInTheirFixedOrder) {
   };
   for (const CutCase& k : cases) {
     SCOPED_TRACE(k.name);
-    GeometryRun run;
+    TestRun run;
     auto& v = run.v;
     SetCircle(v, k.circle);
     v.A = k.a, v.B = k.b, v.C = k.c;
@@ -94,7 +99,7 @@ TEST(CircleLineIntersection, ATangentNegativeOnlyByRoundingGivesItsPointTwice) {
   };
   for (const CircleAndLine& k : tangents) {
     SCOPED_TRACE(k.name);
-    GeometryRun run;
+    TestRun run;
     auto& v = run.v;
     SetCircleAndLine(v, k);
     // Made in floats, the radicand comes out a little below zero.
@@ -118,7 +123,7 @@ TEST(CircleLineIntersection, NoLineOrALineThatMissesIsAnIllegalCall) {
   };
   for (const CircleAndLine& m : misses) {
     SCOPED_TRACE(m.name);
-    GeometryRun run;
+    TestRun run;
     auto& v = run.v;
     SetCircleAndLine(v, m);
     v.X3 = v.Y3 = v.X4 = v.Y4 = 9;

@@ -4,12 +4,16 @@
 
 #include <vector>
 
-#include "Fixture.h"
 #include "geometry/Numbers.h"
-#include "lunevar/Info.h"
 #include "platform/Errors.h"
+#include "support/TestRun.h"
 
 namespace geometry_test {
+
+using platform::Op;
+using platform::OpKind;
+using testsupport::TestRun;
+
 namespace {
 
 struct DivisorCase {
@@ -29,7 +33,7 @@ TEST(ListDivisorPairs, DivisorsAscendingWithTheirCoDivisors) {
   };
   for (const DivisorCase& k : cases) {
     SCOPED_TRACE(k.n);
-    GeometryRun run;
+    TestRun run;
     auto& v = run.v;
     v.X_a(0) = v.Y_a(0) = 99;
     v.DY = k.n;
@@ -47,12 +51,12 @@ TEST(ListDivisorPairs, DivisorsAscendingWithTheirCoDivisors) {
 
 TEST(ListDivisorPairs, MoreDivisorsThanThePointTablesHoldIsASubscriptError) {
   struct Bound {
-    shell::ProgramInfo info;
+    const char* program;
     float fits, tooMany;
-  } bounds[] = {{pendrel::Info(), 2520, 5040}, {lunevar::Info(), 720, 2520}};
+  } bounds[] = {{"pendrel", 2520, 5040}, {"lunevar", 720, 2520}};
   for (const Bound& b : bounds) {
-    SCOPED_TRACE(b.info.title);
-    GeometryRun run("", b.info);
+    SCOPED_TRACE(b.program);
+    TestRun run("", b.program);
     run.v.DY = b.fits;
     geometry::ListDivisorPairs(run.P);
     EXPECT_EQ(run.v.X_a(run.v.P), b.fits);
@@ -88,7 +92,7 @@ TEST(FactorIntoPrimes, PrimesTwoToTwentyThreeWithTheirExponents) {
   };
   for (const FactorCase& k : cases) {
     SCOPED_TRACE(k.n);
-    GeometryRun run;
+    TestRun run;
     auto& v = run.v;
     for (int i = 1; i <= 10; ++i) v.G_a(i, 1) = v.G_a(i, 2) = 5;
     v.SOSU = k.n;

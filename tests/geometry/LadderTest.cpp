@@ -5,10 +5,18 @@
 #include <string>
 #include <vector>
 
-#include "Fixture.h"
 #include "geometry/Numbers.h"
+#include "support/MathTextLog.h"
+#include "support/TestRun.h"
 
 namespace geometry_test {
+
+using platform::Op;
+using platform::OpKind;
+using testsupport::ContainsRun;
+using testsupport::MathTextOps;
+using testsupport::TestRun;
+
 namespace {
 
 struct Row {
@@ -45,7 +53,7 @@ TEST(ShowFactorLadder, DivisionsDownToTheLastPrime) {
   };
   for (const LadderCase& k : cases) {
     SCOPED_TRACE(k.n);
-    GeometryRun run;
+    TestRun run;
     auto& v = run.v;
     v.SOSU = k.n;
     geometry::FactorIntoPrimes(run.P);
@@ -78,7 +86,7 @@ TEST(ShowFactorLadder, DivisionsDownToTheLastPrime) {
 }
 
 TEST(ShowFactorLadder, WaitsAfterEachRuleAndQuotientWhenAsked) {
-  GeometryRun run("abcde");
+  TestRun run("abcde");
   auto& v = run.v;
   std::vector<size_t> drawnAtKey;
   run.device.onKeyTaken = [&](platform::Page&) { drawnAtKey.push_back(run.log.size()); };

@@ -2,11 +2,16 @@
 // lines included, and parallel lines reported through KOUTEN.
 #include <gtest/gtest.h>
 
-#include "Fixture.h"
 #include "geometry/Lines.h"
 #include "platform/Errors.h"
+#include "support/TestRun.h"
 
 namespace geometry_test {
+
+using platform::Op;
+using platform::OpKind;
+using testsupport::TestRun;
+
 namespace {
 
 struct Pt {
@@ -30,7 +35,7 @@ TEST(FootOfPerpendicular, FeetOfGeneralAndSpecialLines) {
   };
   for (const FootCase& k : cases) {
     SCOPED_TRACE(k.name);
-    GeometryRun run;
+    TestRun run;
     auto& v = run.v;
     v.AX = k.a.x, v.AY = k.a.y, v.BX = k.b.x, v.BY = k.b.y, v.CX = k.c.x, v.CY = k.c.y;
     v.AA1 = v.BB1 = v.AA2 = v.BB2 = 77;
@@ -44,7 +49,7 @@ TEST(FootOfPerpendicular, FeetOfGeneralAndSpecialLines) {
     EXPECT_EQ(v.AX2, 55);
     EXPECT_EQ(v.AY2, 55);
     // A page-coloured dot over whatever lies at the foot.
-    auto dots = run.ofKind(OpKind::Circle);
+    auto dots = run.ops(OpKind::Circle);
     ASSERT_EQ(dots.size(), 1u);
     EXPECT_FLOAT_EQ(dots[0].x1, v.EX);
     EXPECT_FLOAT_EQ(dots[0].y1, v.EY);
@@ -55,7 +60,7 @@ TEST(FootOfPerpendicular, FeetOfGeneralAndSpecialLines) {
 }
 
 TEST(FootOfPerpendicular, SlopesAndInterceptsOfTheGeneralCase) {
-  GeometryRun run;
+  TestRun run;
   auto& v = run.v;
   v.AX = 0, v.AY = 0, v.BX = 2, v.BY = 2, v.CX = 2, v.CY = 0;
   geometry::FootOfPerpendicular(run.P);
@@ -92,7 +97,7 @@ TEST(LineIntersection, CrossingsAndParallels) {
   };
   for (const CrossCase& k : cases) {
     SCOPED_TRACE(k.name);
-    GeometryRun run;
+    TestRun run;
     auto& v = run.v;
     v.AX = k.a.x, v.AY = k.a.y, v.BX = k.b.x, v.BY = k.b.y;
     v.CX = k.c.x, v.CY = k.c.y, v.DX = k.d.x, v.DY = k.d.y;
@@ -115,7 +120,7 @@ TEST(LineIntersection, CrossingsAndParallels) {
 }
 
 TEST(LineIntersection, SlopeCodesAndIntercepts) {
-  GeometryRun run;
+  TestRun run;
   auto& v = run.v;
   v.AX = 0, v.AY = 0, v.BX = 4, v.BY = 4, v.CX = 0, v.CY = 4, v.DX = 4, v.DY = 0;
   geometry::LineIntersection(run.P);
@@ -132,7 +137,7 @@ TEST(LineIntersection, SlopeCodesAndIntercepts) {
 }
 
 TEST(LineIntersection, ASlopeBeyondTheFloatRangeIsAnOverflow) {
-  GeometryRun run;
+  TestRun run;
   auto& v = run.v;
   v.AX = 0, v.AY = 0, v.BX = 1e-38f, v.BY = 1e5f, v.CX = 0, v.CY = 4, v.DX = 4, v.DY = 0;
   try {

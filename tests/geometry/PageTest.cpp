@@ -4,16 +4,21 @@
 
 #include <string>
 
-#include "Fixture.h"
 #include "geometry/Numbers.h"
 #include "geometry/Plane.h"
 #include "mathtext/MathText.h"
 #include "platform/Render.h"
+#include "support/TestRun.h"
 
 namespace geometry_test {
+
+using platform::Op;
+using platform::OpKind;
+using testsupport::TestRun;
+
 namespace {
 
-void Plane(GeometryRun& run) {
+void Plane(TestRun& run) {
   auto& v = run.v;
   v.GGX = 560, v.GGY = 90, v.SIZE = 30;
   v.BAIX = 2, v.AA1 = -16, v.AA2 = 16, v.BB1 = -6, v.BB2 = 6;
@@ -22,7 +27,7 @@ void Plane(GeometryRun& run) {
   geometry::NumberAxisTicks(run.P);
 }
 
-void Graph(GeometryRun& run, float kind, float aa, float bb, float cc, int colour, const std::string& label) {
+void Graph(TestRun& run, float kind, float aa, float bb, float cc, int colour, const std::string& label) {
   auto& v = run.v;
   v.BAIX = 2, v.BAIY = 1;
   v.AA1 = -16, v.AA2 = 16, v.BB1 = -6, v.BB2 = 6;
@@ -32,13 +37,13 @@ void Graph(GeometryRun& run, float kind, float aa, float bb, float cc, int colou
   geometry::PlotGraph(run.P);
 }
 
-void Text(GeometryRun& run, const std::string& text, float x, float y) {
+void Text(TestRun& run, const std::string& text, float x, float y) {
   run.v.X = x, run.v.Y = y, run.v.AA_s = text, run.v.CCC1 = 0;
   mathtext::RenderMathText(run.P);
 }
 
 TEST(GeometryPage, RendersToPng) {
-  GeometryRun run;
+  TestRun run;
   auto& v = run.v;
   run.pf.cls();
   run.pf.setDrawWidth(3);

@@ -5,10 +5,19 @@
 #include <string>
 #include <vector>
 
-#include "Fixture.h"
 #include "geometry/Plane.h"
+#include "support/MathTextLog.h"
+#include "support/TestRun.h"
 
 namespace geometry_test {
+
+using platform::Op;
+using platform::OpKind;
+using testsupport::ContainsRun;
+using testsupport::MathTextOps;
+using testsupport::OnPage;
+using testsupport::TestRun;
+
 namespace {
 
 struct Text {
@@ -36,7 +45,7 @@ void DefaultPlane(shell::Vars& v) {
 }
 
 TEST(DrawCoordinatePlane, TheDefaultPlane) {
-  GeometryRun run;
+  TestRun run;
   auto& v = run.v;
   DefaultPlane(v);
   run.pf.setDrawWidth(2);
@@ -56,7 +65,7 @@ TEST(DrawCoordinatePlane, TheDefaultPlane) {
   EXPECT_EQ(v.DR, 2);
 
   std::vector<float> thinX, thinY, boldX, boldY;
-  for (const Op& op : run.ofKind(OpKind::Line)) {
+  for (const Op& op : run.ops(OpKind::Line)) {
     bool vertical = op.x1 == op.x2;
     if (op.width == 1 && op.colour == 0) (vertical ? thinX : thinY).push_back(op.x1 + (vertical ? 0 : op.y1 - op.x1));
     if (op.width == 3 && op.colour == 1) (vertical ? boldX : boldY).push_back(vertical ? op.x1 : op.y1);
@@ -67,7 +76,7 @@ TEST(DrawCoordinatePlane, TheDefaultPlane) {
   EXPECT_EQ(thinY, wantThinY);
   EXPECT_EQ(boldX, (std::vector<float>{640, 790, 940}));
   EXPECT_EQ(boldY, (std::vector<float>{480, 330, 180}));
-  auto lines = run.ofKind(OpKind::Line);
+  auto lines = run.ops(OpKind::Line);
   ASSERT_GE(lines.size(), 2u);
   // The axes come last, at width 4.
   const Op& yAxis = lines[lines.size() - 2];
@@ -79,7 +88,7 @@ TEST(DrawCoordinatePlane, TheDefaultPlane) {
   std::vector<Text> want = {{"-5", 614, 330}, {"5", 927, 330}, {"-5", 738, 463}, {"5", 764, 163},
                             {"x", 919.2f, 291}, {"0", 764, 330}, {"y", 790, 167}};
   EXPECT_EQ(Texts(run.log), want);
-  for (const Op& op : run.ofKind(OpKind::Text)) {
+  for (const Op& op : run.ops(OpKind::Text)) {
     EXPECT_EQ(op.colour, 0);
     if (op.text == "x") {
       EXPECT_EQ(op.font, (platform::Font{"Times New Roman", 0.8f * 26, true, true}));
@@ -127,18 +136,18 @@ TEST(DrawCoordinatePlane, SwitchesScalesAndCorners) {
   };
   for (const PlaneCase& k : cases) {
     SCOPED_TRACE(k.name);
-    GeometryRun run;
+    TestRun run;
     DefaultPlane(run.v);
     k.set(run.v);
     geometry::DrawCoordinatePlane(run.P);
     EXPECT_EQ(Texts(run.log), k.texts);
-    EXPECT_EQ(run.ofKind(OpKind::Line).size(), k.lines);
+    EXPECT_EQ(run.ops(OpKind::Line).size(), k.lines);
     EXPECT_EQ(run.v.NASI, 0);
   }
 }
 
 TEST(DrawCoordinatePlane, RangesBecomeCells) {
-  GeometryRun run;
+  TestRun run;
   auto& v = run.v;
   DefaultPlane(v);
   v.BAIX = -2, v.AA1 = -10, v.AA2 = 10;
@@ -171,7 +180,7 @@ TEST(NumberAxisTicks, ValuesOfTheFifthLines) {
   };
   for (const TickCase& k : cases) {
     SCOPED_TRACE(k.name);
-    GeometryRun run;
+    TestRun run;
     DefaultPlane(run.v);
     k.set(run.v);
     geometry::DrawCoordinatePlane(run.P);

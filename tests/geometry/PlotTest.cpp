@@ -4,10 +4,17 @@
 
 #include <vector>
 
-#include "Fixture.h"
 #include "geometry/Plane.h"
+#include "support/MathTextLog.h"
+#include "support/TestRun.h"
 
 namespace geometry_test {
+
+using platform::Op;
+using platform::OpKind;
+using testsupport::HasMathText;
+using testsupport::TestRun;
+
 namespace {
 
 // The default plane's placement globals, without drawing it.
@@ -18,7 +25,7 @@ void Plane(shell::Vars& v) {
 }
 
 TEST(PlotPoint, DotAndLabelAboveItsLeft) {
-  GeometryRun run;
+  TestRun run;
   auto& v = run.v;
   Plane(v);
   v.BAIX = 0, v.BAIY = 2;
@@ -44,7 +51,7 @@ TEST(PlotPoint, DotAndLabelAboveItsLeft) {
 }
 
 TEST(PlotPoint, OutsideTheFrameAndWithoutALabel) {
-  GeometryRun run;
+  TestRun run;
   auto& v = run.v;
   Plane(v);
   v.XG = 20, v.YG = 0, v.R = 3;
@@ -53,9 +60,9 @@ TEST(PlotPoint, OutsideTheFrameAndWithoutALabel) {
   EXPECT_EQ(run.log[0].x1, 1390);
 }
 
-std::vector<Op> Dots(const GeometryRun& run) {
+std::vector<Op> Dots(const TestRun& run) {
   std::vector<Op> out;
-  for (const Op& op : run.ofKind(OpKind::Circle))
+  for (const Op& op : run.ops(OpKind::Circle))
     if (op.r == 1) out.push_back(op);
   return out;
 }
@@ -83,7 +90,7 @@ TEST(PlotGraph, CurvesAsRunsOfDotsWithinTheBand) {
   };
   for (const CurveCase& k : cases) {
     SCOPED_TRACE(k.name);
-    GeometryRun run;
+    TestRun run;
     auto& v = run.v;
     Plane(v);
     v.IROIRO = k.kind, v.AA = k.aa, v.BB = k.bb, v.AA1 = k.from, v.AA2 = k.to;
@@ -118,7 +125,7 @@ TEST(PlotCurveDots, AnXThatTheStepsBringToZeroIsSteppedOver) {
   } cases[] = {{1, false, 2501 / 1024.0f}, {2, false, 2501 / 1024.0f}, {3, true, 2500 / 1024.0f}};
   for (const Case& k : cases) {
     SCOPED_TRACE(k.kind);
-    GeometryRun run;
+    TestRun run;
     auto& v = run.v;
     Plane(v);
     v.IROIRO = k.kind, v.AA = 0.5f, v.BB = 0, v.AA1 = -2500 / 1024.0f, v.AA2 = 2500 / 1024.0f;
@@ -133,7 +140,7 @@ TEST(PlotCurveDots, AnXThatTheStepsBringToZeroIsSteppedOver) {
 }
 
 TEST(PlotGraph, TheLabelFollowsTheLastDotOrTheCallersPen) {
-  GeometryRun run;
+  TestRun run;
   auto& v = run.v;
   Plane(v);
   v.IROIRO = 3, v.AA = 0, v.BB = 9, v.AA1 = -5, v.AA2 = 5;
@@ -146,7 +153,7 @@ TEST(PlotGraph, TheLabelFollowsTheLastDotOrTheCallersPen) {
 }
 
 TEST(PlotGraph, GeneralLinesBecomeSlopeAndIntercept) {
-  GeometryRun run;
+  TestRun run;
   auto& v = run.v;
   Plane(v);
   v.IROIRO = 4, v.AA = 2, v.BB = 4, v.CC = 8, v.AA1 = -5, v.AA2 = 5;
@@ -160,7 +167,7 @@ TEST(PlotGraph, GeneralLinesBecomeSlopeAndIntercept) {
 }
 
 TEST(PlotGraph, VerticalLinesAndTheDrawWidthFound) {
-  GeometryRun run;
+  TestRun run;
   auto& v = run.v;
   Plane(v);
   v.BAIX = 0, v.BAIY = 2;
@@ -169,7 +176,7 @@ TEST(PlotGraph, VerticalLinesAndTheDrawWidthFound) {
   run.pf.setDrawWidth(2);
   geometry::PlotGraph(run.P);
   EXPECT_EQ(v.CC, 3);
-  auto lines = run.ofKind(OpKind::Line);
+  auto lines = run.ops(OpKind::Line);
   ASSERT_EQ(lines.size(), 1u);
   EXPECT_EQ(std::vector<float>({lines[0].x1, lines[0].y1, lines[0].x2, lines[0].y2}),
             (std::vector<float>{880, 390, 880, 270}));
@@ -182,7 +189,7 @@ TEST(PlotGraph, VerticalLinesAndTheDrawWidthFound) {
 }
 
 TEST(PlotGraph, NoEquationDrawsNothing) {
-  GeometryRun run;
+  TestRun run;
   auto& v = run.v;
   Plane(v);
   v.BAIX = 3;
@@ -198,7 +205,7 @@ TEST(PlotGraph, NoEquationDrawsNothing) {
 }
 
 TEST(PlotWorkers, AScaleOfZeroCountsAsOne) {
-  GeometryRun run;
+  TestRun run;
   auto& v = run.v;
   Plane(v);
   v.BAIX = v.BAIY = 0;
@@ -206,7 +213,7 @@ TEST(PlotWorkers, AScaleOfZeroCountsAsOne) {
   geometry::PlotVerticalLine(run.P);
   v.IROIRO = 3, v.AA = 1, v.BB = 0, v.AA1 = -1, v.AA2 = 1;
   geometry::PlotCurveDots(run.P);
-  auto lines = run.ofKind(OpKind::Line);
+  auto lines = run.ops(OpKind::Line);
   ASSERT_EQ(lines.size(), 1u);
   EXPECT_EQ(lines[0].x1, 850);
   EXPECT_EQ(lines[0].y2, 300);

@@ -1,10 +1,15 @@
 // Points of a line at a given x or y, and points on the arc standing on a segment.
 #include <gtest/gtest.h>
 
-#include "Fixture.h"
 #include "geometry/Plane.h"
+#include "support/TestRun.h"
 
 namespace geometry_test {
+
+using platform::Op;
+using platform::OpKind;
+using testsupport::TestRun;
+
 namespace {
 
 struct LinePointCase {
@@ -25,7 +30,7 @@ TEST(PointOnLine, TheGivenCoordinateAndTheOneAskedFor) {
   };
   for (const LinePointCase& k : cases) {
     SCOPED_TRACE(k.name);
-    GeometryRun run;
+    TestRun run;
     auto& v = run.v;
     v.AX = k.ax, v.AY = k.ay, v.BX = k.bx, v.BY = k.by, v.CX = k.cx, v.CY = k.cy;
     v.X1 = v.Y1 = 7;
@@ -36,7 +41,7 @@ TEST(PointOnLine, TheGivenCoordinateAndTheOneAskedFor) {
 }
 
 TEST(PointOnLine, SlopeAndInterceptOnlyForASlopedLine) {
-  GeometryRun run;
+  TestRun run;
   auto& v = run.v;
   v.AX = 100, v.AY = 400, v.BX = 300, v.BY = 300, v.CX = 200, v.CY = -1;
   geometry::PointOnLine(run.P);
@@ -66,7 +71,7 @@ TEST(PointOnArcOverSegment, PointsRoundTheLeftHandSide) {
   };
   for (const ArcCase& k : cases) {
     SCOPED_TRACE(testing::Message() << k.x0 << "," << k.y0 << " to " << k.x1 << "," << k.y1 << " at " << k.kakudo);
-    GeometryRun run;
+    TestRun run;
     auto& v = run.v;
     v.ZX0 = k.x0, v.ZY0 = k.y0, v.ZX1 = k.x1, v.ZY1 = k.y1, v.TAKASA = k.takasa, v.KAKUDO = k.kakudo;
     geometry::PointOnArcOverSegment(run.P);

@@ -1,11 +1,16 @@
 // The sign routines on number texts: change, drop a plus, drop either sign.
 #include <gtest/gtest.h>
 
-#include "Fixture.h"
 #include "geometry/Plane.h"
 #include "platform/Strings.h"
+#include "support/TestRun.h"
 
 namespace geometry_test {
+
+using platform::Op;
+using platform::OpKind;
+using testsupport::TestRun;
+
 namespace {
 
 struct SignCase {
@@ -35,7 +40,7 @@ TEST(SignRoutines, OnlyTheOneByteLeadingSignCounts) {
   for (const SignCase& k : cases) {
     for (const Routine& r : routines) {
       SCOPED_TRACE(k.in);
-      GeometryRun run;
+      TestRun run;
       run.v.A_s = k.in;
       r.run(run.P);
       EXPECT_EQ(run.v.A_s, k.*r.want);

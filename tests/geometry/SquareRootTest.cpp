@@ -2,10 +2,15 @@
 // numbers with no square factors to find return at once.
 #include <gtest/gtest.h>
 
-#include "Fixture.h"
 #include "geometry/Numbers.h"
+#include "support/TestRun.h"
 
 namespace geometry_test {
+
+using platform::Op;
+using platform::OpKind;
+using testsupport::TestRun;
+
 namespace {
 
 struct RootCase {
@@ -32,7 +37,7 @@ TEST(SimplifySquareRoot, MovesEverySquareFactorOut) {
   };
   for (const RootCase& k : cases) {
     SCOPED_TRACE(k.n);
-    GeometryRun run;
+    TestRun run;
     auto& v = run.v;
     v.R1B = k.n;
     geometry::SimplifySquareRoot(run.P);
@@ -50,7 +55,7 @@ TEST(SimplifySquareRoot, MovesEverySquareFactorOut) {
 }
 
 TEST(SimplifySquareRoot, TheRootPartKeepsTheBlankOfTheNumberText) {
-  GeometryRun run;
+  TestRun run;
   run.v.R1B = 12;
   geometry::SimplifySquareRoot(run.P);
   EXPECT_EQ(run.v.R1A1_s, "! 3");

@@ -11,39 +11,19 @@
 #include "kit/Text.h"
 #include "platform/Errors.h"
 #include "platform/Page.h"
-#include "platform/Platform.h"
-#include "platform/ScriptDevice.h"
 #include "shell/Program.h"
+#include "support/TestRun.h"
 
 namespace {
 
-struct KitRun {
-  platform::ScriptDevice device;
-  platform::Platform pf{device};
-  shell::Program P{pf, shell::ProgramInfo{"Pendrel", 50, 0, {}}};
-  std::vector<platform::Op> log;
-  explicit KitRun(const std::string& keys = "") {
-    auto script = platform::parseKeyScript(keys);
-    EXPECT_TRUE(script.has_value());
-    if (script) device.append(*script);
-    pf.page().onOp = [this](const platform::Op& op) { log.push_back(op); };
-    shell::StartUp(P);
-    log.clear();
-  }
-  std::vector<const platform::Op*> glyphs() const {
-    std::vector<const platform::Op*> out;
-    for (const auto& op : log)
-      if (op.kind == platform::OpKind::Text && !op.text.empty()) out.push_back(&op);
-    return out;
-  }
-};
+using testsupport::TestRun;
 
 shell::Screen First(shell::Program&) { return {}; }
 shell::Screen Second(shell::Program&) { return {}; }
 constexpr kit::ScreenFn kTargets[] = {First, Second};
 
 TEST(KitText, NewLineAndSameLineMoveTheCursorTextAtAndAtPenLeaveIt) {
-  KitRun r;
+  TestRun r;
   auto& v = r.P.v;
   kit::TextCursorAt(r.P, 72, 30);
   kit::TextOnNewLine(r.P, 72, 50, "AB", 3);
@@ -58,29 +38,29 @@ TEST(KitText, NewLineAndSameLineMoveTheCursorTextAtAndAtPenLeaveIt) {
   kit::TextAtPen(r.P, "E", 5);
   EXPECT_EQ(v.XI2, cursorX);
   EXPECT_EQ(v.YI1, 80);
-  auto g = r.glyphs();
+  auto g = r.texts();
   ASSERT_EQ(g.size(), 5u);
-  EXPECT_EQ(g[0]->x1, 72); EXPECT_EQ(g[0]->y1, 80);
-  EXPECT_EQ(g[2]->x1, afterFirst + 10);
-  EXPECT_EQ(g[3]->x1, 500); EXPECT_EQ(g[3]->y1, 600);
-  EXPECT_GT(g[4]->x1, 500);  // "E" follows "D" at the pen
-  EXPECT_EQ(g[4]->y1, 600);
+  EXPECT_EQ(g[0].x1, 72); EXPECT_EQ(g[0].y1, 80);
+  EXPECT_EQ(g[2].x1, afterFirst + 10);
+  EXPECT_EQ(g[3].x1, 500); EXPECT_EQ(g[3].y1, 600);
+  EXPECT_GT(g[4].x1, 500);  // "E" follows "D" at the pen
+  EXPECT_EQ(g[4].y1, 600);
 }
 
 TEST(KitText, GoalTextLeavesTheCursorAfterTheSentence) {
-  KitRun r;
+  TestRun r;
   kit::DrawGoalText(r.P, "円周角の定理を証明しよう。");
   auto& v = r.P.v;
   EXPECT_EQ(v.XI1, 44);
   EXPECT_EQ(v.YI1, 305);
   EXPECT_EQ(v.CCC1, 0);
-  auto g = r.glyphs();
+  auto g = r.texts();
   ASSERT_FALSE(g.empty());
-  EXPECT_EQ(g.front()->y1, 240);
-  EXPECT_EQ(g.front()->colour, 3);
-  EXPECT_EQ(g.back()->y1, 305);
-  EXPECT_EQ(g.back()->colour, 0);
-  EXPECT_GT(v.XI2, g.back()->x1);
+  EXPECT_EQ(g.front().y1, 240);
+  EXPECT_EQ(g.front().colour, 3);
+  EXPECT_EQ(g.back().y1, 305);
+  EXPECT_EQ(g.back().colour, 0);
+  EXPECT_GT(v.XI2, g.back().x1);
 }
 
 TEST(KitSubMenu, ChoiceIsTakenBeforeAinpIsResetAndOutOfRangeAsksAgain) {
@@ -92,7 +72,7 @@ TEST(KitSubMenu, ChoiceIsTakenBeforeAinpIsResetAndOutOfRangeAsksAgain) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.keys);
-    KitRun r(c.keys);
+    TestRun r(c.keys);
     shell::Screen next = kit::SubMenu(r.P, " ①一　②二", kTargets, c.resets);
     EXPECT_EQ(next.run, c.chosen);
     EXPECT_EQ(r.P.v.SENTAKU, c.sentaku);
@@ -101,7 +81,7 @@ TEST(KitSubMenu, ChoiceIsTakenBeforeAinpIsResetAndOutOfRangeAsksAgain) {
 }
 
 TEST(KitBoxes, AnswersLandOnTheBoxesTheProofDrew) {
-  KitRun r("ab");
+  TestRun r("ab");
   auto& v = r.P.v;
   static constexpr kit::Answer kAnswers[] = {{144, "∠OAP"}, {324, "∠OPA+∠OAP"}};
   kit::TextCursorAt(r.P, 72, 250);
@@ -127,7 +107,7 @@ TEST(KitBoxes, AnswersLandOnTheBoxesTheProofDrew) {
 }
 
 TEST(KitFigures, AnOptionNotGivenKeepsItsVariable) {
-  KitRun r;
+  TestRun r;
   auto& v = r.P.v;
   v.X_a(1) = 100; v.Y_a(1) = 100; v.X_a(2) = 200; v.Y_a(2) = 100;
   v.ITI = 7; v.AIDA = 12;
@@ -145,14 +125,14 @@ TEST(KitFlow, RandomSizeStaysWithinItsRange) {
   // The last two reach base + span when the base is added before the whole part is taken.
   const Case cases[] = {{0, 3, 9, 3}, {0.5f, 3, 9, 7}, {justUnderOne, 20, 9, 28}, {justUnderOne, 100, 60, 159}};
   for (const Case& c : cases) {
-    KitRun r;
+    TestRun r;
     r.pf.random().fix(c.rnd);
     EXPECT_EQ(kit::RandomSize(r.P, c.base, c.span), c.expected) << c.rnd << " " << c.span;
   }
 }
 
 TEST(KitFigures, APathOfMoreThanSevenPointsIsAnIllegalCall) {
-  KitRun r;
+  TestRun r;
   EXPECT_THROW(kit::DrawPath(r.P, {1, 2, 3, 4, 5, 6, 7}, 0, kit::PathKind::Closed), platform::RuntimeError);
   EXPECT_NO_THROW(kit::DrawPath(r.P, {1, 2, 3, 4, 5, 6}, 0, kit::PathKind::Closed));
 }

@@ -102,7 +102,7 @@ TEST(ArcLesson, MainMenuEntersItemFourOnItsValue) {
 
 // The operations of a screen: from the page clear that begins it to the choice line after it.
 struct ScreenRun {
-  replay::Result r;
+  TestRun r;
   size_t begin = 0, end = 0;
   const Log& log() const { return r.log; }
 };

@@ -52,7 +52,7 @@ TEST(ConversePractice, AllMarksFirstTheCircleWithTheConclusion) {
   ASSERT_EQ(circle.size(), 1u);
   EXPECT_TRUE(IsCircleAt(circle[0], 987, 345, 195));
   EXPECT_EQ(circle[0].colour, 7);
-  auto& v = s.r.program->v;
+  auto& v = s.r.v;
   for (int i = 1; i <= 4; ++i) EXPECT_NEAR(Distance(v.X_a(i), v.Y_a(i), 987, 345), 195, 0.05f) << i;
   ExpectText(log, s.step(6), 88, 360, "∠y=∠ACD=48°", 5);
 }

@@ -30,11 +30,11 @@ inline bool IsEcho(const Op& o) { return o.kind == OpKind::Text && o.colour == 5
 
 // One screen of item 6, played from its sub-menu to the sub-menu's next question.
 struct ScreenPlay {
-  replay::Result r;
+  TestRun r;
   size_t start = 0;   // the screen's first operation
   size_t end = 0;     // the sub-menu's line, drawn again right after the screen
-  std::vector<size_t> waits;    // each key wait's box
-  std::vector<size_t> resumes;  // just after each key wait's box is erased again
+  std::vector<size_t> waits{};    // each key wait's box
+  std::vector<size_t> resumes{};  // just after each key wait's box is erased again
   const Log& log() const { return r.log; }
   // The operations drawn after `key` keys of the screen and before the next wait (or the end).
   std::pair<size_t, size_t> step(size_t key) const {
@@ -53,8 +53,7 @@ struct ScreenPlay {
 // `before` is played first (by default item 6 entered from the main menu), then the choice and
 // `waits` digits. Checks that the screen takes exactly that many keys and ends at the sub-menu.
 inline ScreenPlay PlayChoice(int choice, int waits, const std::string& before = kToConverse) {
-  ScreenPlay s;
-  s.r = Play(before + Choose(choice) + Repeat("1", waits));
+  ScreenPlay s{Play(before + Choose(choice) + Repeat("1", waits))};
   const Log& log = s.r.log;
   s.start = AfterLast(log, IsFootBandClear);
   auto lines = IndexesOf(log, IsConverseChoiceLine, s.start);

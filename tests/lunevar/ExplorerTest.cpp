@@ -34,8 +34,8 @@ TEST(Explorer, OpensWithTitleCircleAndStartPositions) {
   auto& L = State(r);
   EXPECT_EQ(L.DHB, 70);
   EXPECT_EQ(L.DHP, 280);
-  EXPECT_EQ(r.program->v.HH_a(5), 35);
-  EXPECT_EQ(r.program->v.HH_a(3), 70);
+  EXPECT_EQ(r.v.HH_a(5), 35);
+  EXPECT_EQ(r.v.HH_a(3), 70);
   EXPECT_TRUE(L.KAKU1_s.empty() && L.KAKU2_s.empty());
   EXPECT_EQ(IndexesOf(log, IsBanner, fig).size(), 1u);
 }
@@ -77,7 +77,7 @@ TEST(Explorer, CasesAnglesAndArcsOverThePositions) {
     SCOPED_TRACE(row.what);
     auto r = Play(WithTexts(row.moves));
     auto& L = State(r);
-    auto& v = r.program->v;
+    auto& v = r.v;
     EXPECT_EQ(L.DHB, row.dhb);
     EXPECT_EQ(L.DHP, row.dhp);
     EXPECT_EQ(v.HH_a(5), row.hh5);
@@ -147,7 +147,7 @@ TEST(Explorer, EnterGoesBackToTheSubMenuLeavingTheFigure) {
 TEST(Explorer, AThousandArrowKeysRunInTheScreenLoop) {
   auto r = Play(kToExplorer + Repeat("{Left}{Right}", 500) + "{Enter}6{Enter}8{Enter}");
   EXPECT_EQ(r.status, 0);
-  EXPECT_EQ(r.device->remaining(), 0u);
+  EXPECT_EQ(r.device.remaining(), 0u);
   EXPECT_EQ(State(r).DHP, 280);
 }
 

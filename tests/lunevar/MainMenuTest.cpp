@@ -2,13 +2,22 @@
 // Only a whole number from 1 to 8 is a choice, and the menu acts on that number.
 #include <gtest/gtest.h>
 
+#include "lunevar/ArcLesson.h"
+#include "lunevar/ConverseLesson.h"
+#include "lunevar/InscribedAngles.h"
+#include "lunevar/MainMenu.h"
+#include "lunevar/PracticeAnswers.h"
+#include "lunevar/ProofLesson.h"
+#include "lunevar/TheoremUseLesson.h"
 #include "lunevar/Support.h"
+#include "shell/Waits.h"
 
 namespace lunevar_test {
 namespace {
 
+using shell::Screen;
+
 bool IsPanel(const Op& o) { return o.kind == OpKind::Box && IsFilledBox(o, 22, 10, 1342, 610, 10) && o.colour == 15; }
-bool IsGoalHeading(const Op& o) { return o.kind == OpKind::Text && o.text == "<" && Near(o.y1, 240); }
 
 TEST(MainMenu, DrawsPanelHeadingItemsAndPrompt) {
   auto r = Play("");
@@ -18,20 +27,13 @@ TEST(MainMenu, DrawsPanelHeadingItemsAndPrompt) {
   EXPECT_TRUE(IsPageClear(log.front()));
   EXPECT_EQ(GlyphsAt(log, 30, 264), "＜Lunevar　メニュー＞");
 
-  struct Item { float y; const char* glyphs; int colour; };
-  const Item items[] = {
-      {120, "1　円周角", 13},         {180, "2　円周角の定理証明", 15}, {240, "3　円周角の定理を使って", 13},
-      {300, "4　円周角と弧", 15},     {360, "5　練習問題", 13},         {420, "6　円周角の定理の逆", 15},
-      {480, "7　", 13},               {540, "8　終了", 15},
+  const std::vector<TextRow> items = {
+      {"1　円周角", 44, 120, 13},        {"2　円周角の定理証明", 44, 180, 15}, {"3　円周角の定理を使って", 44, 240, 13},
+      {"4　円周角と弧", 44, 300, 15},    {"5　練習問題", 44, 360, 13},         {"6　円周角の定理の逆", 44, 420, 15},
+      {"7　", 44, 480, 13},              {"8　終了", 44, 540, 15},
   };
-  for (const Item& it : items) {
-    SCOPED_TRACE(it.glyphs);
-    EXPECT_EQ(GlyphsAt(log, it.y, 44, 1342), it.glyphs);
-    auto glyphs = OpsOf(log, [&](const Op& o) { return o.kind == OpKind::Text && Near(o.y1, it.y); });
-    ASSERT_FALSE(glyphs.empty());
-    EXPECT_TRUE(Near(glyphs.front().x1, 44));
-    for (const Op& g : glyphs) EXPECT_EQ(g.colour, it.colour);
-  }
+  EXPECT_TRUE(TextRowsDrawn(log, items));
+  for (const TextRow& it : items) EXPECT_EQ(GlyphsAt(log, it.y, 44, 1342), it.text) << "nothing else on the line";
   // The prompt stands at (816, 648), under the panel.
   auto prompt = OpsOf(log, [](const Op& o) { return o.kind == OpKind::Text && o.text == "番"; });
   ASSERT_EQ(prompt.size(), 1u);
@@ -40,59 +42,46 @@ TEST(MainMenu, DrawsPanelHeadingItemsAndPrompt) {
   EXPECT_EQ(prompt[0].colour, 0);
 }
 
-enum class Outcome { Item1, Item2, Item3, Item6, EntryThenMenu, MenuAgain, Ends };
-
-// Item 6's sub-menu line, asked right under its goal.
-bool IsItem6Choices(const Op& o) { return o.kind == OpKind::Text && o.text == "ひ" && Near(o.y1, 666); }
-
-// After the entry, "9" and Enter follow: a menu drawn again takes them (and draws itself once
-// more), the items take them as their first keys, and a program that has ended leaves them
-// unread.
-Outcome OutcomeOf(const std::string& entry) {
-  auto r = Play(entry + "{Enter}9{Enter}");
-  const Log& log = r.log;
-  if (!IndexesOf(log, IsItem6Choices).empty()) return Outcome::Item6;
-  if (auto heading = IndexesOf(log, IsGoalHeading); !heading.empty()) {
-    // The goal sentence comes first on its line; a screen chosen by "9" may draw there later.
-    std::string goal = GlyphsAt(log, 305, 44, 1440, heading[0]);
-    if (goal.rfind("円周角の定理を証明しよう。", 0) == 0) return Outcome::Item2;
-    if (goal.rfind("円周角の定理を使って問題を解こう。", 0) == 0) return Outcome::Item3;
-    return Outcome::Item1;
-  }
-  auto panels = IndexesOf(log, IsPanel);
-  if (panels.size() == 1 && r.device->remaining() == 2) return Outcome::Ends;
-  EXPECT_EQ(panels.size(), 3u) << entry;
-  if (panels.size() < 2) return Outcome::Ends;
-  // A menu item's entry clears the page before the menu clears it again.
-  auto clears = IndexesOf(log, IsPageClear, panels[0], panels[1]);
-  return clears.size() == 2 ? Outcome::EntryThenMenu : Outcome::MenuAgain;
-}
-
+// What the menu names next for each entry, and whether it cleared the page for an item's entry
+// (the menu drawn again, or the end, leave the page as it is).
 TEST(MainMenu, ActsOnlyOnAWholeNumberFromOneToEight) {
-  struct Case { const char* entry; Outcome outcome; };
+  const Screen kItem1{lunevar::InscribedAngleLessonStart}, kItem2{lunevar::ProofLessonStart},
+      kItem3{lunevar::TheoremUseLessonStart}, kItem4{lunevar::ArcLessonStart},
+      kItem5{lunevar::PracticeAnswersStart}, kItem6{lunevar::ConverseLessonStart},
+      kNotBuilt{shell::BackToMainMenu}, kAgain{lunevar::AnglesMainMenu}, kEnd{};
+  struct Case { const char* entry; Screen next; };
   const Case cases[] = {
-      {"1", Outcome::Item1},
-      {"1.0", Outcome::Item1},
-      {"2/2", Outcome::Item1},  // its value, not its leading number, chooses
-      {"9/9", Outcome::Item1},
-      {"4/2", Outcome::Item2},
-      {"2", Outcome::Item2},
-      {"3", Outcome::Item3},
-      {"6", Outcome::Item6},
-      {"12/2", Outcome::Item6},
-      {"7", Outcome::EntryThenMenu},
-      {"8", Outcome::Ends},
-      {"8.0", Outcome::Ends},
-      {"16/2", Outcome::Ends},
-      {"1.5", Outcome::MenuAgain},
-      {"2.5", Outcome::MenuAgain},
-      {"8.5", Outcome::MenuAgain},
-      {"0", Outcome::MenuAgain},
-      {"-1", Outcome::MenuAgain},
-      {"9", Outcome::MenuAgain},
-      {"", Outcome::MenuAgain},
+      {"1", kItem1},
+      {"1.0", kItem1},
+      {"2/2", kItem1},  // its value, not its leading number, chooses
+      {"9/9", kItem1},
+      {"4/2", kItem2},
+      {"2", kItem2},
+      {"3", kItem3},
+      {"4", kItem4},
+      {"5", kItem5},
+      {"6", kItem6},
+      {"12/2", kItem6},
+      {"7", kNotBuilt},
+      {"8", kEnd},
+      {"8.0", kEnd},
+      {"16/2", kEnd},
+      {"1.5", kAgain},
+      {"2.5", kAgain},
+      {"8.5", kAgain},
+      {"0", kAgain},
+      {"-1", kAgain},
+      {"9", kAgain},
+      {"", kAgain},
   };
-  for (const Case& c : cases) EXPECT_EQ(OutcomeOf(c.entry), c.outcome) << "entry \"" << c.entry << "\"";
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string("entry \"") + c.entry + "\"");
+    TestRun run("", "lunevar");
+    EXPECT_EQ(run.runScreen(lunevar::AnglesMainMenu, std::string(c.entry) + "{Enter}"), c.next);
+    EXPECT_EQ(run.device.remaining(), 0u);
+    bool entered = c.next != kAgain && c.next != kEnd;
+    EXPECT_EQ(IsPageClear(run.log.back()), entered);
+  }
 }
 
 TEST(MainMenu, EightEndsTheProgramCleanly) {

@@ -23,7 +23,7 @@ TEST(OptionsBeforeTheExplorer, OpenItFirstThenApplyTheSwitch) {
     EXPECT_EQ(IndexesOf(log, IsTitleBox).size(), 1u);
     EXPECT_EQ(L.DHB, 70);
     EXPECT_EQ(L.DHP, 280);
-    EXPECT_EQ(r.program->v.R1, 208);
+    EXPECT_EQ(r.v.R1, 208);
     EXPECT_EQ(L.KAKU1_s, c.kaku1);
     EXPECT_EQ(L.TKEI_s, c.tkei);
     size_t fig = AfterLastFigureErase(log);
@@ -56,7 +56,7 @@ TEST(IntroFigure, EnteredManyTimesDrawsTheSameFigure) {
   EXPECT_EQ(r.status, 0);
   EXPECT_TRUE(IndexesOf(r.log, IsErrorScreen).empty());
   // Only the centre is read from the grid; the rest of the table is left as it was.
-  auto& v = r.program->v;
+  auto& v = r.v;
   for (int i = 8; i <= 10; ++i) EXPECT_EQ(v.X_a(i), 0) << i;
   EXPECT_EQ(OpsOf(r.log, [](const Op& o) { return IsCircleAt(o, 228, 410, 150) && o.start == 0; }).size(), 40u);
 }

@@ -48,7 +48,7 @@ TEST(AngleOptions, RedrawOverTheFigureWithPositionsKept) {
   auto r = Play(kToExplorer + "{Left}{Left}{Up}{Enter}2{Enter}2{Enter}");
   EXPECT_EQ(State(r).DHB, 60);
   EXPECT_EQ(State(r).DHP, 300);
-  EXPECT_EQ(r.program->v.HH_a(3), 60);
+  EXPECT_EQ(r.v.HH_a(3), 60);
   // Choice 2 does not erase the figure area: the last erase is the one of the last arrow key,
   // and after it the figure is drawn twice (the key, then choice 2).
   size_t fig = AfterLastFigureErase(r.log);

@@ -55,7 +55,7 @@ TEST(PositionCases, FirstPageAddsEachPWithoutErasing) {
 
 TEST(PositionCases, ThreePanelsStandSideBySide) {
   ScreenPlay s = PlayChoice(2, kWaits);
-  auto& v = s.r.program->v;
+  auto& v = s.r.v;
   // The panels' points, as the placement puts them.
   EXPECT_TRUE(Near(v.X_a(11), 600) && Near(v.Y_a(11), 320));
   EXPECT_TRUE(Near(v.X_a(16), 629.72f) && Near(v.Y_a(16), 244.06f));

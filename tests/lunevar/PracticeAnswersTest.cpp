@@ -65,7 +65,7 @@ TEST(PracticeAnswers, SubMenuActsOnlyOnAWholeNumberFromOneToFive) {
 }
 
 struct ScreenRun {
-  replay::Result r;
+  TestRun r;
   size_t begin = 0, end = 0;
   const Log& log() const { return r.log; }
 };
@@ -176,8 +176,8 @@ TEST(PracticeAnswerThree, SameArcAngleAndRightAngle) {
         << i << ": " << corners[0].points[i].first << "," << corners[0].points[i].second;
   EXPECT_EQ(OpsOf(log, [](const Op& o) { return IsText(o, "∠", 40, 120); }, s.begin, s.end).size(), 1u);
   // The mark leaves what the next screens find: ITI -1, NAGASA 50.
-  EXPECT_EQ(s.r.program->v.ITI, -1);
-  EXPECT_EQ(s.r.program->v.NAGASA, 50);
+  EXPECT_EQ(s.r.v.ITI, -1);
+  EXPECT_EQ(s.r.v.NAGASA, 50);
 }
 
 }  // namespace

@@ -12,7 +12,7 @@ using lunevar::Lv;
 TEST(DiameterCase, FigureOnTheCircleAndThreeNumberedBoxes) {
   auto r = Play("2{Enter}1{Enter}a");
   const Log& log = r.log;
-  auto& v = r.program->v;
+  auto& v = r.v;
   size_t screen = AfterLastChoice(log);
   EXPECT_EQ(OpsOf(log, [](const Op& o) { return IsCircleAt(o, 960, 370, 210) && o.fill < 0; }, screen).size(), 1u);
   struct Pt { int i; float x, y; };
@@ -31,7 +31,7 @@ TEST(DiameterCase, FigureOnTheCircleAndThreeNumberedBoxes) {
     EXPECT_EQ(v.T_a(n), 229);
     EXPECT_EQ(v.F_a(n), b.line);
   }
-  EXPECT_EQ(Lv(*r.program).proofOnPage, 1);
+  EXPECT_EQ(Lv(r.P).proofOnPage, 1);
   // The fraction's 2 stands below the line.
   EXPECT_EQ(GlyphsAt(log, 570, 0, 700, screen), "したがって、∠APB=1∠AOB");
 }
@@ -127,7 +127,7 @@ TEST(CentreCases, AnswersFillTheirOwnProofsBoxes) {
     SCOPED_TRACE(c.task);
     auto r = Play(std::string("2{Enter}") + c.keys);
     const Log& log = r.log;
-    auto& v = r.program->v;
+    auto& v = r.v;
     size_t screen = AfterLastChoice(log);
     auto boxes = OpsOf(log, IsAnswerBox, screen);
     ASSERT_EQ(boxes.size(), 3u);
@@ -175,7 +175,7 @@ TEST(ProofOnThePage, FigureAndAnswersNeedTheirProof) {
     size_t numbered = std::string(c.task).empty() ? 0 : 3;
     auto boxes = OpsOf(log, IsAnswerBox, screen);
     ASSERT_EQ(boxes.size(), numbered + c.answerBoxes);
-    auto& v = r.program->v;
+    auto& v = r.v;
     for (int n = 1; n <= c.answerBoxes; ++n) {
       const Op& b = boxes[numbered + n - 1];
       EXPECT_TRUE(Near(b.x1, v.T_a(n)) && Near(b.y1, v.F_a(n) - 3)) << "answer " << n;

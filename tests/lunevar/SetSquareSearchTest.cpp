@@ -75,7 +75,7 @@ TEST(SetSquareSearch, TheLastCircleRunsThroughEveryP) {
   auto chords = s.ops([](const Op& o) { return o.kind == OpKind::Line; });
   ASSERT_EQ(chords.size(), 20u);
   for (const Op& c : chords) EXPECT_EQ(c.width, 2);
-  EXPECT_EQ(s.r.program->pf.drawWidth(), 5);
+  EXPECT_EQ(s.r.pf.drawWidth(), 5);
   // The closing line under the task, right after the circle's key, and the sub-menu at once.
   ExpectText(s.log(), s.step(kWaits), 36, 250, "円周上にありそうだ！", 5);
 }

@@ -2,52 +2,57 @@
 // chosen by its value; anything else asks again with no message.
 #include <gtest/gtest.h>
 
-#include "lunevar/Support.h"
+#include "lunevar/InscribedAngles.h"
+#include "lunevar/MainMenu.h"
+#include "lunevar/ScreenLog.h"
 
 namespace lunevar_test {
 namespace {
 
-enum class Next { AskAgain, Explorer, AngleOptions, DiameterOption, SeveralAngles, Summary, MainMenu };
-
-bool IsFootBandClear(const Op& o) { return IsFilledBox(o, 0, 657, 992, 720, 15); }
-
-// Where the entry led, read from what is drawn after the sub-menu wiped its line.
-Next NextAfter(const std::string& entry) {
-  auto r = Play(kToSubMenu + entry + "{Enter}");
-  const Log& log = r.log;
-  size_t read = AfterLast(log, IsFootBandClear);
-  auto drawn = [&](bool (*pick)(const Op&)) { return !IndexesOf(log, pick, read).empty(); };
-  if (drawn([](const Op& o) { return IsFilledBox(o, 22, 10, 1342, 610, 10); })) return Next::MainMenu;
-  if (drawn([](const Op& o) { return IsFilledBox(o, 16, 657, 496, 693, 4); })) return Next::Explorer;
-  if (drawn([](const Op& o) { return IsFilledBox(o, 544, 90, 1264, 650, 15); })) return Next::SeveralAngles;
-  if (drawn([](const Op& o) { return IsFilledBox(o, 544, 0, 1364, 640, 15); })) return Next::Summary;
-  // Prompts show their half-width characters full-width.
-  std::string line = GlyphsAt(log, 666, 16, 992, read);
-  if (line.rfind("表示（", 0) == 0) return Next::AngleOptions;
-  if (line.rfind("表示…", 0) == 0) return Next::DiameterOption;
-  EXPECT_EQ(line.rfind("①操作", 0), 0u) << "entry \"" << entry << "\"";
-  return Next::AskAgain;
-}
+using shell::Screen;
 
 TEST(SubMenu, ActsOnlyOnAWholeNumberFromOneToSix) {
-  struct Case { const char* entry; Next next; };
+  using namespace lunevar;
+  // No screen: the sub-menu still waited for a choice when the keys ran out.
+  const std::optional<Screen> kAskAgain;
+  struct Case { const char* entry; std::optional<Screen> next; };
   const Case cases[] = {
-      {"1", Next::Explorer},
-      {"1.0", Next::Explorer},
-      {"2", Next::AngleOptions},
-      {"4/2", Next::AngleOptions},  // its value chooses
-      {"3", Next::DiameterOption},
-      {"4", Next::SeveralAngles},
-      {"5", Next::Summary},
-      {"6", Next::MainMenu},
-      {"12/2", Next::MainMenu},
-      {"0", Next::AskAgain},
-      {"7", Next::AskAgain},
-      {"-1", Next::AskAgain},
-      {"2.5", Next::AskAgain},
-      {"", Next::AskAgain},
+      {"1", Screen{OperateAngleFigure}},
+      {"1.0", Screen{OperateAngleFigure}},
+      {"2", Screen{AngleDisplayOptions}},
+      {"4/2", Screen{AngleDisplayOptions}},  // its value chooses
+      {"3", Screen{DiameterDisplayOption}},
+      {"4", Screen{SeveralInscribedAngles}},
+      {"5", Screen{TheoremSummary}},
+      {"6", Screen{AnglesMainMenu}},
+      {"12/2", Screen{AnglesMainMenu}},
+      {"0", kAskAgain},
+      {"7", kAskAgain},
+      {"-1", kAskAgain},
+      {"2.5", kAskAgain},
+      {"", kAskAgain},
   };
-  for (const Case& c : cases) EXPECT_EQ(NextAfter(c.entry), c.next) << "entry \"" << c.entry << "\"";
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string("entry \"") + c.entry + "\"");
+    TestRun run("", "lunevar");
+    EXPECT_EQ(run.runScreen(InscribedAngleSubMenu, std::string(c.entry) + "{Enter}"), c.next);
+    // Asking again is its choice line once more after the wipe, with nothing else: prompts show
+    // their half-width characters full-width.
+    std::string line = GlyphsAt(run.log, 666, 16, 992, AfterLast(run.log, IsFootBandClear));
+    if (!c.next) EXPECT_EQ(line.rfind("①操作", 0), 0u) << line;
+    else EXPECT_EQ(line, "");
+  }
+}
+
+// Item 1 reaches its sub-menu on the goal screen's key and the four keys of the introduction, and
+// takes no more of them.
+TEST(SubMenu, FollowsTheGoalAndTheIntroductionOnTheirKeys) {
+  TestRun run("", "lunevar");
+  EXPECT_FALSE(run.runUntil({lunevar::InscribedAngleSubMenu}, "1{Enter}abcd"));
+  TestRun full("", "lunevar");
+  EXPECT_TRUE(full.runUntil({lunevar::InscribedAngleSubMenu}, kToSubMenu + "5{Enter}"));
+  EXPECT_EQ(full.device.remaining(), 2u) << "the choice is left for the sub-menu";
+  EXPECT_EQ(full.runScreen(lunevar::InscribedAngleSubMenu), Screen{lunevar::TheoremSummary});
 }
 
 }  // namespace

@@ -9,13 +9,13 @@
 namespace lunevar_test {
 namespace {
 
-replay::Result PlayWith(const std::string& keys, std::optional<float> rnd, const std::string& time = "12:00:00") {
-  replay::Options o;
-  o.program = "lunevar";
-  o.keys = keys;
-  o.rnd = rnd;
-  o.time = time;
-  return replay::Run(o);
+TestRun PlayWith(const std::string& keys, std::optional<float> rnd, const std::string& time = "12:00:00") {
+  Setup s;
+  s.program = "lunevar";
+  s.keys = keys;
+  s.rnd = rnd;
+  s.time = time;
+  return testsupport::Play(s);
 }
 
 bool IsErrorScreen(const Op& o) {
@@ -38,7 +38,7 @@ TEST(AnglePractice, EightTypesInACycleFromType1) {
     SCOPED_TRACE(n);
     const Type& t = types[(n - 1) % 8];
     auto r = PlayWith(Problems(n), 0.0f);
-    auto& v = r.program->v;
+    auto& v = r.v;
     EXPECT_EQ(v.T_a(1), t.t1);
     EXPECT_EQ(v.T_a(13), t.t13);
     EXPECT_EQ(v.F_s_a(1), t.atP);
@@ -62,8 +62,8 @@ TEST(AnglePractice, EightTypesInACycleFromType1) {
 
 TEST(AnglePractice, ChoosingItAgainStartsAtType1) {
   auto r = PlayWith(Problems(3) + "1{Enter}a1{Enter}a1{Enter}a", 0.0f);
-  EXPECT_EQ(r.program->v.F_s_a(2), "80°");  // type 1 again, not type 5
-  EXPECT_EQ(r.program->v.F_s_a(1), "x");
+  EXPECT_EQ(r.v.F_s_a(2), "80°");  // type 1 again, not type 5
+  EXPECT_EQ(r.v.F_s_a(1), "x");
 }
 
 TEST(Practice, SizesStayWithin40To69) {
@@ -84,7 +84,7 @@ TEST(Practice, SizesStayWithin40To69) {
     SCOPED_TRACE(std::string(c.keys) + " rnd " + std::to_string(c.rnd) + " box " + std::to_string(c.box));
     auto r = PlayWith(c.keys, c.rnd);
     const Log& log = r.log;
-    auto& v = r.program->v;
+    auto& v = r.v;
     EXPECT_EQ(v.T_a(1), c.rnd == 0 ? 40 : 69);
     size_t problem = AfterLast(log, IsPageClear);
     auto mine = IndexesOf(log, [&](const Op& b) {
@@ -146,8 +146,8 @@ TEST(Practice, FortyProblemsOfEachLoopUnderSeveralClocks) {
       auto r = PlayWith(keys, std::nullopt, time);
       EXPECT_EQ(r.status, 0);
       EXPECT_TRUE(IndexesOf(r.log, IsErrorScreen).empty());
-      EXPECT_EQ(r.device->remaining(), 0u);
-      float a = r.program->v.T_a(1);
+      EXPECT_EQ(r.device.remaining(), 0u);
+      float a = r.v.T_a(1);
       EXPECT_TRUE(a >= 40 && a <= 69 + 90) << a;
     }
   }

@@ -7,9 +7,14 @@
 
 #include "mathtext/Fractions.h"
 #include "mathtext/MathText.h"
-#include "Rig.h"
+#include "support/TestRun.h"
 
 namespace mathtext_test {
+
+using platform::Op;
+using platform::OpKind;
+using testsupport::TestRun;
+
 namespace {
 
 TEST(StripMarkup, DeletesTheFourMarks) {
@@ -20,10 +25,10 @@ TEST(StripMarkup, DeletesTheFourMarks) {
       {"タ^2", "タ2"}, {"表=ぢ", "表ぢ"}, {"み／ﾝ", "み／"},
   };
   for (const auto& [in, out] : cases) {
-    Rig rig;
-    rig.v.A_s = in;
-    mathtext::StripMarkup(rig.P);
-    EXPECT_EQ(rig.v.A_s, out) << in;
+    TestRun run;
+    run.v.A_s = in;
+    mathtext::StripMarkup(run.P);
+    EXPECT_EQ(run.v.A_s, out) << in;
   }
 }
 
@@ -53,65 +58,65 @@ TEST(ReduceFraction, ResultsAndTexts) {
   };
   for (const Reduced& c : cases) {
     SCOPED_TRACE(std::to_string(c.ds) + "/" + std::to_string(c.db));
-    Rig rig;
-    rig.v.DS = c.ds;
-    rig.v.DB = c.db;
-    rig.v.A2_s = "old";
-    rig.v.A21_s = "+old";
-    mathtext::ReduceFraction(rig.P);
-    EXPECT_EQ(rig.v.YAK, c.yak);
-    EXPECT_EQ(rig.v.YAK1, c.yak1);
-    EXPECT_EQ(rig.v.DS, c.dsOut);
-    EXPECT_EQ(rig.v.DB, c.dbOut);
-    EXPECT_EQ(rig.v.A1_s, c.a1);
-    EXPECT_EQ(rig.v.A2_s, c.a2);
-    EXPECT_EQ(rig.v.A21_s, c.a21);
-    EXPECT_EQ(rig.v.A3_s, c.a3);
-    EXPECT_EQ(rig.v.A31_s, c.a31);
-    EXPECT_EQ(rig.v.TKAI1_s, c.tkai1);
-    EXPECT_EQ(rig.v.TKAI2_s, c.tkai2);
-    EXPECT_EQ(rig.v.A_s, c.tkai2);
+    TestRun run;
+    run.v.DS = c.ds;
+    run.v.DB = c.db;
+    run.v.A2_s = "old";
+    run.v.A21_s = "+old";
+    mathtext::ReduceFraction(run.P);
+    EXPECT_EQ(run.v.YAK, c.yak);
+    EXPECT_EQ(run.v.YAK1, c.yak1);
+    EXPECT_EQ(run.v.DS, c.dsOut);
+    EXPECT_EQ(run.v.DB, c.dbOut);
+    EXPECT_EQ(run.v.A1_s, c.a1);
+    EXPECT_EQ(run.v.A2_s, c.a2);
+    EXPECT_EQ(run.v.A21_s, c.a21);
+    EXPECT_EQ(run.v.A3_s, c.a3);
+    EXPECT_EQ(run.v.A31_s, c.a31);
+    EXPECT_EQ(run.v.TKAI1_s, c.tkai1);
+    EXPECT_EQ(run.v.TKAI2_s, c.tkai2);
+    EXPECT_EQ(run.v.A_s, c.tkai2);
   }
 }
 
 TEST(ReduceFraction, GcdAndLcmOnlyWhenReduced) {
-  Rig rig;
-  rig.v.X3 = 99;
-  rig.v.X4 = 98;
-  rig.v.DS = 5;
-  rig.v.DB = 1;
-  mathtext::ReduceFraction(rig.P);
-  EXPECT_EQ(rig.v.X3, 99);
-  EXPECT_EQ(rig.v.X4, 98);
+  TestRun run;
+  run.v.X3 = 99;
+  run.v.X4 = 98;
+  run.v.DS = 5;
+  run.v.DB = 1;
+  mathtext::ReduceFraction(run.P);
+  EXPECT_EQ(run.v.X3, 99);
+  EXPECT_EQ(run.v.X4, 98);
   const float cases[][4] = {{2, 4, 2, 4}, {12, 18, 6, 36}, {5, -1, 1, 5}, {0, 7, 7, 0}};
   for (const auto& c : cases) {
-    rig.v.DS = c[0];
-    rig.v.DB = c[1];
-    mathtext::ReduceFraction(rig.P);
-    EXPECT_EQ(rig.v.X3, c[2]) << c[0] << "/" << c[1];
-    EXPECT_EQ(rig.v.X4, c[3]) << c[0] << "/" << c[1];
+    run.v.DS = c[0];
+    run.v.DB = c[1];
+    mathtext::ReduceFraction(run.P);
+    EXPECT_EQ(run.v.X3, c[2]) << c[0] << "/" << c[1];
+    EXPECT_EQ(run.v.X4, c[3]) << c[0] << "/" << c[1];
   }
 }
 
 TEST(GcdLcm, EuclidsSteps) {
   const float cases[][4] = {{12, 18, 6, 36}, {0, 7, 7, 0}, {7, 1, 1, 7}, {18, 12, 6, 36}};
   for (const auto& c : cases) {
-    Rig rig;
-    rig.v.DS = c[0];
-    rig.v.DB = c[1];
-    mathtext::GcdLcm(rig.P);
-    EXPECT_EQ(rig.v.X3, c[2]) << c[0] << "," << c[1];
-    EXPECT_EQ(rig.v.X4, c[3]) << c[0] << "," << c[1];
-    EXPECT_EQ(rig.v.LB8, c[0] * c[1]);
+    TestRun run;
+    run.v.DS = c[0];
+    run.v.DB = c[1];
+    mathtext::GcdLcm(run.P);
+    EXPECT_EQ(run.v.X3, c[2]) << c[0] << "," << c[1];
+    EXPECT_EQ(run.v.X4, c[3]) << c[0] << "," << c[1];
+    EXPECT_EQ(run.v.LB8, c[0] * c[1]);
   }
 }
 
 TEST(FloorRemainder, FloorsTowardsMinusInfinity) {
-  Rig rig;
-  EXPECT_EQ(mathtext::FloorRemainder(rig.P, 7, 3), 1);
-  EXPECT_EQ(mathtext::FloorRemainder(rig.P, -7, 3), 2);
-  EXPECT_EQ(mathtext::FloorRemainder(rig.P, 6, 3), 0);
-  EXPECT_THROW(mathtext::FloorRemainder(rig.P, 6, 0), platform::RuntimeError);
+  TestRun run;
+  EXPECT_EQ(mathtext::FloorRemainder(run.P, 7, 3), 1);
+  EXPECT_EQ(mathtext::FloorRemainder(run.P, -7, 3), 2);
+  EXPECT_EQ(mathtext::FloorRemainder(run.P, 6, 3), 0);
+  EXPECT_THROW(mathtext::FloorRemainder(run.P, 6, 0), platform::RuntimeError);
 }
 
 struct Sum {
@@ -150,68 +155,68 @@ TEST(AddFractions, StagesOfTheSum) {
   for (const Sum& c : cases) {
     SCOPED_TRACE(std::to_string(c.dsm1) + "/" + std::to_string(c.dbm1) + " + " + std::to_string(c.dsm2) + "/" +
                  std::to_string(c.dbm2));
-    Rig rig;
-    rig.v.DSM1 = c.dsm1;
-    rig.v.DBM1 = c.dbm1;
-    rig.v.DSM2 = c.dsm2;
-    rig.v.DBM2 = c.dbm2;
-    mathtext::AddFractions(rig.P);
-    EXPECT_EQ(rig.v.DB, c.db);
-    EXPECT_EQ(rig.v.DS1, c.ds1);
-    EXPECT_EQ(rig.v.DS2, c.ds2);
-    EXPECT_EQ(rig.v.DS4, c.ds4);
-    EXPECT_EQ(rig.v.A1_s, c.a1);
-    EXPECT_EQ(rig.v.A11_s, c.a11);
-    EXPECT_EQ(rig.v.A2_s, c.a2);
-    EXPECT_EQ(rig.v.A21_s, c.a21);
-    EXPECT_EQ(rig.v.A3_s, c.a3);
-    EXPECT_EQ(rig.v.A4_s, c.a4);
-    EXPECT_EQ(rig.v.A41_s, c.a41);
-    EXPECT_EQ(rig.v.A5_s, c.a5);
-    EXPECT_EQ(rig.v.B3_s, c.b3);
-    EXPECT_EQ(rig.v.B4_s, c.b4);
-    EXPECT_EQ(rig.v.A_s, rig.v.DS4_s);
+    TestRun run;
+    run.v.DSM1 = c.dsm1;
+    run.v.DBM1 = c.dbm1;
+    run.v.DSM2 = c.dsm2;
+    run.v.DBM2 = c.dbm2;
+    mathtext::AddFractions(run.P);
+    EXPECT_EQ(run.v.DB, c.db);
+    EXPECT_EQ(run.v.DS1, c.ds1);
+    EXPECT_EQ(run.v.DS2, c.ds2);
+    EXPECT_EQ(run.v.DS4, c.ds4);
+    EXPECT_EQ(run.v.A1_s, c.a1);
+    EXPECT_EQ(run.v.A11_s, c.a11);
+    EXPECT_EQ(run.v.A2_s, c.a2);
+    EXPECT_EQ(run.v.A21_s, c.a21);
+    EXPECT_EQ(run.v.A3_s, c.a3);
+    EXPECT_EQ(run.v.A4_s, c.a4);
+    EXPECT_EQ(run.v.A41_s, c.a41);
+    EXPECT_EQ(run.v.A5_s, c.a5);
+    EXPECT_EQ(run.v.B3_s, c.b3);
+    EXPECT_EQ(run.v.B4_s, c.b4);
+    EXPECT_EQ(run.v.A_s, run.v.DS4_s);
   }
 }
 
 TEST(AddFractions, SignStepRewritesTheInputs) {
-  Rig rig;
-  rig.v.DSM1 = 1;
-  rig.v.DBM1 = -2;
-  rig.v.DSM2 = 1;
-  rig.v.DBM2 = 3;
-  mathtext::AddFractions(rig.P);
-  EXPECT_EQ(rig.v.DSM1, -1);
-  EXPECT_EQ(rig.v.DBM1, 2);
-  EXPECT_EQ(rig.v.DS3_s, "3");
-  EXPECT_EQ(rig.v.DS1_s, "-3");
-  EXPECT_EQ(rig.v.DS2_s, "+2");
+  TestRun run;
+  run.v.DSM1 = 1;
+  run.v.DBM1 = -2;
+  run.v.DSM2 = 1;
+  run.v.DBM2 = 3;
+  mathtext::AddFractions(run.P);
+  EXPECT_EQ(run.v.DSM1, -1);
+  EXPECT_EQ(run.v.DBM1, 2);
+  EXPECT_EQ(run.v.DS3_s, "3");
+  EXPECT_EQ(run.v.DS1_s, "-3");
+  EXPECT_EQ(run.v.DS2_s, "+2");
 }
 
 TEST(AddFractions, ZeroDenominatorIsADivisionByZero) {
   const float cases[][4] = {{1, 0, 1, 3}, {1, 2, 1, 0}, {0, 0, 0, 1}};
   for (const auto& c : cases) {
-    Rig rig;
-    rig.v.DSM1 = c[0];
-    rig.v.DBM1 = c[1];
-    rig.v.DSM2 = c[2];
-    rig.v.DBM2 = c[3];
+    TestRun run;
+    run.v.DSM1 = c[0];
+    run.v.DBM1 = c[1];
+    run.v.DSM2 = c[2];
+    run.v.DBM2 = c[3];
     try {
-      mathtext::AddFractions(rig.P);
+      mathtext::AddFractions(run.P);
       ADD_FAILURE() << "no error for " << c[1] << " and " << c[3];
     } catch (const platform::RuntimeError& e) {
       EXPECT_EQ(e.code, platform::DivisionByZero);
-      EXPECT_EQ(rig.P.line, 69);
+      EXPECT_EQ(run.P.line, 69);
     }
   }
 }
 
 TEST(FractionLibrary, OverflowIsARuntimeError) {
-  Rig rig;
-  rig.v.DS = 3e38f;
-  rig.v.DB = 3e38f;
-  EXPECT_THROW(mathtext::ReduceFraction(rig.P), platform::RuntimeError);
-  EXPECT_EQ(rig.P.line, 30);
+  TestRun run;
+  run.v.DS = 3e38f;
+  run.v.DB = 3e38f;
+  EXPECT_THROW(mathtext::ReduceFraction(run.P), platform::RuntimeError);
+  EXPECT_EQ(run.P.line, 30);
 }
 
 }  // namespace

@@ -13,9 +13,14 @@
 #include "mathtext/MathText.h"
 #include "mathtext/TextBoxes.h"
 #include "platform/Render.h"
-#include "Rig.h"
+#include "support/TestRun.h"
 
 namespace mathtext_test {
+
+using platform::Op;
+using platform::OpKind;
+using testsupport::TestRun;
+
 namespace {
 
 using Box = std::array<float, 4>;
@@ -115,22 +120,22 @@ float AllowedOverhang(const std::string& row) {
 
 // Draws one glyph of a row from the pen (100, 200) and gives what it drew on the page.
 std::vector<Op> Draw(const FitRow& row, const std::string& glyph, bool label) {
-  Rig rig;
-  rig.v.X = 100;
-  rig.v.Y = 200;
-  rig.v.BUN = row.flags.BUN;
-  rig.v.JYOU = row.flags.JYOU;
-  rig.v.JYOUK = row.flags.JYOUK;
-  rig.v.KAKKO = row.flags.KAKKO;
+  TestRun run;
+  run.v.X = 100;
+  run.v.Y = 200;
+  run.v.BUN = row.flags.BUN;
+  run.v.JYOU = row.flags.JYOU;
+  run.v.JYOUK = row.flags.JYOUK;
+  run.v.KAKKO = row.flags.KAKKO;
   if (label) {
-    rig.v.AA_s = glyph;
-    mathtext::PlainMathText(rig.P);
+    run.v.AA_s = glyph;
+    mathtext::PlainMathText(run.P);
   } else {
-    rig.v.A_s = glyph;
-    mathtext::DrawGlyphs(rig.P);
+    run.v.A_s = glyph;
+    mathtext::DrawGlyphs(run.P);
   }
-  EXPECT_FLOAT_EQ(rig.v.X, 100 + row.advance) << row.row << " " << glyph;
-  return rig.shown();
+  EXPECT_FLOAT_EQ(run.v.X, 100 + row.advance) << row.row << " " << glyph;
+  return run.shown();
 }
 
 void CheckFit(const FitRow& row, bool label) {
@@ -160,17 +165,17 @@ TEST(GlyphFit, LabelRowsKeepTheirInkInTheirAdvance) {
 // The bottom of the ink of a glyph that sits on the baseline.
 float BaseOf(const std::string& glyph, Flags flags, bool label) {
   FitRow row{"base", flags, {glyph}, 0, kLine};
-  Rig rig;
-  rig.v.Y = 200;
-  rig.v.BUN = flags.BUN;
+  TestRun run;
+  run.v.Y = 200;
+  run.v.BUN = flags.BUN;
   if (label) {
-    rig.v.AA_s = glyph;
-    mathtext::PlainMathText(rig.P);
+    run.v.AA_s = glyph;
+    mathtext::PlainMathText(run.P);
   } else {
-    rig.v.A_s = glyph;
-    mathtext::DrawGlyphs(rig.P);
+    run.v.A_s = glyph;
+    mathtext::DrawGlyphs(run.P);
   }
-  auto shown = rig.shown();
+  auto shown = run.shown();
   return shown.empty() ? 0 : platform::textInk(shown[0])[3];
 }
 
@@ -193,16 +198,16 @@ TEST(GlyphFit, ItalicAndScriptLettersShareTheGothicBaseline) {
 
 // The serif letters are filled and outlined in their own colour, whatever was drawn before.
 TEST(GlyphFit, OutlinedLettersKeepTheirColour) {
-  Rig rig;
-  rig.pf.fillBox(10, 10, 60, 60, 5, 11);
-  rig.v.X = 100;
-  rig.v.Y = 100;
-  rig.v.CCC1 = 2;
-  rig.v.A_s = "xl";
-  mathtext::DrawGlyphs(rig.P);
+  TestRun run;
+  run.pf.fillBox(10, 10, 60, 60, 5, 11);
+  run.v.X = 100;
+  run.v.Y = 100;
+  run.v.CCC1 = 2;
+  run.v.A_s = "xl";
+  mathtext::DrawGlyphs(run.P);
   cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_RGB24, 200, 200);
   cairo_t* cr = cairo_create(s);
-  platform::renderPage(cr, rig.pf.page());
+  platform::renderPage(cr, run.pf.page());
   cairo_destroy(cr);
   cairo_surface_flush(s);
   const unsigned char* data = cairo_image_surface_get_data(s);

@@ -9,9 +9,14 @@
 #include <vector>
 
 #include "mathtext/MathText.h"
-#include "Rig.h"
+#include "support/TestRun.h"
 
 namespace mathtext_test {
+
+using platform::Op;
+using platform::OpKind;
+using testsupport::TestRun;
+
 namespace {
 
 struct Flags {
@@ -76,18 +81,18 @@ class GlyphRows : public ::testing::TestWithParam<GlyphCase> {};
 
 TEST_P(GlyphRows, PlacesTheCharacter) {
   const GlyphCase& c = GetParam();
-  Rig rig;
-  rig.v.BUN = c.flags.BUN;
-  rig.v.JYOU = c.flags.JYOU;
-  rig.v.JYOUK = c.flags.JYOUK;
-  rig.v.KAKKO = c.flags.KAKKO;
-  rig.v.X = 100;
-  rig.v.Y = 200;
-  rig.v.CCC1 = 2;
-  rig.v.A_s = c.in;
-  mathtext::DrawGlyphs(rig.P);
-  ASSERT_EQ(rig.log.size(), 1u);
-  const Op& op = rig.log[0];
+  TestRun run;
+  run.v.BUN = c.flags.BUN;
+  run.v.JYOU = c.flags.JYOU;
+  run.v.JYOUK = c.flags.JYOUK;
+  run.v.KAKKO = c.flags.KAKKO;
+  run.v.X = 100;
+  run.v.Y = 200;
+  run.v.CCC1 = 2;
+  run.v.A_s = c.in;
+  mathtext::DrawGlyphs(run.P);
+  ASSERT_EQ(run.log.size(), 1u);
+  const Op& op = run.log[0];
   EXPECT_EQ(op.kind, OpKind::Text);
   EXPECT_EQ(op.text, c.drawn);
   EXPECT_FLOAT_EQ(op.x1, 100 + c.dx);
@@ -99,18 +104,18 @@ TEST_P(GlyphRows, PlacesTheCharacter) {
   EXPECT_FLOAT_EQ(op.font.size, c.size);
   EXPECT_EQ(op.font.italic, c.italic);
   EXPECT_EQ(op.font.bold, c.bold);
-  EXPECT_FLOAT_EQ(rig.v.X, 100 + c.advance);
-  EXPECT_FLOAT_EQ(rig.v.Y, 200);
-  EXPECT_EQ(rig.v.A_s, c.in);
+  EXPECT_FLOAT_EQ(run.v.X, 100 + c.advance);
+  EXPECT_FLOAT_EQ(run.v.Y, 200);
+  EXPECT_EQ(run.v.A_s, c.in);
   // The exponent rows and the tall closing bracket use up their flag; nothing else does.
-  EXPECT_EQ(rig.v.JYOUK, 0);
-  EXPECT_EQ(rig.v.JYOU, c.jyouAfter);
-  EXPECT_EQ(rig.v.KAKKO, std::string(c.in) == ")" ? 0 : c.flags.KAKKO);
+  EXPECT_EQ(run.v.JYOUK, 0);
+  EXPECT_EQ(run.v.JYOU, c.jyouAfter);
+  EXPECT_EQ(run.v.KAKKO, std::string(c.in) == ")" ? 0 : c.flags.KAKKO);
   // The renderer's font state afterwards: gothic 16, bold and italic off.
-  EXPECT_EQ(rig.pf.font().face, "ゴシック");
-  EXPECT_FLOAT_EQ(rig.pf.font().size, 16);
-  EXPECT_FALSE(rig.pf.font().bold);
-  EXPECT_FALSE(rig.pf.font().italic);
+  EXPECT_EQ(run.pf.font().face, "ゴシック");
+  EXPECT_FLOAT_EQ(run.pf.font().size, 16);
+  EXPECT_FALSE(run.pf.font().bold);
+  EXPECT_FALSE(run.pf.font().italic);
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, GlyphRows, ::testing::ValuesIn(kGlyphCases),
@@ -132,24 +137,24 @@ TEST(GlyphStrokes, MinusAndPlusAreStrokesOfWidthFive) {
   };
   for (const StrokeCase& c : cases) {
     SCOPED_TRACE(std::string(c.in) + (c.BUN == 1 ? " in a fraction" : ""));
-    Rig rig;
-    rig.v.BUN = c.BUN;
-    rig.v.X = 100;
-    rig.v.Y = 200;
-    rig.v.A_s = c.in;
-    rig.pf.setDrawWidth(2);
-    mathtext::DrawGlyphs(rig.P);
-    ASSERT_EQ(rig.log.size(), c.lines.size());
+    TestRun run;
+    run.v.BUN = c.BUN;
+    run.v.X = 100;
+    run.v.Y = 200;
+    run.v.A_s = c.in;
+    run.pf.setDrawWidth(2);
+    mathtext::DrawGlyphs(run.P);
+    ASSERT_EQ(run.log.size(), c.lines.size());
     for (size_t i = 0; i < c.lines.size(); ++i) {
-      EXPECT_EQ(rig.log[i].kind, OpKind::Line);
-      EXPECT_EQ(rig.log[i].width, 5);
-      EXPECT_FLOAT_EQ(rig.log[i].x1, 100 + c.lines[i][0]);
-      EXPECT_FLOAT_EQ(rig.log[i].y1, 200 + c.lines[i][1]);
-      EXPECT_FLOAT_EQ(rig.log[i].x2, 100 + c.lines[i][2]);
-      EXPECT_FLOAT_EQ(rig.log[i].y2, 200 + c.lines[i][3]);
+      EXPECT_EQ(run.log[i].kind, OpKind::Line);
+      EXPECT_EQ(run.log[i].width, 5);
+      EXPECT_FLOAT_EQ(run.log[i].x1, 100 + c.lines[i][0]);
+      EXPECT_FLOAT_EQ(run.log[i].y1, 200 + c.lines[i][1]);
+      EXPECT_FLOAT_EQ(run.log[i].x2, 100 + c.lines[i][2]);
+      EXPECT_FLOAT_EQ(run.log[i].y2, 200 + c.lines[i][3]);
     }
-    EXPECT_FLOAT_EQ(rig.v.X, 100 + c.advance);
-    EXPECT_EQ(rig.pf.drawWidth(), 2);
+    EXPECT_FLOAT_EQ(run.v.X, 100 + c.advance);
+    EXPECT_EQ(run.pf.drawWidth(), 2);
   }
 }
 
@@ -170,81 +175,81 @@ TEST(GlyphSigns, RootsAndParallelogramAreOutlines) {
   };
   for (const SignCase& c : cases) {
     SCOPED_TRACE(c.in);
-    Rig rig;
-    rig.v.BUN = c.BUN;
-    rig.v.HROOT = 7;  // no root value: shows whether the sign sets one
-    rig.v.X = 100;
-    rig.v.Y = 200;
-    rig.v.A_s = c.in;
-    mathtext::DrawGlyphs(rig.P);
-    ASSERT_EQ(rig.log.size(), 1u);
-    EXPECT_EQ(rig.log[0].kind, OpKind::Polyline);
-    EXPECT_EQ(rig.log[0].width, c.width);
-    EXPECT_EQ(rig.log[0].fill, platform::kNoFill);
-    ASSERT_EQ(rig.log[0].points.size(), c.points.size());
+    TestRun run;
+    run.v.BUN = c.BUN;
+    run.v.HROOT = 7;  // no root value: shows whether the sign sets one
+    run.v.X = 100;
+    run.v.Y = 200;
+    run.v.A_s = c.in;
+    mathtext::DrawGlyphs(run.P);
+    ASSERT_EQ(run.log.size(), 1u);
+    EXPECT_EQ(run.log[0].kind, OpKind::Polyline);
+    EXPECT_EQ(run.log[0].width, c.width);
+    EXPECT_EQ(run.log[0].fill, platform::kNoFill);
+    ASSERT_EQ(run.log[0].points.size(), c.points.size());
     for (size_t i = 0; i < c.points.size(); ++i) {
-      EXPECT_FLOAT_EQ(rig.log[0].points[i].first, 100 + c.points[i].first);
-      EXPECT_FLOAT_EQ(rig.log[0].points[i].second, 200 + c.points[i].second);
+      EXPECT_FLOAT_EQ(run.log[0].points[i].first, 100 + c.points[i].first);
+      EXPECT_FLOAT_EQ(run.log[0].points[i].second, 200 + c.points[i].second);
     }
-    EXPECT_FLOAT_EQ(rig.v.X, 100 + c.advance);
-    EXPECT_FLOAT_EQ(rig.v.TXM, 100 + c.advance);
-    EXPECT_EQ(rig.v.HROOT, c.rootAfter);
-    EXPECT_EQ(rig.pf.drawWidth(), 3);
+    EXPECT_FLOAT_EQ(run.v.X, 100 + c.advance);
+    EXPECT_FLOAT_EQ(run.v.TXM, 100 + c.advance);
+    EXPECT_EQ(run.v.HROOT, c.rootAfter);
+    EXPECT_EQ(run.pf.drawWidth(), 3);
   }
 }
 
 TEST(GlyphMarks, MarksOnlyChangeTheState) {
-  Rig rig;
-  rig.v.X = 100;
-  rig.v.HROOT = 1;
-  rig.v.A_s = "^\\ﾝ";
-  mathtext::DrawGlyphs(rig.P);
-  EXPECT_TRUE(rig.log.empty());
-  EXPECT_FLOAT_EQ(rig.v.X, 100);
-  EXPECT_EQ(rig.v.JYOU, 1);
-  EXPECT_EQ(rig.v.JYOUK, 1);
-  EXPECT_EQ(rig.v.HROOT, 0);
+  TestRun run;
+  run.v.X = 100;
+  run.v.HROOT = 1;
+  run.v.A_s = "^\\ﾝ";
+  mathtext::DrawGlyphs(run.P);
+  EXPECT_TRUE(run.log.empty());
+  EXPECT_FLOAT_EQ(run.v.X, 100);
+  EXPECT_EQ(run.v.JYOU, 1);
+  EXPECT_EQ(run.v.JYOUK, 1);
+  EXPECT_EQ(run.v.HROOT, 0);
 }
 
 TEST(GlyphMarks, BothExponentFlagsRaiseTwoCharactersInTurn) {
-  Rig rig;
-  rig.v.X = 0;
-  rig.v.Y = 100;
-  rig.v.A_s = "\\^234";
-  mathtext::DrawGlyphs(rig.P);
-  ASSERT_EQ(rig.log.size(), 3u);
-  EXPECT_FLOAT_EQ(rig.log[0].y1, 90);  // small raised exponent
-  EXPECT_FLOAT_EQ(rig.log[1].x1, 24);
-  EXPECT_FLOAT_EQ(rig.log[1].v, 2);  // exponent
-  EXPECT_FLOAT_EQ(rig.log[2].x1, 48);
-  EXPECT_FLOAT_EQ(rig.log[2].v, 3);  // an ordinary glyph again
+  TestRun run;
+  run.v.X = 0;
+  run.v.Y = 100;
+  run.v.A_s = "\\^234";
+  mathtext::DrawGlyphs(run.P);
+  ASSERT_EQ(run.log.size(), 3u);
+  EXPECT_FLOAT_EQ(run.log[0].y1, 90);  // small raised exponent
+  EXPECT_FLOAT_EQ(run.log[1].x1, 24);
+  EXPECT_FLOAT_EQ(run.log[1].v, 2);  // exponent
+  EXPECT_FLOAT_EQ(run.log[2].x1, 48);
+  EXPECT_FLOAT_EQ(run.log[2].v, 3);  // an ordinary glyph again
 }
 
 TEST(GlyphMarks, SignsAndNarrowGlyphsLeaveAPendingExponent) {
-  Rig rig;
-  rig.v.JYOU = 1;
-  rig.v.A_s = ".'=√&3";
-  mathtext::DrawGlyphs(rig.P);
-  EXPECT_EQ(rig.v.JYOU, 0);
+  TestRun run;
+  run.v.JYOU = 1;
+  run.v.A_s = ".'=√&3";
+  mathtext::DrawGlyphs(run.P);
+  EXPECT_EQ(run.v.JYOU, 0);
   const Op* three = nullptr;
-  for (const Op& op : rig.log)
+  for (const Op& op : run.log)
     if (op.kind == OpKind::Text) three = &op;
   ASSERT_NE(three, nullptr);
   EXPECT_EQ(three->text, "3");
   EXPECT_FLOAT_EQ(three->v, 2);
-  EXPECT_FLOAT_EQ(rig.v.X, 8 + 12 + 32 + 28 + 36 + 24);
+  EXPECT_FLOAT_EQ(run.v.X, 8 + 12 + 32 + 28 + 36 + 24);
 }
 
 TEST(GlyphMarks, ScriptLetterLeavesTheRestOfTheCallNotBold) {
-  Rig rig;
-  rig.v.A_s = "l2";
-  mathtext::DrawGlyphs(rig.P);
-  ASSERT_EQ(rig.log.size(), 2u);
-  EXPECT_TRUE(rig.log[0].font.bold);
-  EXPECT_FALSE(rig.log[1].font.bold);
-  rig.v.A_s = "2";
-  mathtext::DrawGlyphs(rig.P);
-  EXPECT_TRUE(rig.log[2].font.bold);
+  TestRun run;
+  run.v.A_s = "l2";
+  mathtext::DrawGlyphs(run.P);
+  ASSERT_EQ(run.log.size(), 2u);
+  EXPECT_TRUE(run.log[0].font.bold);
+  EXPECT_FALSE(run.log[1].font.bold);
+  run.v.A_s = "2";
+  mathtext::DrawGlyphs(run.P);
+  EXPECT_TRUE(run.log[2].font.bold);
 }
 
 }  // namespace

@@ -8,32 +8,37 @@
 
 #include "mathtext/MathText.h"
 #include "shell/Prompt.h"
-#include "Rig.h"
+#include "support/TestRun.h"
 
 namespace mathtext_test {
+
+using platform::Op;
+using platform::OpKind;
+using testsupport::TestRun;
+
 namespace {
 
-void Render(Rig& rig, const std::string& text, float x, float y) {
-  rig.v.X = x;
-  rig.v.Y = y;
-  rig.v.AA_s = text;
-  mathtext::RenderMathText(rig.P);
+void Render(TestRun& run, const std::string& text, float x, float y) {
+  run.v.X = x;
+  run.v.Y = y;
+  run.v.AA_s = text;
+  mathtext::RenderMathText(run.P);
 }
 
-std::vector<Op> Texts(const Rig& rig) { return rig.shown(OpKind::Text); }
-std::vector<Op> Lines(const Rig& rig) { return rig.shown(OpKind::Line); }
+std::vector<Op> Texts(const TestRun& run) { return run.shown(OpKind::Text); }
+std::vector<Op> Lines(const TestRun& run) { return run.shown(OpKind::Line); }
 
 TEST(Fraction, OneHalfAtTheWorkedPosition) {
-  Rig rig;
-  Render(rig, "ﾀ1/2ﾀ", 100, 200);
-  auto lines = Lines(rig);
+  TestRun run;
+  Render(run, "ﾀ1/2ﾀ", 100, 200);
+  auto lines = Lines(run);
   ASSERT_EQ(lines.size(), 1u);
   EXPECT_FLOAT_EQ(lines[0].x1, 100);
   EXPECT_FLOAT_EQ(lines[0].y1, 225);
   EXPECT_FLOAT_EQ(lines[0].x2, 132);
   EXPECT_FLOAT_EQ(lines[0].y2, 225);
   EXPECT_EQ(lines[0].width, 4);
-  auto texts = Texts(rig);
+  auto texts = Texts(run);
   ASSERT_EQ(texts.size(), 2u);
   // Denominator first, then numerator.
   EXPECT_EQ(texts[0].text, "2");
@@ -44,29 +49,29 @@ TEST(Fraction, OneHalfAtTheWorkedPosition) {
   EXPECT_FLOAT_EQ(texts[1].y1, 190);
   EXPECT_FLOAT_EQ(texts[1].h, 4);
   EXPECT_FLOAT_EQ(texts[1].v, 2);
-  EXPECT_FLOAT_EQ(rig.v.X, 132);
-  EXPECT_FLOAT_EQ(rig.v.Y, 200);
-  EXPECT_EQ(rig.v.BUN, 0);
-  EXPECT_EQ(rig.v.AA_s, "");
-  EXPECT_EQ(rig.pf.drawWidth(), 3);
+  EXPECT_FLOAT_EQ(run.v.X, 132);
+  EXPECT_FLOAT_EQ(run.v.Y, 200);
+  EXPECT_EQ(run.v.BUN, 0);
+  EXPECT_EQ(run.v.AA_s, "");
+  EXPECT_EQ(run.pf.drawWidth(), 3);
 }
 
 TEST(Fraction, NarrowerPartIsCentred) {
-  Rig rig;
-  Render(rig, "ﾀ1/12ﾀ", 100, 200);
-  auto texts = Texts(rig);
+  TestRun run;
+  Render(run, "ﾀ1/12ﾀ", 100, 200);
+  auto texts = Texts(run);
   ASSERT_EQ(texts.size(), 3u);
   EXPECT_FLOAT_EQ(texts[0].x1, 100);  // "1" of the denominator
   EXPECT_FLOAT_EQ(texts[1].x1, 132);  // "2"
   EXPECT_FLOAT_EQ(texts[2].x1, 116);  // numerator
-  EXPECT_FLOAT_EQ(Lines(rig)[0].x2, 164);
-  EXPECT_FLOAT_EQ(rig.v.X, 164);
+  EXPECT_FLOAT_EQ(Lines(run)[0].x2, 164);
+  EXPECT_FLOAT_EQ(run.v.X, 164);
 }
 
 TEST(Fraction, FurtherSlashBelongsToTheDenominator) {
-  Rig rig;
-  Render(rig, "ﾀ1/2/3ﾀ", 0, 200);
-  auto texts = Texts(rig);
+  TestRun run;
+  Render(run, "ﾀ1/2/3ﾀ", 0, 200);
+  auto texts = Texts(run);
   ASSERT_EQ(texts.size(), 4u);
   EXPECT_EQ(texts[0].text, "2");
   EXPECT_EQ(texts[1].text, "÷");
@@ -74,7 +79,7 @@ TEST(Fraction, FurtherSlashBelongsToTheDenominator) {
   EXPECT_EQ(texts[2].text, "3");
   EXPECT_EQ(texts[3].text, "1");
   // 32 + 38 + 32 wide; the numerator centred over it.
-  EXPECT_FLOAT_EQ(rig.v.X, 102);
+  EXPECT_FLOAT_EQ(run.v.X, 102);
   EXPECT_FLOAT_EQ(texts[3].x1, 35);
 }
 
@@ -96,10 +101,10 @@ TEST(Fraction, DenominatorTopsMakeRoomForRootsAndExponents) {
   };
   for (const TopCase& c : cases) {
     SCOPED_TRACE(c.text);
-    Rig rig;
-    Render(rig, c.text, 0, 300);
+    TestRun run;
+    Render(run, c.text, 0, 300);
     // The first thing drawn after the bar is the denominator's first character.
-    auto shown = rig.shown();
+    auto shown = run.shown();
     ASSERT_GE(shown.size(), 2u);
     ASSERT_EQ(shown[0].kind, OpKind::Line);
     const Op& first = shown[1];
@@ -109,42 +114,42 @@ TEST(Fraction, DenominatorTopsMakeRoomForRootsAndExponents) {
 }
 
 TEST(Fraction, UnclosedMarkIsDroppedAndTheRestDrawnPlain) {
-  Rig rig;
-  Render(rig, "aﾀ1/2", 0, 100);
-  auto texts = Texts(rig);
+  TestRun run;
+  Render(run, "aﾀ1/2", 0, 100);
+  auto texts = Texts(run);
   ASSERT_EQ(texts.size(), 4u);
   EXPECT_EQ(texts[0].font.face, "Times New Roman");
   EXPECT_EQ(texts[1].text, "1");
   EXPECT_EQ(texts[2].text, "÷");
   EXPECT_EQ(texts[3].text, "2");
-  EXPECT_FLOAT_EQ(rig.v.X, 27 * 4);
+  EXPECT_FLOAT_EQ(run.v.X, 27 * 4);
 }
 
 TEST(Fraction, BodyWithoutSlashIsAllNumerator) {
-  Rig rig;
-  Render(rig, "ﾀ12ﾀ", 0, 100);
-  auto texts = Texts(rig);
+  TestRun run;
+  Render(run, "ﾀ12ﾀ", 0, 100);
+  auto texts = Texts(run);
   ASSERT_EQ(texts.size(), 3u);
   EXPECT_EQ(texts[0].text, "");  // the empty denominator's one pass
   EXPECT_EQ(texts[1].text, "1");
   EXPECT_FLOAT_EQ(texts[1].y1, 90);
   EXPECT_EQ(texts[2].text, "2");
-  EXPECT_FLOAT_EQ(rig.v.X, 64);
+  EXPECT_FLOAT_EQ(run.v.X, 64);
 }
 
 TEST(Fraction, EmptyBodyTakesNoRoom) {
-  Rig rig;
-  Render(rig, "ﾀﾀ5", 0, 100);
-  auto texts = Texts(rig);
+  TestRun run;
+  Render(run, "ﾀﾀ5", 0, 100);
+  auto texts = Texts(run);
   ASSERT_EQ(texts.size(), 3u);
   EXPECT_EQ(texts[2].text, "5");
   EXPECT_FLOAT_EQ(texts[2].x1, 0);
 }
 
 TEST(Root, RadicalWithOverlineEndedByMark) {
-  Rig rig;
-  Render(rig, "!3ﾝ", 100, 200);
-  auto shown = rig.shown();
+  TestRun run;
+  Render(run, "!3ﾝ", 100, 200);
+  auto shown = run.shown();
   ASSERT_EQ(shown.size(), 3u);
   EXPECT_EQ(shown[0].kind, OpKind::Polyline);
   EXPECT_EQ(shown[1].text, "3");
@@ -155,31 +160,31 @@ TEST(Root, RadicalWithOverlineEndedByMark) {
   EXPECT_FLOAT_EQ(shown[2].y1, 196);
   EXPECT_FLOAT_EQ(shown[2].y2, 196);
   EXPECT_EQ(shown[2].width, 3);
-  EXPECT_FLOAT_EQ(rig.v.X, 155);
-  EXPECT_EQ(rig.v.HROOT, 0);
+  EXPECT_FLOAT_EQ(run.v.X, 155);
+  EXPECT_EQ(run.v.HROOT, 0);
 }
 
 TEST(Root, LeftOpenItCoversLaterTexts) {
-  Rig rig;
-  Render(rig, "!3", 100, 200);
-  Render(rig, "45", rig.v.X, 200);
-  auto lines = Lines(rig);
+  TestRun run;
+  Render(run, "!3", 100, 200);
+  Render(run, "45", run.v.X, 200);
+  auto lines = Lines(run);
   ASSERT_EQ(lines.size(), 3u);
   // Every character redraws the overline from just after the sign to its own end.
   for (const Op& l : lines) EXPECT_FLOAT_EQ(l.x1, 128);
   EXPECT_FLOAT_EQ(lines[1].x2, 182);
   EXPECT_FLOAT_EQ(lines[2].x2, 209);
-  EXPECT_EQ(rig.v.HROOT, 1);
+  EXPECT_EQ(run.v.HROOT, 1);
   // In a fraction part on a later line too.
-  rig.clearLog();
-  Render(rig, "ﾀ1/2ﾀ", 0, 400);
-  EXPECT_EQ(Lines(rig).size(), 3u);
+  run.log.clear();
+  Render(run, "ﾀ1/2ﾀ", 0, 400);
+  EXPECT_EQ(Lines(run).size(), 3u);
 }
 
 TEST(Root, LargeRadicalOverAFraction) {
-  Rig rig;
-  Render(rig, "#ﾀ1/2ﾀﾝ", 100, 200);
-  auto shown = rig.shown();
+  TestRun run;
+  Render(run, "#ﾀ1/2ﾀﾝ", 100, 200);
+  auto shown = run.shown();
   ASSERT_EQ(shown.size(), 5u);
   EXPECT_EQ(shown[0].kind, OpKind::Polyline);
   const std::vector<std::pair<float, float>> sign{{104, 236}, {108, 224}, {116, 260}, {130, 186}, {138, 186}};
@@ -194,8 +199,8 @@ TEST(Root, LargeRadicalOverAFraction) {
   EXPECT_EQ(shown[2].width, 3);
   EXPECT_EQ(shown[3].kind, OpKind::Text);
   EXPECT_EQ(shown[4].kind, OpKind::Text);
-  EXPECT_FLOAT_EQ(rig.v.X, 164);
-  EXPECT_EQ(rig.v.HROOT, 0);
+  EXPECT_FLOAT_EQ(run.v.X, 164);
+  EXPECT_EQ(run.v.HROOT, 0);
 }
 
 struct Overline {
@@ -221,11 +226,11 @@ TEST(Root, OverlinesMeetTheirSignsTopStroke) {
   };
   for (const OverlineCase& c : cases) {
     SCOPED_TRACE(c.text);
-    Rig rig;
-    Render(rig, c.text, c.x, c.y);
+    TestRun run;
+    Render(run, c.text, c.x, c.y);
     std::vector<Op> overlines;
     std::optional<Op> sign;
-    for (const Op& op : rig.shown()) {
+    for (const Op& op : run.shown()) {
       if (op.kind == OpKind::Polyline && !sign) sign = op;
       if (op.kind == OpKind::Line && op.width == 3) overlines.push_back(op);
     }
@@ -240,120 +245,120 @@ TEST(Root, OverlinesMeetTheirSignsTopStroke) {
     // The sign's top stroke ends at or past the overline's start, at its height.
     EXPECT_FLOAT_EQ(sign->points.back().second, c.lines[0].y);
     EXPECT_GE(sign->points.back().first, c.lines[0].x1);
-    EXPECT_EQ(rig.v.HROOT, 0);
+    EXPECT_EQ(run.v.HROOT, 0);
   }
 }
 
 TEST(Root, EmptyPassExtendsTheOverlineAndUsesUpTheExponent) {
-  Rig rig;
-  rig.v.HROOT = 1;
-  rig.v.TXM = 50;
-  rig.v.JYOU = 1;
-  rig.v.X = 77;
-  rig.v.Y = 100;
-  rig.v.A_s = "";
-  mathtext::DrawGlyphs(rig.P);
-  auto lines = Lines(rig);
+  TestRun run;
+  run.v.HROOT = 1;
+  run.v.TXM = 50;
+  run.v.JYOU = 1;
+  run.v.X = 77;
+  run.v.Y = 100;
+  run.v.A_s = "";
+  mathtext::DrawGlyphs(run.P);
+  auto lines = Lines(run);
   ASSERT_EQ(lines.size(), 1u);
   EXPECT_FLOAT_EQ(lines[0].x1, 50);
   EXPECT_FLOAT_EQ(lines[0].x2, 101);
   EXPECT_FLOAT_EQ(lines[0].y1, 96);
-  EXPECT_FLOAT_EQ(rig.v.X, 101);
-  EXPECT_EQ(rig.v.JYOU, 0);
+  EXPECT_FLOAT_EQ(run.v.X, 101);
+  EXPECT_EQ(run.v.JYOU, 0);
 }
 
 TEST(Exponent, DanglingMarkRaisesTheNextText) {
-  Rig rig;
-  Render(rig, "x^", 0, 100);
-  EXPECT_EQ(rig.v.JYOU, 1);
-  EXPECT_FLOAT_EQ(rig.v.X, 27);
-  Render(rig, "2", 0, 100);
-  auto texts = Texts(rig);
+  TestRun run;
+  Render(run, "x^", 0, 100);
+  EXPECT_EQ(run.v.JYOU, 1);
+  EXPECT_FLOAT_EQ(run.v.X, 27);
+  Render(run, "2", 0, 100);
+  auto texts = Texts(run);
   ASSERT_EQ(texts.size(), 2u);
   EXPECT_FLOAT_EQ(texts[1].v, 2);
-  EXPECT_FLOAT_EQ(rig.v.X, 24);
-  EXPECT_EQ(rig.v.JYOU, 0);
+  EXPECT_FLOAT_EQ(run.v.X, 24);
+  EXPECT_EQ(run.v.JYOU, 0);
 }
 
 TEST(Exponent, DanglingSmallMarkRaisesTheNextText) {
-  Rig rig;
-  Render(rig, "a\\", 0, 100);
-  EXPECT_EQ(rig.v.JYOUK, 1);
-  Render(rig, "2", 0, 100);
-  auto texts = Texts(rig);
+  TestRun run;
+  Render(run, "a\\", 0, 100);
+  EXPECT_EQ(run.v.JYOUK, 1);
+  Render(run, "2", 0, 100);
+  auto texts = Texts(run);
   ASSERT_EQ(texts.size(), 2u);
   EXPECT_FLOAT_EQ(texts[1].y1, 90);
   EXPECT_FLOAT_EQ(texts[1].font.size, 8);
-  EXPECT_FLOAT_EQ(rig.v.X, 24);
-  EXPECT_EQ(rig.v.JYOUK, 0);
+  EXPECT_FLOAT_EQ(run.v.X, 24);
+  EXPECT_EQ(run.v.JYOUK, 0);
 }
 
 TEST(Exponent, DanglingMarkCrossesBetweenLessonTextAndPrompts) {
-  Rig rig;
-  Render(rig, "2^", 0, 100);
-  rig.v.X = 0;
-  rig.v.AA_s = "5";
-  shell::DrawPromptText(rig.P);
-  auto texts = Texts(rig);
+  TestRun run;
+  Render(run, "2^", 0, 100);
+  run.v.X = 0;
+  run.v.AA_s = "5";
+  shell::DrawPromptText(run.P);
+  auto texts = Texts(run);
   ASSERT_EQ(texts.size(), 2u);
   EXPECT_EQ(texts[1].text, "5");  // kept half-width and raised
   EXPECT_FLOAT_EQ(texts[1].y1, 96);
-  EXPECT_EQ(rig.v.JYOU, 0);
+  EXPECT_EQ(run.v.JYOU, 0);
 
-  rig.v.AA_s = "x^";
-  shell::DrawPromptText(rig.P);
-  Render(rig, "3", 0, 100);
-  EXPECT_FLOAT_EQ(Texts(rig).back().v, 2);
-  EXPECT_FLOAT_EQ(rig.v.X, 24);
+  run.v.AA_s = "x^";
+  shell::DrawPromptText(run.P);
+  Render(run, "3", 0, 100);
+  EXPECT_FLOAT_EQ(Texts(run).back().v, 2);
+  EXPECT_FLOAT_EQ(run.v.X, 24);
 }
 
 TEST(Exponent, EmptyTextAndMarkAlone) {
-  Rig rig;
-  rig.pf.setDrawWidth(5);
-  Render(rig, "", 40, 100);
-  EXPECT_TRUE(rig.log.empty());
-  EXPECT_FLOAT_EQ(rig.v.X, 40);
-  Render(rig, "^", 40, 100);
-  EXPECT_TRUE(rig.log.empty());
-  EXPECT_FLOAT_EQ(rig.v.X, 40);
-  EXPECT_EQ(rig.v.JYOU, 1);
-  EXPECT_EQ(rig.pf.drawWidth(), 5);
+  TestRun run;
+  run.pf.setDrawWidth(5);
+  Render(run, "", 40, 100);
+  EXPECT_TRUE(run.log.empty());
+  EXPECT_FLOAT_EQ(run.v.X, 40);
+  Render(run, "^", 40, 100);
+  EXPECT_TRUE(run.log.empty());
+  EXPECT_FLOAT_EQ(run.v.X, 40);
+  EXPECT_EQ(run.v.JYOU, 1);
+  EXPECT_EQ(run.pf.drawWidth(), 5);
 }
 
 TEST(DrawWidth, CallersWidthIsKept) {
-  Rig rig;
-  rig.pf.setDrawWidth(5);
-  Render(rig, "#ﾀ1/2ﾀﾝ+!3ﾝ", 0, 100);
-  EXPECT_EQ(rig.pf.drawWidth(), 5);
-  EXPECT_EQ(rig.v.DR, 5);
-  EXPECT_FLOAT_EQ(rig.v.Y, 100);
+  TestRun run;
+  run.pf.setDrawWidth(5);
+  Render(run, "#ﾀ1/2ﾀﾝ+!3ﾝ", 0, 100);
+  EXPECT_EQ(run.pf.drawWidth(), 5);
+  EXPECT_EQ(run.v.DR, 5);
+  EXPECT_FLOAT_EQ(run.v.Y, 100);
   int bars = 0;
-  for (const Op& op : rig.shown(OpKind::Line)) bars += op.width == 4;
+  for (const Op& op : run.shown(OpKind::Line)) bars += op.width == 4;
   EXPECT_EQ(bars, 1);
 }
 
 TEST(Measure, GivesBackEachCallersPenAndText) {
-  Rig rig;
-  rig.v.X = 123;
-  rig.v.Y = 456;
-  rig.v.A_s = "ﾀ1/12ﾀ+3";
-  mathtext::MeasureMathText(rig.P);
-  EXPECT_FLOAT_EQ(rig.v.LLT, 64 + 27 + 27);
-  EXPECT_FLOAT_EQ(rig.v.X, 123);
-  EXPECT_FLOAT_EQ(rig.v.Y, 456);
-  EXPECT_EQ(rig.v.A_s, "ﾀ1/12ﾀ+3");
-  EXPECT_FLOAT_EQ(rig.v.XX1, 123);
-  EXPECT_FLOAT_EQ(rig.v.YY1, 456);
-  EXPECT_EQ(rig.v.AA1_s, "ﾀ1/12ﾀ+3");
-  EXPECT_EQ(rig.v.AA_s, "");
-  EXPECT_TRUE(rig.shown().empty());
+  TestRun run;
+  run.v.X = 123;
+  run.v.Y = 456;
+  run.v.A_s = "ﾀ1/12ﾀ+3";
+  mathtext::MeasureMathText(run.P);
+  EXPECT_FLOAT_EQ(run.v.LLT, 64 + 27 + 27);
+  EXPECT_FLOAT_EQ(run.v.X, 123);
+  EXPECT_FLOAT_EQ(run.v.Y, 456);
+  EXPECT_EQ(run.v.A_s, "ﾀ1/12ﾀ+3");
+  EXPECT_FLOAT_EQ(run.v.XX1, 123);
+  EXPECT_FLOAT_EQ(run.v.YY1, 456);
+  EXPECT_EQ(run.v.AA1_s, "ﾀ1/12ﾀ+3");
+  EXPECT_EQ(run.v.AA_s, "");
+  EXPECT_TRUE(run.shown().empty());
 }
 
 TEST(Measure, WidthIsTheAdvanceOfDrawingFromTheSameState) {
   const char* texts[] = {"∠APB=ﾀ1/2ﾀ∠AOB", "360%*ﾀ2/5ﾀ=", "x^2+ac", "#ﾀ1/2ﾀﾝ", "ﾀ-3+2/6ﾀ", "l=2.5", ""};
   for (const char* t : texts) {
     SCOPED_TRACE(t);
-    Rig measured, drawn;
+    TestRun measured, drawn;
     measured.v.A_s = t;
     mathtext::MeasureMathText(measured.P);
     Render(drawn, t, 0, 100);
@@ -366,22 +371,22 @@ TEST(Measure, WidthIsTheAdvanceOfDrawingFromTheSameState) {
 }
 
 TEST(Measure, StateChangesOfTheMeasuredTextStay) {
-  Rig rig;
-  rig.v.A_s = "!2^";
-  mathtext::MeasureMathText(rig.P);
-  EXPECT_EQ(rig.v.HROOT, 1);
-  EXPECT_EQ(rig.v.JYOU, 1);
+  TestRun run;
+  run.v.A_s = "!2^";
+  mathtext::MeasureMathText(run.P);
+  EXPECT_EQ(run.v.HROOT, 1);
+  EXPECT_EQ(run.v.JYOU, 1);
 }
 
 TEST(Measure, InFractionModeUsesFractionAdvances) {
-  Rig rig;
-  rig.v.BUN = 1;
-  rig.v.A_s = "12";
-  mathtext::MeasureMathText(rig.P);
-  EXPECT_FLOAT_EQ(rig.v.LLT, 64);
-  rig.v.A_s = "";
-  mathtext::MeasureMathText(rig.P);
-  EXPECT_FLOAT_EQ(rig.v.LLT, 0);
+  TestRun run;
+  run.v.BUN = 1;
+  run.v.A_s = "12";
+  mathtext::MeasureMathText(run.P);
+  EXPECT_FLOAT_EQ(run.v.LLT, 64);
+  run.v.A_s = "";
+  mathtext::MeasureMathText(run.P);
+  EXPECT_FLOAT_EQ(run.v.LLT, 0);
 }
 
 }  // namespace

@@ -5,31 +5,36 @@
 #include <string>
 
 #include "mathtext/TextBoxes.h"
-#include "Rig.h"
+#include "support/TestRun.h"
 
 namespace mathtext_test {
+
+using platform::Op;
+using platform::OpKind;
+using testsupport::TestRun;
+
 namespace {
 
-void SetBox(Rig& rig, float x, float y, float haba, float tate, const std::string& caption) {
-  rig.v.X = x;
-  rig.v.Y = y;
-  rig.v.HABA = haba;
-  rig.v.TATE = tate;
-  rig.v.A_s = caption;
-  rig.v.CCC1 = 0;
-  rig.v.CCC2 = 3;
-  rig.v.CCC3 = 13;
+void SetBox(TestRun& run, float x, float y, float haba, float tate, const std::string& caption) {
+  run.v.X = x;
+  run.v.Y = y;
+  run.v.HABA = haba;
+  run.v.TATE = tate;
+  run.v.A_s = caption;
+  run.v.CCC1 = 0;
+  run.v.CCC2 = 3;
+  run.v.CCC3 = 13;
 }
 
-Op TheBox(const Rig& rig) {
-  auto boxes = rig.shown(OpKind::Box);
+Op TheBox(const TestRun& run) {
+  auto boxes = run.shown(OpKind::Box);
   EXPECT_EQ(boxes.size(), 1u);
   return boxes.empty() ? Op{} : boxes[0];
 }
 
 // The top of the first caption glyph drawn on the page (a fraction's numerator lies 10 above).
-float CaptionTop(const Rig& rig, bool fraction) {
-  auto texts = rig.shown(OpKind::Text);
+float CaptionTop(const TestRun& run, bool fraction) {
+  auto texts = run.shown(OpKind::Text);
   EXPECT_FALSE(texts.empty());
   return texts.back().y1 + (fraction ? 10 : 0);
 }
@@ -46,19 +51,19 @@ TEST(TextBox, CaptionTopForEachHeight) {
   for (const HeightCase& c : kHeights) {
     for (bool fraction : {false, true}) {
       SCOPED_TRACE(std::to_string(c.tate) + (fraction ? " with a fraction" : ""));
-      Rig rig;
-      SetBox(rig, 40, 300, 100, c.tate, fraction ? "ﾀ1/2ﾀ" : "1");
-      mathtext::DrawTextBox(rig.P);
-      const Op box = TheBox(rig);
+      TestRun run;
+      SetBox(run, 40, 300, 100, c.tate, fraction ? "ﾀ1/2ﾀ" : "1");
+      mathtext::DrawTextBox(run.P);
+      const Op box = TheBox(run);
       EXPECT_FLOAT_EQ(box.x1, 40);
       EXPECT_FLOAT_EQ(box.y1, 300);
       EXPECT_FLOAT_EQ(box.x2, 140);
       EXPECT_FLOAT_EQ(box.y2, 300 + c.tate);
       EXPECT_EQ(box.colour, 3);
       EXPECT_EQ(box.fill, 13);
-      EXPECT_FLOAT_EQ(CaptionTop(rig, fraction), 300 + (fraction ? c.fractionTop : c.plainTop));
-      EXPECT_FLOAT_EQ(rig.v.X, 140);
-      EXPECT_FLOAT_EQ(rig.v.Y, 300);
+      EXPECT_FLOAT_EQ(CaptionTop(run, fraction), 300 + (fraction ? c.fractionTop : c.plainTop));
+      EXPECT_FLOAT_EQ(run.v.X, 140);
+      EXPECT_FLOAT_EQ(run.v.Y, 300);
     }
   }
 }
@@ -67,69 +72,69 @@ TEST(TextBox, OnLineBoxIsCentredOnTheLine) {
   for (const HeightCase& c : kHeights) {
     for (bool fraction : {false, true}) {
       SCOPED_TRACE(std::to_string(c.tate) + (fraction ? " with a fraction" : ""));
-      Rig rig;
-      SetBox(rig, 40, 300, 100, c.tate, fraction ? "ﾀ1/2ﾀ" : "1");
-      mathtext::DrawTextBoxOnLine(rig.P);
-      const Op box = TheBox(rig);
+      TestRun run;
+      SetBox(run, 40, 300, 100, c.tate, fraction ? "ﾀ1/2ﾀ" : "1");
+      mathtext::DrawTextBoxOnLine(run.P);
+      const Op box = TheBox(run);
       EXPECT_FLOAT_EQ(box.y1, 300 - c.plainTop);
       EXPECT_FLOAT_EQ(box.y2, 300 + c.tate - c.plainTop);
       // The caption stays on its line; a fraction moves neither it nor the box.
-      EXPECT_FLOAT_EQ(CaptionTop(rig, fraction), 300);
-      EXPECT_FLOAT_EQ(rig.v.X, 140);
-      EXPECT_FLOAT_EQ(rig.v.Y, 300);
+      EXPECT_FLOAT_EQ(CaptionTop(run, fraction), 300);
+      EXPECT_FLOAT_EQ(run.v.X, 140);
+      EXPECT_FLOAT_EQ(run.v.Y, 300);
     }
   }
 }
 
 TEST(TextBox, PendrelHeadingPair) {
-  Rig rig;
-  rig.pf.setDrawWidth(5);
-  SetBox(rig, 40, 30, 256, 48, "P177 解答");
-  mathtext::DrawTextBox(rig.P);
-  const Op box = TheBox(rig);
+  TestRun run;
+  run.pf.setDrawWidth(5);
+  SetBox(run, 40, 30, 256, 48, "P177 解答");
+  mathtext::DrawTextBox(run.P);
+  const Op box = TheBox(run);
   EXPECT_EQ(box.width, 5);
   EXPECT_FLOAT_EQ(box.y2, 78);
   // P, 1, 7, 7 and the blank take 27 each, the two kanji 34.
-  EXPECT_FLOAT_EQ(rig.v.LLT, 5 * 27 + 2 * 34);
-  auto texts = rig.shown(OpKind::Text);
+  EXPECT_FLOAT_EQ(run.v.LLT, 5 * 27 + 2 * 34);
+  auto texts = run.shown(OpKind::Text);
   ASSERT_EQ(texts.size(), 6u);
   EXPECT_FLOAT_EQ(texts[0].x1, 40 + 26.5f);  // an odd difference keeps its half
   EXPECT_FLOAT_EQ(texts[0].y1, 32);
-  EXPECT_FLOAT_EQ(rig.v.X, 296);
-  EXPECT_FLOAT_EQ(rig.v.Y, 30);
-  EXPECT_EQ(rig.pf.drawWidth(), 5);
-  EXPECT_EQ(rig.v.AA_s, "");
+  EXPECT_FLOAT_EQ(run.v.X, 296);
+  EXPECT_FLOAT_EQ(run.v.Y, 30);
+  EXPECT_EQ(run.pf.drawWidth(), 5);
+  EXPECT_EQ(run.v.AA_s, "");
 }
 
 TEST(TextBox, CaptionWiderThanTheBoxStartsAtItsEdge) {
-  Rig rig;
-  SetBox(rig, 40, 30, 44, 48, "123");
-  mathtext::DrawTextBox(rig.P);
-  EXPECT_FLOAT_EQ(rig.shown(OpKind::Text)[0].x1, 40);
-  EXPECT_FLOAT_EQ(rig.v.X, 84);
+  TestRun run;
+  SetBox(run, 40, 30, 44, 48, "123");
+  mathtext::DrawTextBox(run.P);
+  EXPECT_FLOAT_EQ(run.shown(OpKind::Text)[0].x1, 40);
+  EXPECT_FLOAT_EQ(run.v.X, 84);
 }
 
 TEST(TextBox, EmptyCaptionDrawsTheBoxAlone) {
-  Rig rig;
-  SetBox(rig, 40, 30, 44, 48, "");
-  mathtext::DrawTextBox(rig.P);
-  EXPECT_EQ(rig.shown().size(), 1u);
-  EXPECT_FLOAT_EQ(rig.v.LLT, 0);
-  EXPECT_FLOAT_EQ(rig.v.X, 84);
+  TestRun run;
+  SetBox(run, 40, 30, 44, 48, "");
+  mathtext::DrawTextBox(run.P);
+  EXPECT_EQ(run.shown().size(), 1u);
+  EXPECT_FLOAT_EQ(run.v.LLT, 0);
+  EXPECT_FLOAT_EQ(run.v.X, 84);
 }
 
 TEST(TextBox, CaptionOffsetIsUsedOnceAndOnlyByTheBoxAtThePen) {
-  Rig rig;
-  SetBox(rig, 40, 30, 100, 48, "1");
-  rig.v.AAAX = 20;
-  rig.v.AAAY = 4;
-  mathtext::DrawTextBox(rig.P);
-  EXPECT_FLOAT_EQ(rig.shown(OpKind::Text)[0].x1, 40 + 36.5f + 20);
-  EXPECT_FLOAT_EQ(rig.shown(OpKind::Text)[0].y1, 32 + 4);
-  EXPECT_EQ(rig.v.AAAX, 0);
-  EXPECT_EQ(rig.v.AAAY, 0);
+  TestRun run;
+  SetBox(run, 40, 30, 100, 48, "1");
+  run.v.AAAX = 20;
+  run.v.AAAY = 4;
+  mathtext::DrawTextBox(run.P);
+  EXPECT_FLOAT_EQ(run.shown(OpKind::Text)[0].x1, 40 + 36.5f + 20);
+  EXPECT_FLOAT_EQ(run.shown(OpKind::Text)[0].y1, 32 + 4);
+  EXPECT_EQ(run.v.AAAX, 0);
+  EXPECT_EQ(run.v.AAAY, 0);
 
-  Rig online;
+  TestRun online;
   SetBox(online, 40, 30, 100, 48, "1");
   online.v.AAAX = 20;
   online.v.AAAY = 4;
@@ -141,30 +146,30 @@ TEST(TextBox, CaptionOffsetIsUsedOnceAndOnlyByTheBoxAtThePen) {
 }
 
 TEST(TextBox, TallBracketsSurviveTheMeasurement) {
-  Rig rig;
-  SetBox(rig, 0, 100, 200, 48, "(1)");
-  rig.v.KAKKO = 1;
-  mathtext::DrawTextBox(rig.P);
-  EXPECT_FLOAT_EQ(rig.v.LLT, 81);
-  auto texts = rig.shown(OpKind::Text);
+  TestRun run;
+  SetBox(run, 0, 100, 200, 48, "(1)");
+  run.v.KAKKO = 1;
+  mathtext::DrawTextBox(run.P);
+  EXPECT_FLOAT_EQ(run.v.LLT, 81);
+  auto texts = run.shown(OpKind::Text);
   ASSERT_EQ(texts.size(), 3u);
   EXPECT_FLOAT_EQ(texts[0].v, 4);
   EXPECT_FLOAT_EQ(texts[2].v, 4);
-  EXPECT_EQ(rig.v.KAKKO, 0);
+  EXPECT_EQ(run.v.KAKKO, 0);
 }
 
 TEST(TextBox, BoxesSetNothingBeyondTheirResults) {
-  Rig rig;
-  rig.v.N2 = 7;
-  rig.v.CCC4 = 9;
-  SetBox(rig, 0, 100, 200, 48, "ﾀ1/2ﾀ");
-  mathtext::DrawTextBox(rig.P);
-  mathtext::DrawTextBoxOnLine(rig.P);
-  rig.v.A1_s = "1";
-  rig.v.A2_s = "2";
-  mathtext::DrawTwoLineTextBox(rig.P);
-  EXPECT_EQ(rig.v.N2, 7);
-  EXPECT_EQ(rig.v.CCC4, 9);
+  TestRun run;
+  run.v.N2 = 7;
+  run.v.CCC4 = 9;
+  SetBox(run, 0, 100, 200, 48, "ﾀ1/2ﾀ");
+  mathtext::DrawTextBox(run.P);
+  mathtext::DrawTextBoxOnLine(run.P);
+  run.v.A1_s = "1";
+  run.v.A2_s = "2";
+  mathtext::DrawTwoLineTextBox(run.P);
+  EXPECT_EQ(run.v.N2, 7);
+  EXPECT_EQ(run.v.CCC4, 9);
 }
 
 struct TwoLineCase {
@@ -182,12 +187,12 @@ TEST(TextBox, TwoLinesInAHundredHighBox) {
   };
   for (const TwoLineCase& c : cases) {
     SCOPED_TRACE(std::string(c.first) + " / " + c.second);
-    Rig rig;
-    SetBox(rig, 10, 0, 200, 100, "");
-    rig.v.A1_s = c.first;
-    rig.v.A2_s = c.second;
-    mathtext::DrawTwoLineTextBox(rig.P);
-    auto texts = rig.shown(OpKind::Text);
+    TestRun run;
+    SetBox(run, 10, 0, 200, 100, "");
+    run.v.A1_s = c.first;
+    run.v.A2_s = c.second;
+    mathtext::DrawTwoLineTextBox(run.P);
+    auto texts = run.shown(OpKind::Text);
     bool firstFraction = std::string(c.first).find("ﾀ") != std::string::npos;
     bool secondFraction = std::string(c.second).find("ﾀ") != std::string::npos;
     // The first line's last glyph (a fraction draws its numerator last).
@@ -199,9 +204,9 @@ TEST(TextBox, TwoLinesInAHundredHighBox) {
     } else {
       EXPECT_EQ(texts.size(), firstCount);
     }
-    EXPECT_FLOAT_EQ(rig.v.X, 210);
-    EXPECT_FLOAT_EQ(rig.v.Y, 0);
-    EXPECT_FLOAT_EQ(rig.v.LLT, std::string(c.second).empty() ? 0 : (secondFraction ? 32 : 27));
+    EXPECT_FLOAT_EQ(run.v.X, 210);
+    EXPECT_FLOAT_EQ(run.v.Y, 0);
+    EXPECT_FLOAT_EQ(run.v.LLT, std::string(c.second).empty() ? 0 : (secondFraction ? 32 : 27));
   }
 }
 

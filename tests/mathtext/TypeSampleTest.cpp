@@ -9,9 +9,14 @@
 #include "mathtext/TextBoxes.h"
 #include "platform/Render.h"
 #include "shell/Prompt.h"
-#include "Rig.h"
+#include "support/TestRun.h"
 
 namespace mathtext_test {
+
+using platform::Op;
+using platform::OpKind;
+using testsupport::TestRun;
+
 namespace {
 
 // A part of the page enlarged, to look at the glyphs closely.
@@ -27,12 +32,12 @@ bool WriteCrop(const platform::Page& page, const std::string& path, float x, flo
   return ok;
 }
 
-void SetBox(Rig& rig, float haba, float tate, float text, float outline, float fill) {
-  rig.v.HABA = haba;
-  rig.v.TATE = tate;
-  rig.v.CCC1 = text;
-  rig.v.CCC2 = outline;
-  rig.v.CCC3 = fill;
+void SetBox(TestRun& run, float haba, float tate, float text, float outline, float fill) {
+  run.v.HABA = haba;
+  run.v.TATE = tate;
+  run.v.CCC1 = text;
+  run.v.CCC2 = outline;
+  run.v.CCC3 = fill;
 }
 
 struct Line {
@@ -51,77 +56,77 @@ const Line kLines[] = {
 };
 
 TEST(Specimen, WritesThePage) {
-  Rig rig;
-  rig.pf.cls();
+  TestRun run;
+  run.pf.cls();
   // A prompt line, as the menus and the foot band show them.
-  rig.v.X = 40;
-  rig.v.Y = 20;
-  rig.v.CCC1 = 0;
-  rig.v.AA_s = " ①操作　②角度表示　番号を入力して下さい。 x^2 1.5 Enter 1/2";
-  shell::DrawPromptText(rig.P);
+  run.v.X = 40;
+  run.v.Y = 20;
+  run.v.CCC1 = 0;
+  run.v.AA_s = " ①操作　②角度表示　番号を入力して下さい。 x^2 1.5 Enter 1/2";
+  shell::DrawPromptText(run.P);
   for (const Line& line : kLines) {
-    rig.v.X = line.x;
-    rig.v.Y = line.y;
-    rig.v.CCC1 = 0;
-    rig.v.AA_s = line.text;
-    mathtext::RenderMathText(rig.P);
+    run.v.X = line.x;
+    run.v.Y = line.y;
+    run.v.CCC1 = 0;
+    run.v.AA_s = line.text;
+    mathtext::RenderMathText(run.P);
   }
   // Tall brackets around a fraction.
-  rig.v.KAKKO = 1;
-  rig.v.X = 40;
-  rig.v.Y = 520;
-  rig.v.AA_s = "2(ﾀ1/2ﾀ+3)=7";
-  mathtext::RenderMathText(rig.P);
+  run.v.KAKKO = 1;
+  run.v.X = 40;
+  run.v.Y = 520;
+  run.v.AA_s = "2(ﾀ1/2ﾀ+3)=7";
+  mathtext::RenderMathText(run.P);
   // Boxes: a heading pair, answer boxes on a line, and a two-line box.
-  rig.pf.setDrawWidth(5);
-  rig.v.X = 40;
-  rig.v.Y = 610;
-  SetBox(rig, 256, 48, 0, 3, 13);
-  rig.v.A_s = "P177 解答";
-  mathtext::DrawTextBox(rig.P);
-  rig.v.X += 10;
-  SetBox(rig, 44, 48, 13, 4, 3);
-  rig.v.A_s = "2";
-  mathtext::DrawTextBox(rig.P);
-  rig.pf.setDrawWidth(3);
-  rig.v.X += 20;
-  rig.v.AA_s = "∠APB=";
-  rig.v.CCC1 = 0;
-  mathtext::RenderMathText(rig.P);
-  SetBox(rig, 110, 50, 2, 2, 15);
-  rig.v.A_s = "∠OAP";
-  mathtext::DrawTextBoxOnLine(rig.P);
-  rig.v.X += 10;
-  rig.v.HABA = 50;
-  rig.v.A_s = "①";
-  mathtext::DrawTextBoxOnLine(rig.P);
-  rig.v.X += 20;
-  rig.v.Y = 580;
-  SetBox(rig, 150, 120, 0, 5, 11);
-  rig.v.A1_s = "半径";
-  rig.v.A2_s = "x^2+1";
-  mathtext::DrawTwoLineTextBox(rig.P);
+  run.pf.setDrawWidth(5);
+  run.v.X = 40;
+  run.v.Y = 610;
+  SetBox(run, 256, 48, 0, 3, 13);
+  run.v.A_s = "P177 解答";
+  mathtext::DrawTextBox(run.P);
+  run.v.X += 10;
+  SetBox(run, 44, 48, 13, 4, 3);
+  run.v.A_s = "2";
+  mathtext::DrawTextBox(run.P);
+  run.pf.setDrawWidth(3);
+  run.v.X += 20;
+  run.v.AA_s = "∠APB=";
+  run.v.CCC1 = 0;
+  mathtext::RenderMathText(run.P);
+  SetBox(run, 110, 50, 2, 2, 15);
+  run.v.A_s = "∠OAP";
+  mathtext::DrawTextBoxOnLine(run.P);
+  run.v.X += 10;
+  run.v.HABA = 50;
+  run.v.A_s = "①";
+  mathtext::DrawTextBoxOnLine(run.P);
+  run.v.X += 20;
+  run.v.Y = 580;
+  SetBox(run, 150, 120, 0, 5, 11);
+  run.v.A1_s = "半径";
+  run.v.A2_s = "x^2+1";
+  mathtext::DrawTwoLineTextBox(run.P);
   // Plain labels and a plain box.
   const char* labels[] = {"A", "(a)", "1.5", "-12", "y", "P1", "角A", "ac"};
-  rig.v.X = 40;
+  run.v.X = 40;
   for (const char* label : labels) {
-    rig.v.Y = 760;
-    rig.v.CCC1 = 0;
-    rig.v.AA_s = label;
-    mathtext::PlainMathText(rig.P);
-    rig.v.X += 30;
+    run.v.Y = 760;
+    run.v.CCC1 = 0;
+    run.v.AA_s = label;
+    mathtext::PlainMathText(run.P);
+    run.v.X += 30;
   }
-  rig.v.Y = 750;
-  SetBox(rig, 120, 40, 0, 5, 11);
-  rig.v.A_s = "x=-3";
-  mathtext::DrawPlainTextBox(rig.P);
+  run.v.Y = 750;
+  SetBox(run, 120, 40, 0, 5, 11);
+  run.v.A_s = "x=-3";
+  mathtext::DrawPlainTextBox(run.P);
 
   const std::filesystem::path dir = std::filesystem::path(LESSONS_BIN_DIR) / ".." / "specimens";
   std::filesystem::create_directories(dir);
-  EXPECT_TRUE(platform::writePng(rig.pf.page(), (dir / "mathtext.png").string()));
-  EXPECT_TRUE(WriteCrop(rig.pf.page(), (dir / "mathtext-top.png").string(), 0, 0, 720, 480, 2));
-  EXPECT_TRUE(WriteCrop(rig.pf.page(), (dir / "mathtext-right.png").string(), 600, 0, 720, 480, 2));
-  EXPECT_TRUE(WriteCrop(rig.pf.page(), (dir / "mathtext-foot.png").string(), 0, 480, 900, 360, 2));
+  EXPECT_TRUE(platform::writePng(run.pf.page(), (dir / "mathtext.png").string()));
+  EXPECT_TRUE(WriteCrop(run.pf.page(), (dir / "mathtext-top.png").string(), 0, 0, 720, 480, 2));
+  EXPECT_TRUE(WriteCrop(run.pf.page(), (dir / "mathtext-right.png").string(), 600, 0, 720, 480, 2));
+  EXPECT_TRUE(WriteCrop(run.pf.page(), (dir / "mathtext-foot.png").string(), 0, 480, 900, 360, 2));
 }
 
 }  // namespace

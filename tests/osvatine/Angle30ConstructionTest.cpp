@@ -1,8 +1,6 @@
 // Screen 2, the 30° construction: P on the other crossing, the eight sample points with their
-// sixteen segments in one step, the three compass strokes, and the sub-menu after 18 keys.
+// sixteen segments in one step, and the three compass strokes.
 #include <gtest/gtest.h>
-
-#include <functional>
 
 #include "Support.h"
 
@@ -10,16 +8,6 @@ namespace osvatine_test {
 namespace {
 
 const std::string kScreen2 = "1{Enter}2{Enter}";
-
-size_t ScreenStart(const Log& log) { return AfterLast(log, [](const Op& o) { return IsPageClear(o); }); }
-bool IsWaitBox(const Op& o) { return IsFilledBox(o, 96, 657, 400, 693, 4); }
-bool IsChoiceLine(const Op& o) { return o.kind == OpKind::Text && o.text == "⑦"; }
-
-// What the step ended by the last key wait drew: from the wait before it to that wait.
-std::vector<Op> LastStep(const Log& log, const std::function<bool(const Op&)>& pick) {
-  auto waits = IndexesOf(log, IsWaitBox);
-  return waits.size() < 2 ? std::vector<Op>{} : OpsOf(log, pick, waits[waits.size() - 2] + 1, waits.back());
-}
 
 TEST(Angle30Construction, PIsTheOtherCrossing) {
   auto r = Play(kScreen2);
@@ -29,7 +17,7 @@ TEST(Angle30Construction, PIsTheOtherCrossing) {
   EXPECT_EQ(p[0].colour, 0);
   auto sector = OpsOf(r.log, [](const Op& o) { return IsCircleAt(o, 1160.5f, 321.2f, 60, 0.05f); }, from);
   ASSERT_EQ(sector.size(), 1u);
-  EXPECT_NEAR(lunevar_test::SweepDegrees(sector[0]), 31.6, 0.1);
+  EXPECT_NEAR(testsupport::SweepDegrees(sector[0]), 31.6, 0.1);
 }
 
 TEST(Angle30Construction, EightSamplePointsAndSixteenSegmentsInOneStep) {
@@ -81,15 +69,6 @@ TEST(Angle30Construction, CompassStrokesOneKeyEach) {
     EXPECT_EQ(arc.colour, 7);
     EXPECT_EQ(arc.fill, platform::kNoFill);
   }
-}
-
-TEST(Angle30Construction, TheSubMenuAfterExactlyEighteenKeys) {
-  auto before = Play(kScreen2 + Repeat("a", 17));
-  EXPECT_TRUE(IndexesOf(before.log, IsChoiceLine, ScreenStart(before.log)).empty());
-  auto after = Play(kScreen2 + Repeat("a", 18));
-  size_t from = ScreenStart(after.log);
-  EXPECT_EQ(IndexesOf(after.log, IsWaitBox, from).size(), 18u);
-  EXPECT_EQ(IndexesOf(after.log, IsChoiceLine, from).size(), 1u);
 }
 
 }  // namespace

@@ -51,7 +51,7 @@ TEST(AngleSumDiscussion, TheObservedAnglesAndTheAngleAtO) {
   for (size_t i = 0; i < arcs.size(); ++i) {
     SCOPED_TRACE(i);
     EXPECT_TRUE(IsCircleAt(arcs[i], marks[i].x, marks[i].y, marks[i].r, 0.06f));
-    EXPECT_NEAR(lunevar_test::SweepDegrees(arcs[i]), marks[i].degrees, 0.06);
+    EXPECT_NEAR(testsupport::SweepDegrees(arcs[i]), marks[i].degrees, 0.06);
     EXPECT_EQ(arcs[i].colour, marks[i].colour);
   }
 }

@@ -11,10 +11,7 @@ namespace {
 
 const std::string kScreen5 = "1{Enter}5{Enter}";
 
-size_t ScreenStart(const Log& log) { return AfterLast(log, [](const Op& o) { return IsPageClear(o); }); }
-
 bool IsArc(const Op& o) { return o.kind == OpKind::Circle && o.fill == platform::kNoFill && o.start != o.end; }
-bool IsWait(const Op& o) { return IsFilledBox(o, 96, 657, 400, 693, 4); }
 
 TEST(ShipConstruction, TheMapUnderItsHeadingWithNoGridLineLeft) {
   auto r = Play(kScreen5);
@@ -25,7 +22,7 @@ TEST(ShipConstruction, TheMapUnderItsHeadingWithNoGridLineLeft) {
   ExpectTextLine(log, from, 40, 130, 7, "Pの位置を作図しよう。");
   size_t end = ExpectShipMap(log, from);
   ASSERT_LT(end, log.size());
-  EXPECT_TRUE(IsWait(log[end]));  // the landmarks end the map
+  EXPECT_TRUE(IsWaitBox(log[end]));  // the landmarks end the map
 }
 
 TEST(ShipConstruction, OneKeyDrawsOneStroke) {
@@ -88,7 +85,7 @@ TEST(ShipConstruction, TheStrokesOfBothCircles) {
     EXPECT_NEAR(arcs[i].end, s.end, 0.0005);
     EXPECT_EQ(arcs[i].colour, s.colour);
   }
-  EXPECT_NEAR(osvatine::Os(*r.program).R3, 104.1, 0.05);
+  EXPECT_NEAR(osvatine::Os(r.P).R3, 104.1, 0.05);
   auto circleO2 = OpsOf(log, [](const Op& o) { return IsCircleAt(o, 941.8f, 236.9f, 104.15f, 0.1f); }, from);
   ASSERT_EQ(circleO2.size(), 1u);
   EXPECT_EQ(circleO2[0].colour, 0);
@@ -117,7 +114,7 @@ TEST(ShipConstruction, TheShipItsAnglesThenTheSubMenu) {
   auto sectors = ExpectShipAngles(log, from);
   ASSERT_EQ(sectors.size(), 2u);
   // 22 key waits, the last before the 45° angle; the choice line follows it at once.
-  auto waits = IndexesOf(log, IsWait, from);
+  auto waits = IndexesOf(log, IsWaitBox, from);
   EXPECT_EQ(waits.size(), 22u);
   auto choice = IndexesOf(log, [](const Op& o) { return o.kind == OpKind::Text && o.text == "⑦"; }, from);
   ASSERT_EQ(choice.size(), 1u);

@@ -9,8 +9,6 @@ namespace {
 
 const std::string kScreen1 = "1{Enter}1{Enter}";
 
-size_t ScreenStart(const Log& log) { return AfterLast(log, [](const Op& o) { return IsPageClear(o); }); }
-
 TEST(ShipProblem, TheMapBeforeAnyKeyAndNoShip) {
   auto r = Play(kScreen1);
   const Log& log = r.log;
@@ -39,9 +37,9 @@ TEST(ShipProblem, TheTwoAnglesAfterThreeKeysThenTheSubMenu) {
   size_t from = ScreenStart(log);
   ExpectShipAngles(log, from);
   // The last key wait is the third; the choice line follows the finished screen.
-  auto waits = IndexesOf(log, [](const Op& o) { return IsFilledBox(o, 96, 657, 400, 693, 4); }, from);
+  auto waits = IndexesOf(log, IsWaitBox, from);
   EXPECT_EQ(waits.size(), 3u);
-  auto choice = IndexesOf(log, [](const Op& o) { return o.kind == OpKind::Text && o.text == "⑦"; }, from);
+  auto choice = IndexesOf(log, IsChoiceLine, from);
   ASSERT_EQ(choice.size(), 1u);
   EXPECT_GT(choice[0], waits.back());
 }

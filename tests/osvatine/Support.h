@@ -1,51 +1,24 @@
-// Running Osvatine for the tests: the whole program on a key script (through the replay tool's
-// run), or one menu, routine or screen called on a bare program after start-up; and the log
-// readers shared with Lunevar's tests.
+// Running Osvatine for the tests: the whole program on a key script, or one menu, routine or
+// screen called on it after start-up; the set-up and the log readers are the shared ones of support/.
 #pragma once
+#include <functional>
 #include <string>
 #include <vector>
 
-#include "Replay.h"
-#include "lunevar/Support.h"
-#include "osvatine/Info.h"
-#include "platform/Platform.h"
-#include "platform/ScriptDevice.h"
+#include "support/OpsLog.h"
+#include "support/TestRun.h"
 
 namespace osvatine_test {
 
-using lunevar_test::AfterLast;
-using lunevar_test::IndexesOf;
-using lunevar_test::IsCircleAt;
-using lunevar_test::IsFilledBox;
-using lunevar_test::IsPageClear;
-using lunevar_test::Log;
-using lunevar_test::Near;
-using lunevar_test::Op;
-using lunevar_test::OpKind;
-using lunevar_test::OpsOf;
-using lunevar_test::Repeat;
+using namespace testsupport;
 
-inline replay::Result Play(const std::string& keys) {
-  replay::Options o;
-  o.program = "osvatine";
-  o.keys = keys;
-  return replay::Run(o);
-}
+// Osvatine from start-up through its menus until the keys run out.
+inline TestRun Play(const std::string& keys) { return testsupport::Play("osvatine", keys); }
 
 // Osvatine after start-up, its log emptied, with the keys waiting: a menu, routine or screen is
 // called on it directly and what it returns is checked.
-struct Bare {
-  platform::ScriptDevice device;
-  platform::Platform pf{device};
-  osvatine::OsvatineProgram P;
-  Log log;
-  explicit Bare(const std::string& keys = "") : P(pf, osvatine::Info()) {
-    auto script = platform::parseKeyScript(keys);
-    if (script) device.append(*script);
-    pf.page().onOp = [this](const Op& op) { log.push_back(op); };
-    shell::StartUp(P);
-    log.clear();
-  }
+struct Bare : TestRun {
+  explicit Bare(const std::string& keys = "") : TestRun(keys, "osvatine") {}
   size_t keysLeft() const { return device.remaining(); }
 };
 
@@ -55,6 +28,18 @@ inline std::string TextOf(const Log& log, size_t from = 0, size_t to = SIZE_MAX)
   for (size_t i = from; i < log.size() && i < to; ++i)
     if (log[i].kind == OpKind::Text) s += log[i].text;
   return s;
+}
+
+// Where the screen now on the page began: just after the last clearing of the whole page.
+inline size_t ScreenStart(const Log& log) { return AfterLast(log, [](const Op& o) { return IsPageClear(o); }); }
+inline bool IsWaitBox(const Op& o) { return IsFilledBox(o, 96, 657, 400, 693, 4); }
+// The item-1 sub-menu's choice line (its last choice).
+inline bool IsChoiceLine(const Op& o) { return o.kind == OpKind::Text && o.text == "⑦"; }
+
+// What the step ended by the last key wait drew: from the wait before it to that wait.
+inline std::vector<Op> LastStep(const Log& log, const std::function<bool(const Op&)>& pick) {
+  auto waits = IndexesOf(log, IsWaitBox);
+  return waits.size() < 2 ? std::vector<Op>{} : OpsOf(log, pick, waits[waits.size() - 2] + 1, waits.back());
 }
 
 }  // namespace osvatine_test

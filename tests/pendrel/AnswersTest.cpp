@@ -14,7 +14,7 @@ std::string Keys(int n) { return Repeat("a", n); }
 // A run to answer n of the first set with `keys` key presses; the answer's ops start after the
 // page clear that opens it.
 struct AnswerRun {
-  replay::Result r;
+  TestRun r;
   size_t start = 0;
   AnswerRun(int n, int keys) : r(Play(kToFirstSet + Answer(n) + Keys(keys))) {
     auto clears = IndexesOf(r.log, IsPageClear);

@@ -67,7 +67,7 @@ Outcome MainMenuOutcome(const std::string& entry) {
   if (wipes.empty()) return Outcome::Ends;
   size_t next = wipes.front() + 1;
   if (next == log.size()) {
-    EXPECT_EQ(r.device->remaining(), 2u) << entry;  // the program ended before reading more keys
+    EXPECT_EQ(r.device.remaining(), 2u) << entry;  // the program ended before reading more keys
     return Outcome::Ends;
   }
   if (IsWorkAreaClear(log[next])) return Outcome::MenuAgain;

@@ -1,21 +1,18 @@
-// Running Pendrel on a key script for the tests; the log readers are the ones Lunevar's tests
-// use (boxes, circles, glyphs of a text line).
+// Running Pendrel on a key script for the tests: the keys to its screens and a run from the main
+// menu. The set-up and the log readers are the shared ones of support/.
 #pragma once
 #include <string>
 
-#include "Replay.h"
-#include "lunevar/Support.h"
+#include "support/OpsLog.h"
+#include "support/TestRun.h"
+#include "support/TextRows.h"
 
 namespace pendrel_test {
 
-using namespace lunevar_test;
+using namespace testsupport;
 
-inline replay::Result Play(const std::string& keys) {
-  replay::Options o;
-  o.program = "pendrel";
-  o.keys = keys;
-  return replay::Run(o);
-}
+// Pendrel from start-up through its menus until the keys run out.
+inline TestRun Play(const std::string& keys) { return testsupport::Play("pendrel", keys); }
 
 // Keys to the first set's choice line, and to each answer from there.
 inline const std::string kToFirstSet = "1{Enter}";

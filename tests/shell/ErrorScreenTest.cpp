@@ -2,11 +2,10 @@
 // cleared page, the exact text at its place in colour 13, the font in force, status 0.
 #include <gtest/gtest.h>
 
-#include "Replay.h"
 #include "platform/Errors.h"
 #include "platform/Number.h"
-#include "platform/ScriptDevice.h"
 #include "shell/Program.h"
+#include "support/TestRun.h"
 
 namespace shell {
 namespace {
@@ -34,20 +33,13 @@ Screen FailingMenu(Program& P) {
   platform::raise(next.code);
 }
 
-struct FailingRun {
-  platform::ScriptDevice device{*platform::parseKeyScript("12{Enter}")};
-  platform::Platform pf{device};
-  std::vector<platform::Op> log;
-  int status = -1;
-  std::unique_ptr<Program> program;
-
-  explicit FailingRun(int lineOffset) {
-    ProgramInfo info{"Pendrel", 50, lineOffset, {FailingMenu}};
-    program = std::make_unique<Program>(pf, info);
-    pf.page().onOp = [this](const platform::Op& op) { log.push_back(op); };
-    status = RunProgram(*program);
-  }
-};
+// A run whose main menu raises the next failure, with keys left over for the error screen.
+testsupport::TestRun FailingRun(int lineOffset) {
+  testsupport::Setup s;
+  s.info = ProgramInfo{"Pendrel", 50, lineOffset, {FailingMenu}};
+  s.keys = "12{Enter}";
+  return testsupport::Play(s);
+}
 
 TEST(ErrorScreen, ShowsLineAndErrorNumbersInColour13) {
   struct Case {
@@ -62,7 +54,7 @@ TEST(ErrorScreen, ShowsLineAndErrorNumbersInColour13) {
   };
   for (const auto& c : cases) {
     next = c.failure;
-    FailingRun run(c.offset);
+    auto run = FailingRun(c.offset);
     EXPECT_EQ(run.status, 0) << "the run ends only when the window closes, cleanly";
     const auto& ops = run.pf.page().ops();
     ASSERT_EQ(ops.size(), 1u) << "the page holds nothing but the error text";
@@ -75,20 +67,20 @@ TEST(ErrorScreen, ShowsLineAndErrorNumbersInColour13) {
     EXPECT_EQ(t.v, 1);
     EXPECT_EQ(t.colour, 13);
     EXPECT_EQ(run.log[run.log.size() - 2].kind, platform::OpKind::Cls);
-    EXPECT_EQ(run.program->v.A, c.failure.line);
-    EXPECT_EQ(run.program->v.B, c.failure.code);
-    EXPECT_EQ(run.program->v.A_s, platform::numToText(static_cast<float>(c.failure.line)));
+    EXPECT_EQ(run.v.A, c.failure.line);
+    EXPECT_EQ(run.v.B, c.failure.code);
+    EXPECT_EQ(run.v.A_s, platform::numToText(static_cast<float>(c.failure.line)));
     EXPECT_EQ(run.device.remaining(), 3u) << "keys on the error screen are not taken";
   }
 }
 
 TEST(ErrorScreen, KeepsTheFontInForceWhenTheErrorWasRaised) {
   next = {500, 5, false};
-  FailingRun plain(0);
+  auto plain = FailingRun(0);
   EXPECT_EQ(plain.pf.page().ops()[0].font, (platform::Font{"ｺﾞｼｯｸ", 16, false, false}));
   EXPECT_EQ(plain.pf.drawWidth(), 3);
   next = {500, 5, true};
-  FailingRun renderer(0);
+  auto renderer = FailingRun(0);
   EXPECT_EQ(renderer.pf.page().ops()[0].font, (platform::Font{"Times New Roman", 8, true, true}));
 }
 

@@ -2,7 +2,7 @@
 // whatever the typed text looks like.
 #include <string>
 
-#include "ShellFixture.h"
+#include "support/TestRun.h"
 #include "shell/Input.h"
 #include "shell/Menus.h"
 
@@ -15,7 +15,7 @@ TEST(MenuChoice, OnlyAWholeNumberInRangeIsAChoice) {
       {"99999999", 0},
   };
   for (const auto& [typed, choice] : table) {
-    shelltest::ShellRun run;
+    testsupport::TestRun run;
     run.P.v.AINP_s = typed;
     shell::ParseNumberInput(run.P);
     EXPECT_EQ(shell::MenuChoice(run.P, 1, 8), choice) << "'" << typed << "'";

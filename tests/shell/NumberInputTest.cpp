@@ -3,7 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "ShellFixture.h"
+#include "support/OpsLog.h"
+#include "support/TestRun.h"
 #include "platform/Number.h"
 #include "shell/Input.h"
 
@@ -11,16 +12,16 @@ namespace {
 
 using platform::Op;
 using platform::OpKind;
-using shelltest::BoxSeen;
-using shelltest::Glyph;
-using shelltest::ShellRun;
+using testsupport::BoxSeen;
+using testsupport::Glyph;
+using testsupport::TestRun;
 
 // The glyphs echoed into the field (drawn in colour 5).
-std::vector<Glyph> echoed(const ShellRun& run) {
+std::vector<Glyph> echoed(const TestRun& run) {
   std::vector<Op> echo;
   for (const auto& op : run.texts())
     if (op.colour == 5) echo.push_back(op);
-  return shelltest::glyphs(echo);
+  return testsupport::Glyphs(echo);
 }
 
 struct KeysCase {
@@ -36,7 +37,7 @@ class NumberKeys : public ::testing::TestWithParam<KeysCase> {};
 
 TEST_P(NumberKeys, TypedTextValueAndEcho) {
   const KeysCase& c = GetParam();
-  ShellRun run(c.keys);
+  TestRun run(c.keys);
   shell::AskMenuNumber(run.P);
   EXPECT_EQ(run.P.v.AINP_s, c.typed);
   EXPECT_FLOAT_EQ(run.P.v.AINP, c.value);
@@ -72,7 +73,7 @@ INSTANTIATE_TEST_SUITE_P(
 // A zero denominator is no number: the value is 0 and the text stays as typed.
 TEST(NumberKeys, ZeroDenominatorGivesNoNumber) {
   for (std::string typed : {"1/0", "4/", "/", "3/0.0", "-5/-0", "0/0", "7/.0"}) {
-    ShellRun run(typed + "{Enter}");
+    TestRun run(typed + "{Enter}");
     run.P.v.AINP = 99;
     EXPECT_NO_THROW(shell::AskMenuNumber(run.P)) << typed;
     EXPECT_EQ(run.P.v.AINP, 0) << typed;
@@ -81,21 +82,21 @@ TEST(NumberKeys, ZeroDenominatorGivesNoNumber) {
 }
 
 TEST(NumberKeys, TenthCharacterShownAndNextKeyClearsTheField) {
-  ShellRun run("1234567890{Enter}8{Enter}");
+  TestRun run("1234567890{Enter}8{Enter}");
   shell::AskMenuNumber(run.P);
   auto echo = echoed(run);
   ASSERT_EQ(echo.size(), 11u);
   EXPECT_EQ(echo[9], (Glyph{"０", 1200, Y}));
   EXPECT_EQ(echo[10], (Glyph{"８", 1056, Y})) << "the field starts again at the anchor";
-  auto boxes = run.boxes();
+  auto boxes = run.ops(OpKind::Box);
   bool cleared = false;
-  for (const auto& b : boxes) cleared |= shelltest::boxSeen(b) == BoxSeen{1056, 640, 1248, 670, 15, 15, 3};
+  for (const auto& b : boxes) cleared |= testsupport::BoxOf(b) == BoxSeen{1056, 640, 1248, 670, 15, 15, 3};
   EXPECT_TRUE(cleared) << "the field box was erased";
   EXPECT_EQ(run.P.v.AINP_s, "8");
 }
 
 TEST(NumberKeys, CursorBlinksAtTheFieldPenAndStaysBehindThePoint) {
-  ShellRun run("{Idle}1.{Idle}{Enter}");
+  TestRun run("{Idle}1.{Idle}{Enter}");
   shell::AskMenuNumber(run.P);
   std::vector<std::pair<float, int>> discs;  // centre x and colour
   for (const auto& c : run.ops(OpKind::Circle)) {
@@ -115,7 +116,7 @@ TEST(NumberKeys, CursorBlinksAtTheFieldPenAndStaysBehindThePoint) {
 }
 
 TEST(NumberKeys, IgnoredKeyLeavesTheCursorDrawn) {
-  ShellRun run("a{Enter}");
+  TestRun run("a{Enter}");
   shell::AskMenuNumber(run.P);
   std::vector<int> colours;
   for (const auto& c : run.ops(OpKind::Circle)) colours.push_back(c.colour);
@@ -123,7 +124,7 @@ TEST(NumberKeys, IgnoredKeyLeavesTheCursorDrawn) {
 }
 
 TEST(AskMenuNumber, PromptLabelAndFieldSitOnOneLine) {
-  ShellRun run("2{Enter}");
+  TestRun run("2{Enter}");
   shell::AskMenuNumber(run.P);
   auto t = run.texts();
   ASSERT_EQ(t.size(), 11u + 2 + 1);
@@ -133,13 +134,13 @@ TEST(AskMenuNumber, PromptLabelAndFieldSitOnOneLine) {
   EXPECT_EQ(Glyph(t[12].text, t[12].x1, t[12].y1), (Glyph{"力", 1024, 648}));
   for (int i = 0; i < 13; ++i) EXPECT_EQ(t[i].colour, 0);
   EXPECT_EQ(t[13].colour, 5);
-  ASSERT_FALSE(run.boxes().empty());
-  EXPECT_EQ(shelltest::boxSeen(run.boxes().back()), (BoxSeen{1008, 640, 1248, 670, 15, 15, 3})) << "label and field erased";
+  ASSERT_FALSE(run.ops(OpKind::Box).empty());
+  EXPECT_EQ(testsupport::BoxOf(run.ops(OpKind::Box).back()), (BoxSeen{1008, 640, 1248, 670, 15, 15, 3})) << "label and field erased";
 
   run.log.clear();
   shell::ClearMenuPrompt(run.P);
-  ASSERT_EQ(run.boxes().size(), 1u);
-  EXPECT_EQ(shelltest::boxSeen(run.boxes()[0]), (BoxSeen{816, 640, 1872, 690, 15, 15, 3}));
+  ASSERT_EQ(run.ops(OpKind::Box).size(), 1u);
+  EXPECT_EQ(testsupport::BoxOf(run.ops(OpKind::Box)[0]), (BoxSeen{816, 640, 1872, 690, 15, 15, 3}));
 }
 
 TEST(AskMenuNumber, LeavesTheSharedVariablesAsTheLessonsExpect) {
@@ -148,7 +149,7 @@ TEST(AskMenuNumber, LeavesTheSharedVariablesAsTheLessonsExpect) {
     float colour;  // CCC1 afterwards
   };
   for (const Case& c : {Case{"{Enter}", 0}, Case{"+{Enter}", 0}, Case{"1{Backspace}{Enter}", 5}, Case{"4{Enter}", 5}}) {
-    ShellRun run(c.keys);
+    TestRun run(c.keys);
     auto& v = run.P.v;
     run.P.line = 500;
     shell::AskMenuNumber(run.P);
@@ -162,7 +163,7 @@ TEST(AskMenuNumber, LeavesTheSharedVariablesAsTheLessonsExpect) {
 }
 
 TEST(AskChoiceAtFoot, DrawsTheCallersLineAtTheFoot) {
-  ShellRun run("3{Enter}");
+  TestRun run("3{Enter}");
   auto& v = run.P.v;
   v.CCC1 = 4;
   v.AA_s = " ①操作　②終了^";
@@ -180,16 +181,16 @@ TEST(AskChoiceAtFoot, DrawsTheCallersLineAtTheFoot) {
 
 TEST(AskNextStep, DrawsItsBoxAndErasesAllItDrew) {
   for (auto [keys, colour] : {std::pair<std::string, float>{"1{Enter}", 5}, {"{Enter}", 0}}) {
-    ShellRun run(keys);
+    TestRun run(keys);
     auto& v = run.P.v;
     run.pf.setDrawWidth(5);
     v.CCC1 = 4;
     shell::AskNextStep(run.P);
-    auto boxes = run.boxes();
+    auto boxes = run.ops(OpKind::Box);
     ASSERT_GE(boxes.size(), 4u);
-    EXPECT_EQ(shelltest::boxSeen(boxes.front()), (BoxSeen{96, 639, 400, 675, 13, 12, 2}));
-    EXPECT_EQ(shelltest::boxSeen(boxes[boxes.size() - 2]), (BoxSeen{1008, 639, 1168, 666, 15, 15, 2}));
-    EXPECT_EQ(shelltest::boxSeen(boxes.back()), (BoxSeen{96, 639, 400, 675, 15, 15, 2}));
+    EXPECT_EQ(testsupport::BoxOf(boxes.front()), (BoxSeen{96, 639, 400, 675, 13, 12, 2}));
+    EXPECT_EQ(testsupport::BoxOf(boxes[boxes.size() - 2]), (BoxSeen{1008, 639, 1168, 666, 15, 15, 2}));
+    EXPECT_EQ(testsupport::BoxOf(boxes.back()), (BoxSeen{96, 639, 400, 675, 15, 15, 2}));
     auto t = run.texts();
     EXPECT_EQ(Glyph(t[0].text, t[0].x1, t[0].y1), (Glyph{"次", 128, 648}));
     EXPECT_EQ(t[0].colour, 9);
@@ -200,7 +201,7 @@ TEST(AskNextStep, DrawsItsBoxAndErasesAllItDrew) {
 }
 
 TEST(ParseNumberInput, SplitsAtTheFirstSlash) {
-  ShellRun run;
+  TestRun run;
   auto& v = run.P.v;
   v.AINP_s = "12/3/4";
   shell::ParseNumberInput(run.P);

@@ -5,8 +5,8 @@
 #include <optional>
 #include <string>
 
-#include "PagePixels.h"
-#include "ShellFixture.h"
+#include "support/PagePixels.h"
+#include "support/TestRun.h"
 #include "platform/Render.h"
 #include "shell/Input.h"
 #include "shell/Prompt.h"
@@ -14,13 +14,13 @@
 
 namespace {
 
-using shelltest::PagePixels;
-using shelltest::ShellRun;
+using testsupport::PagePixels;
+using testsupport::TestRun;
 
 // Runs a scene on a lesson page and keeps the page as it stood when the last key was taken.
 platform::Page pageAtLastKey(const std::string& keys, const std::function<void(shell::Program&)>& scene,
                              const std::string& name) {
-  ShellRun run(keys);
+  TestRun run(keys);
   std::optional<platform::Page> shot;
   run.device.onKeyTaken = [&shot](platform::Page& page) { shot = page; };
   run.pf.cls();

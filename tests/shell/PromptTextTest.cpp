@@ -3,14 +3,15 @@
 #include <string>
 #include <vector>
 
-#include "ShellFixture.h"
+#include "support/OpsLog.h"
+#include "support/TestRun.h"
 #include "platform/Strings.h"
 #include "shell/Prompt.h"
 
 namespace {
 
-using shelltest::Glyph;
-using shelltest::ShellRun;
+using testsupport::Glyph;
+using testsupport::TestRun;
 
 constexpr float kX = 100, kY = 200;
 
@@ -27,11 +28,11 @@ class PromptText : public ::testing::TestWithParam<PromptCase> {};
 
 TEST_P(PromptText, DrawsEachGlyphInItsCell) {
   const PromptCase& c = GetParam();
-  ShellRun run;
+  TestRun run;
   auto& v = run.P.v;
   v.X = kX; v.Y = kY; v.CCC1 = 7; v.AA_s = c.prompt;
   shell::DrawPromptText(run.P);
-  EXPECT_EQ(shelltest::glyphs(run.texts()), c.glyphs);
+  EXPECT_EQ(testsupport::Glyphs(run.texts()), c.glyphs);
   EXPECT_EQ(v.X, kX + c.advance);
   EXPECT_EQ(v.JYOU, c.jyou);
   EXPECT_EQ(v.Y, kY);
@@ -70,7 +71,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(PromptText, LongPromptsKeepAnEvenPitch) {
   for (auto [prompt, advance] : {std::pair<std::string, float>{"番号を入力して下さい。", 176}, {"次のステップは１を入力。", 192}}) {
-    ShellRun run;
+    TestRun run;
     run.P.v.X = 0; run.P.v.Y = 0; run.P.v.AA_s = prompt;
     shell::DrawPromptText(run.P);
     EXPECT_EQ(run.P.v.X, advance) << prompt;
@@ -80,7 +81,7 @@ TEST(PromptText, LongPromptsKeepAnEvenPitch) {
 }
 
 TEST(PromptText, EmptyPromptTouchesNothing) {
-  ShellRun run;
+  TestRun run;
   auto& v = run.P.v;
   v.X = 40; v.A_s = "kept";
   shell::DrawPromptText(run.P);
@@ -90,7 +91,7 @@ TEST(PromptText, EmptyPromptTouchesNothing) {
 }
 
 TEST(PromptText, LeavesTheLastCharacterTakenInA) {
-  ShellRun run;
+  TestRun run;
   auto& v = run.P.v;
   v.AA_s = "1.5";
   shell::DrawPromptText(run.P);
@@ -101,14 +102,14 @@ TEST(PromptText, LeavesTheLastCharacterTakenInA) {
 }
 
 TEST(PromptText, DanglingExponentMarkRaisesTheNextGlyphOfAnyCaller) {
-  ShellRun run;
+  TestRun run;
   auto& v = run.P.v;
   v.X = kX; v.Y = kY; v.AA_s = "x^";
   shell::DrawPromptText(run.P);
   ASSERT_EQ(v.JYOU, 1);
   v.A_s = "5"; v.X = 300;
   shell::DrawTextAt(run.P);
-  EXPECT_EQ(shelltest::glyphs(run.texts()).back(), (Glyph{"5", 300, 196}));
+  EXPECT_EQ(testsupport::Glyphs(run.texts()).back(), (Glyph{"5", 300, 196}));
   EXPECT_EQ(v.JYOU, 0);
   v.AA_s = "5";
   shell::DrawPromptText(run.P);
@@ -128,11 +129,11 @@ TEST(DrawTextAt, BlanksTakeACellOnlyWhenTheyAreAllThereIs) {
       {"1 2", {{"１", 100, 200}, {"２", 116, 200}}, 132},
   };
   for (const auto& c : cases) {
-    ShellRun run;
+    TestRun run;
     auto& v = run.P.v;
     v.X = kX; v.Y = kY; v.A_s = c.text;
     shell::DrawTextAt(run.P);
-    EXPECT_EQ(shelltest::glyphs(run.texts()), c.glyphs) << "'" << c.text << "'";
+    EXPECT_EQ(testsupport::Glyphs(run.texts()), c.glyphs) << "'" << c.text << "'";
     EXPECT_EQ(v.XT, c.xt) << "'" << c.text << "'";
     EXPECT_EQ(v.X, kX) << "the caller moves its own pen";
   }
@@ -143,7 +144,7 @@ TEST(StripBlanks, RemovesHalfWidthBlanksOnly) {
       {" 12", "12"}, {"1 2 3", "123"}, {"　1", "　1"}, {"", ""}, {"- 3 ", "-3"}, {"角 度", "角度"},
   };
   for (const auto& [in, out] : cases) {
-    ShellRun run;
+    TestRun run;
     run.P.v.A_s = in;
     shell::StripBlanks(run.P);
     EXPECT_EQ(run.P.v.A_s, out) << "'" << in << "'";
@@ -164,7 +165,7 @@ TEST(StripBlanks, LeavesTheByteLoopsScratch) {
       {"角", 2, 3, platform::bRight("角", 1)},
   };
   for (const auto& c : cases) {
-    ShellRun run;
+    TestRun run;
     run.P.v.A_s = c.in;
     shell::StripBlanks(run.P);
     EXPECT_EQ(run.P.v.KB8, c.bytes) << "'" << c.in << "'";

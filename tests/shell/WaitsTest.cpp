@@ -3,35 +3,36 @@
 #include <string>
 #include <vector>
 
-#include "PagePixels.h"
-#include "ShellFixture.h"
+#include "support/PagePixels.h"
+#include "support/OpsLog.h"
+#include "support/TestRun.h"
 #include "shell/Waits.h"
 
 namespace {
 
 using platform::OpKind;
-using shelltest::BoxSeen;
-using shelltest::Glyph;
-using shelltest::PagePixels;
-using shelltest::ShellRun;
+using testsupport::BoxSeen;
+using testsupport::Glyph;
+using testsupport::PagePixels;
+using testsupport::TestRun;
 
 // A caller's state that the waits must hand back.
-void callerState(ShellRun& run) {
+void callerState(TestRun& run) {
   run.P.v.CCC1 = 7;
   run.pf.setDrawWidth(5);
 }
 
 TEST(WaitAnyKey, PendingKeyEndsTheWaitAtOnce) {
-  ShellRun run("xy");
+  TestRun run("xy");
   callerState(run);
   shell::WaitAnyKey(run.P);
   auto& v = run.P.v;
   EXPECT_EQ(v.I_s, "x");
   EXPECT_EQ(run.device.remaining(), 1u) << "one key taken, no more";
-  auto boxes = run.boxes();
+  auto boxes = run.ops(OpKind::Box);
   ASSERT_EQ(boxes.size(), 2u);
-  EXPECT_EQ(shelltest::boxSeen(boxes[0]), (BoxSeen{96, 657, 400, 693, 13, 4, 3}));
-  EXPECT_EQ(shelltest::boxSeen(boxes[1]), (BoxSeen{0, 657, 400, 693, 15, 15, 3}));
+  EXPECT_EQ(testsupport::BoxOf(boxes[0]), (BoxSeen{96, 657, 400, 693, 13, 4, 3}));
+  EXPECT_EQ(testsupport::BoxOf(boxes[1]), (BoxSeen{0, 657, 400, 693, 15, 15, 3}));
   auto t = run.texts();
   ASSERT_EQ(t.size(), 12u);
   EXPECT_EQ(Glyph(t[0].text, t[0].x1, t[0].y1), (Glyph{"何", 128, 666}));
@@ -46,14 +47,14 @@ TEST(WaitAnyKey, PendingKeyEndsTheWaitAtOnce) {
 }
 
 TEST(WaitAnyKey, WaitsThroughEmptyPolls) {
-  ShellRun run("{Idle}{Idle}{Enter}");
+  TestRun run("{Idle}{Idle}{Enter}");
   shell::WaitAnyKey(run.P);
   EXPECT_EQ(run.P.v.I_s, "\r");
   EXPECT_EQ(run.device.remaining(), 0u);
 }
 
 TEST(WaitAnyKey, ErasesOnlyItsStrip) {
-  ShellRun run("k");
+  TestRun run("k");
   callerState(run);
   // Marks in the foot band right of x 400 and below y 693, and one inside the strip.
   run.pf.fillBox(500, 660, 540, 690, 0, 0);
@@ -67,16 +68,16 @@ TEST(WaitAnyKey, ErasesOnlyItsStrip) {
 }
 
 TEST(ShowFootBannerAndWait, ShowsTheCallersTextThenClearsTheFootBand) {
-  ShellRun run("{Idle}{Up}");
+  TestRun run("{Idle}{Up}");
   callerState(run);
   auto& v = run.P.v;
   v.AA_s = "矢印キーで移動";
   shell::ShowFootBannerAndWait(run.P);
   EXPECT_EQ(v.I_s, std::string(1, 30));
-  auto boxes = run.boxes();
+  auto boxes = run.ops(OpKind::Box);
   ASSERT_EQ(boxes.size(), 2u);
-  EXPECT_EQ(shelltest::boxSeen(boxes[0]), (BoxSeen{16, 657, 496, 693, 13, 4, 3}));
-  EXPECT_EQ(shelltest::boxSeen(boxes[1]), (BoxSeen{0, 657, 992, 720, 15, 15, 3}));
+  EXPECT_EQ(testsupport::BoxOf(boxes[0]), (BoxSeen{16, 657, 496, 693, 13, 4, 3}));
+  EXPECT_EQ(testsupport::BoxOf(boxes[1]), (BoxSeen{0, 657, 992, 720, 15, 15, 3}));
   auto t = run.texts();
   ASSERT_FALSE(t.empty());
   EXPECT_EQ(Glyph(t[0].text, t[0].x1, t[0].y1), (Glyph{"矢", 48, 666}));
@@ -90,8 +91,8 @@ TEST(ShowFootBannerAndWait, ShowsTheCallersTextThenClearsTheFootBand) {
   run.pf.setDrawWidth(1);
   run.log.clear();
   shell::CloseFootBanner(run.P);
-  ASSERT_EQ(run.boxes().size(), 1u);
-  EXPECT_EQ(shelltest::boxSeen(run.boxes()[0]), (BoxSeen{0, 657, 992, 720, 15, 15, 1}));
+  ASSERT_EQ(run.ops(OpKind::Box).size(), 1u);
+  EXPECT_EQ(testsupport::BoxOf(run.ops(OpKind::Box)[0]), (BoxSeen{0, 657, 992, 720, 15, 15, 1}));
   EXPECT_EQ(v.CCC1, 7);
   EXPECT_EQ(run.pf.drawWidth(), 5);
 }
@@ -107,12 +108,12 @@ TEST(Clearing, ErasesItsAreaWithTheCallersWidthAndKeepsTheCallersState) {
       {shell::ClearWorkArea, {0, 54, 1440, 900, 15, 15, 5}},
   };
   for (const auto& c : cases) {
-    ShellRun run;
+    TestRun run;
     callerState(run);
     run.P.v.X = 11; run.P.v.Y = 22;
     c.routine(run.P);
-    ASSERT_EQ(run.boxes().size(), 1u);
-    EXPECT_EQ(shelltest::boxSeen(run.boxes()[0]), c.box);
+    ASSERT_EQ(run.ops(OpKind::Box).size(), 1u);
+    EXPECT_EQ(testsupport::BoxOf(run.ops(OpKind::Box)[0]), c.box);
     EXPECT_EQ(run.P.v.CCC1, 7);
     EXPECT_EQ(run.pf.drawWidth(), 5);
     EXPECT_EQ(run.P.v.X, 11);
@@ -121,16 +122,16 @@ TEST(Clearing, ErasesItsAreaWithTheCallersWidthAndKeepsTheCallersState) {
 }
 
 TEST(Clearing, BandRightOfTheFieldRunsPastThePage) {
-  ShellRun run;
+  TestRun run;
   shell::ClearBandRightOfField(run.P);
-  ASSERT_EQ(run.boxes().size(), 1u);
-  EXPECT_EQ(shelltest::boxSeen(run.boxes()[0]), (BoxSeen{1136, 576, 2576, 666, 15, 15, 3}));
+  ASSERT_EQ(run.ops(OpKind::Box).size(), 1u);
+  EXPECT_EQ(testsupport::BoxOf(run.ops(OpKind::Box)[0]), (BoxSeen{1136, 576, 2576, 666, 15, 15, 3}));
   EXPECT_EQ(run.P.v.X, 1136);
   EXPECT_EQ(run.P.v.Y, 576);
 }
 
 TEST(ArraysToText, NumbersBecomeTextsWithoutTheLeadingBlank) {
-  ShellRun run;
+  TestRun run;
   auto& v = run.P.v;
   v.T_a(1) = 30; v.T_a(2) = -2.5f; v.T_a(3) = 0.5f; v.T_a(80) = 5;
   v.F_a(1) = 7; v.F_a(40) = -12;
@@ -154,7 +155,7 @@ TEST(KeyToCommandNumber, MatchesTheTableExactly) {
       {"Q", 1}, {"W", 2}, {"E", 3}, {"R", 4}, {"T", 5}, {"@", 6}, {"I", 7}, {"[", 8}, {"]", 9}, {"S", 10},
   };
   for (const auto& [key, number] : table) {
-    ShellRun run;
+    TestRun run;
     run.P.v.I_s = key;
     shell::KeyToCommandNumber(run.P);
     EXPECT_EQ(run.P.v.FKIG, 1) << key;
@@ -162,7 +163,7 @@ TEST(KeyToCommandNumber, MatchesTheTableExactly) {
     EXPECT_EQ(run.P.v.I_s, key);
   }
   for (std::string key : {"s", "q", "", "QQ", "Ｓ", "\r"}) {
-    ShellRun run;
+    TestRun run;
     run.P.v.I_s = key;
     run.P.v.FKIG = 1;
     run.P.v.HHKIG = 4;
@@ -174,7 +175,7 @@ TEST(KeyToCommandNumber, MatchesTheTableExactly) {
 
 TEST(DrainPendingKeys, DiscardsEveryPendingKeyAndNeverWaits) {
   for (std::string keys : {"{Idle}", "ab{Enter}{Idle}"}) {
-    ShellRun run(keys + "z");
+    TestRun run(keys + "z");
     callerState(run);
     run.P.v.I_s = "q";
     shell::DrainPendingKeys(run.P);
@@ -189,7 +190,7 @@ TEST(DrainPendingKeys, DiscardsEveryPendingKeyAndNeverWaits) {
 shell::Screen someMenu(shell::Program&) { return {}; }
 
 TEST(BackToMainMenu, NamesTheMainMenuAsTheNextScreen) {
-  ShellRun run;
+  TestRun run;
   run.P.info.mainMenu = shell::Screen{someMenu};
   EXPECT_EQ(shell::BackToMainMenu(run.P), shell::Screen{someMenu});
 }

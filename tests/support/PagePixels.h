@@ -9,7 +9,7 @@
 #include "platform/Page.h"
 #include "platform/Render.h"
 
-namespace shelltest {
+namespace testsupport {
 
 class PagePixels {
  public:
@@ -32,4 +32,4 @@ class PagePixels {
   std::unique_ptr<cairo_surface_t, void (*)(cairo_surface_t*)> surface_;
 };
 
-}  // namespace shelltest
+}  // namespace testsupport
