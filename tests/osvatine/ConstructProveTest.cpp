@@ -122,7 +122,7 @@ TEST(TangentConstruction, SevenKeysMoreGiveTheReasonAndTheSubMenu) {
   size_t afterBook = book.back();
   EXPECT_TRUE(OpsOf(log, [](const Op& o) { return IsFilledBox(o, 96, 657, 400, 693, 4); }, afterBook).empty());
   EXPECT_FALSE(IndexesOf(log, [](const Op& o) { return IsText(o, "⑥"); }, afterBook).empty());
-  EXPECT_EQ(r.program->v.SENTAKU, 1);  // nothing chosen since
+  EXPECT_EQ(r.v.SENTAKU, 1);  // nothing chosen since
 }
 
 TEST(TangentPerimeter, SevenKeysWorkThePerimeterOutThenTheSubMenu) {
