@@ -1,10 +1,11 @@
 // Osvatine's main menu: the panel with its three items, the number typed, and the way to the
-// chosen lesson. Item 2 has no lesson yet: choosing it draws the menu again.
+// chosen lesson.
 #include "osvatine/MainMenu.h"
 
 #include "kit/Flow.h"
 #include "kit/MenuPrompt.h"
 #include "kit/Page.h"
+#include "osvatine/ConstructProve.h"
 #include "osvatine/ShipPosition.h"
 #include "shell/Waits.h"
 
@@ -14,7 +15,7 @@ namespace {
 
 constexpr kit::MenuItem kItems[] = {
     {"1　船の位置はどこ？", 120, 13, ShipPositionLessonStart},
-    {"2　作図と証明", 180, 15, shell::BackToMainMenu},
+    {"2　作図と証明", 180, 15, ConstructProveLessonStart},
     {"3　終了", 240, 13, nullptr},
 };
 

@@ -8,6 +8,8 @@ namespace osvatine {
 
 struct Osvatine {
   float R3{};  // radius of the 45° circle about O', in page units
+  // Directions of figure points from a centre (radians), and colours the proofs pick per figure.
+  float DHRA{}, DHRB{}, DHRC{}, DHRD{}, DHRP{}, DHRQ{}, IRO1{}, IRO2{};
 };
 
 struct OsvatineProgram : shell::Program {

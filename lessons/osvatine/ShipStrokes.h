@@ -1,10 +1,11 @@
-// The compass strokes that construct the ship map's two circles: circle O from A and B, and
-// circle O' from C and D by the right isosceles triangle on CD. Each screen opens the compass
-// (computes the radius) just before the stroke.
+// The compass strokes of the constructions: the ship map's two circles (circle O from A and B,
+// circle O' from C and D by the right isosceles triangle on CD) and the midpoint of AO in the
+// tangent construction. Each screen opens the compass (computes the radius) just before the stroke.
 #pragma once
 
 #include "kit/Compass.h"
 #include "kit/TablePoints.h"
+#include "osvatine/ConstructProve.h"
 #include "osvatine/ShipPosition.h"
 
 namespace osvatine::ship {
@@ -33,3 +34,12 @@ inline void StrokeOpenedTo(Program& P, const kit::CompassStroke& s, int from, in
 }
 
 }  // namespace osvatine::ship
+
+namespace osvatine::tangent {
+
+// The midpoint of AO: about A and about O, each opened to the upper crossing, from one crossing
+// to the other (about A the other way round, across AO).
+constexpr kit::CompassStroke kStrokeAboutA{A, Upper, Lower, -1, kit::ArcForm::Between, 0.05f, 7, 8};
+constexpr kit::CompassStroke kStrokeAboutO{O, Upper, Lower, 1, kit::ArcForm::Between, 0.05f, 7, 8};
+
+}  // namespace osvatine::tangent

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The real-window test of one program: under its own Xvfb, the program shows its heading,
 # survives a tiny window, repaints when shown again, ends with status 0 when its window is
-# closed, and ends from its main menu (Osvatine after its first screen and its discussion screen).
+# closed, and ends from its main menu (Osvatine after its first screen, its discussion screen and its tangent screen).
 # usage: window_test.sh BIN_DIR X11PROBE PROGRAM TITLE OUT_DIR
 set -euo pipefail
 bin=$1 probe=$2 program=$3 title=$4 out=$5
@@ -110,6 +110,12 @@ case $program in
     xdotool key --delay 60 b c 6 Return a a a a a a a a a a a a a
     wait_colour discussion.png 991 340 "$(convert xc:'#005f6b' -format '%[pixel:p{0,0}]' info:)" yes
     xdotool key --delay 60 7 Return
+    sleep 0.5
+    # Item 2's tangent screen stepped through: the tangent through P in colour 3 (purple) on
+    # (900, 236); then back to the main menu and out.
+    xdotool key --delay 60 2 Return 1 Return a a a a a a a a a a a a a a a a
+    wait_colour tangents.png 900 236 "$(convert xc:'#6e1e78' -format '%[pixel:p{0,0}]' info:)" yes
+    xdotool key --delay 60 6 Return
     sleep 0.5
     xdotool key --delay 60 3 Return
     ends_with_zero "3 chosen at the main menu" ;;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "Support.h"
+#include "osvatine/ConstructProve.h"
 #include "osvatine/MainMenu.h"
 #include "osvatine/ShipPosition.h"
 #include "shell/Waits.h"
@@ -48,7 +49,7 @@ TEST(MainMenu, DrawsPanelHeadingItemsAndPromptTwice) {
 
 // Each entry, typed at the main menu, and where it leads: the value decides, whole numbers only.
 TEST(MainMenu, ActsOnTheWholeNumberItChecked) {
-  const Screen item1{osvatine::ShipPositionLessonStart}, item2{shell::BackToMainMenu}, end{},
+  const Screen item1{osvatine::ShipPositionLessonStart}, item2{osvatine::ConstructProveLessonStart}, end{},
       redraw{ApplicationsMainMenu};
   struct Case { const char* keys; Screen next; };
   const Case cases[] = {

@@ -1,0 +1,36 @@
+// Menu item 2, constructions and proofs: goal, sub-menu, the tangents from a point to a circle,
+// the circumscribed quadrilateral, and the three proofs of similar triangles and equal arcs.
+#pragma once
+
+#include "shell/Program.h"
+
+namespace osvatine {
+
+using shell::Program;
+using shell::Screen;
+
+Screen ConstructProveLessonStart(Program& P);
+void ShowConstructProveGoal(Program& P);
+Screen ConstructProveSubMenu(Program& P);
+
+// Points of the tangent construction, in page units once it has run.
+namespace tangent {
+constexpr int M = 0, O = 1, A = 2, P = 3, P2 = 4, EndP = 5, EndP2 = 6;
+// The crossings of the two compass arcs, and the bisector's ends beyond them.
+constexpr int Upper = 11, Lower = 12, BisectorTop = 13, BisectorFoot = 14;
+}  // namespace tangent
+
+// The construction of the tangents from A to circle O, one stroke per key (nine key waits),
+// continuing the caller's text column. Leaves the points above, R1 (circle O) and SIZE.
+void AnimateTangentConstruction(Program& P);
+// The second page's figure from the construction's points: circle O, the tangents AP and AP',
+// AO and the circle on AO. Draws no grid and computes no point.
+void DrawTangentReasonFigure(Program& P);
+Screen ShowTangentConstruction(Program& P);
+
+// The quadrilateral ABCD circumscribed about circle O with its points of contact and the given
+// lengths of AD and BC. Leaves points 0 to 8 and G() in page units, the frame, draw width 5.
+void DrawCircumscribedQuad(Program& P);
+Screen ShowTangentPerimeter(Program& P);
+
+}  // namespace osvatine

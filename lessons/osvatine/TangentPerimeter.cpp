@@ -1,0 +1,109 @@
+// Screen 2 of item 2: the perimeter of a quadrilateral circumscribed about a circle, worked in
+// eight steps from the equal tangents drawn from each vertex.
+#include <initializer_list>
+#include <span>
+
+#include "kit/FigureFrame.h"
+#include "kit/Figures.h"
+#include "kit/Page.h"
+#include "kit/PolygonMarks.h"
+#include "kit/Text.h"
+#include "osvatine/ConstructProve.h"
+#include "shell/Waits.h"
+
+namespace osvatine {
+
+namespace {
+
+// Points of the figure: the centre, the vertices, and the points of contact on AD, AB, BC, CD.
+constexpr int O = 0, A = 1, B = 2, C = 3, D = 4, S = 5, Pt = 6, Q = 7, R = 8;
+
+struct GridPlace {
+  int point;
+  float x, y;
+};
+constexpr GridPlace kGridPoints[] = {
+    {O, 5, 5}, {A, 1.8f, 9}, {B, 0, 1}, {C, 10, 1}, {D, 8.2f, 9}, {S, 5, 9}, {Q, 5, 1},
+};
+
+// A point of contact: its dot and its letter at (dx, dy) from it.
+struct Contact {
+  int point;
+  float dx, dy;
+  const char* letter;
+};
+constexpr Contact kContacts[] = {{S, 6, -40, "S"}, {Pt, -43, -40, "P"}, {Q, -6, 0, "Q"}, {R, 6, -40, "R"}};
+
+// A sign with a letter over part of a side, on the side `side` names.
+struct LetterSign {
+  int from, to;
+  float side;
+  const char* letter;
+};
+// The tangents' lengths along AD and BC, inside the quadrilateral.
+constexpr LetterSign kSignsOnADAndBC[] = {{A, S, 1, "a"}, {S, D, 1, "b"}, {B, Q, -1, "c"}, {Q, C, -1, "d"}};
+// The equal tangents along AB and CD, inside.
+constexpr LetterSign kSignsOnABAndCD[] = {{A, Pt, -1, "a"}, {Pt, B, -1, "c"}, {C, R, -1, "d"}, {R, D, -1, "b"}};
+
+void drawLetterSigns(Program& P, std::span<const LetterSign> signs) {
+  P.v.CCC1 = 3;
+  for (const LetterSign& s : signs) kit::SideSign(P, s.from, s.to, s.side, 20, 5, 7, s.letter);
+}
+
+}  // namespace
+
+void DrawCircumscribedQuad(Program& P) {
+  auto& v = P.v;
+  kit::FigureFrame(P, 780, 120, 11, 10, 45);
+  for (const GridPlace& g : kGridPoints) {
+    v.X_a(g.point) = g.x;
+    v.Y_a(g.point) = g.y;
+  }
+  kit::GridToPage(P, {O, A, B, C, D, S, Q});
+  kit::PerpendicularFoot(P, Pt, A, B, O);
+  kit::PerpendicularFoot(P, R, D, C, O);
+  P.pf.setDrawWidth(5);
+  v.R1 = 4 * v.SIZE;
+  kit::DrawCircle(P, O, v.R1, 0);
+  kit::DrawDot(P, O, 4, 0);
+  kit::LetterAt(P, O, 6, -20, "O", 0);
+  kit::LetteredPolygon(P, {A, B, C, D}, 5, 0, 10, "A");
+  for (const Contact& c : kContacts) {
+    kit::DrawDot(P, c.point, 4, 0);
+    kit::LetterAt(P, c.point, c.dx, c.dy, c.letter, 0);
+  }
+  // The given lengths, outside: over AD and under BC, labelled in colour 0.
+  kit::SideSign(P, A, D, -1, 40, 5, 9, "5cm");
+  kit::SideSign(P, B, C, 1, 40, 3, 9, "7cm");
+}
+
+Screen ShowTangentPerimeter(Program& P) {
+  auto& v = P.v;
+  kit::ClearWholePage(P);
+  kit::TextCursorAt(P, 36, 30);
+  kit::TextOnNewLine(P, v.XI1, 0, "点P,Q,R,Sが接点のとき、四角形ABCDの周の長さを求めなさい。", 3);
+  DrawCircumscribedQuad(P);
+  shell::WaitAnyKey(P);
+  kit::TextOnNewLine(P, v.XI1, 50, "図のようにa,b,c,dをとると、", 0);
+  drawLetterSigns(P, kSignsOnADAndBC);
+  shell::WaitAnyKey(P);
+  kit::TextOnNewLine(P, v.XI1, 60, "円外の1点から、その円にひいた", 0);
+  kit::TextOnNewLine(P, v.XI1, 50, "2つの接線の長さは等しいから、", 0);
+  kit::TextOnNewLine(P, v.XI1, 60, "AP=a,DR=b,BP=c,CR=d", 0);
+  drawLetterSigns(P, kSignsOnABAndCD);
+  shell::WaitAnyKey(P);
+  kit::TextOnNewLine(P, v.XI1, 50, "四角形ABCDの周の長さは、", 0);
+  kit::TextOnNewLine(P, v.XI1, 60, " AB+BC+CD+DA", 0);
+  shell::WaitAnyKey(P);
+  kit::TextOnNewLine(P, v.XI1, 60, "=(a+c)+(c+d)+(d+b)+(b+a)", 0);
+  shell::WaitAnyKey(P);
+  kit::TextOnNewLine(P, v.XI1, 60, "=2(a+b+c+d)", 0);
+  shell::WaitAnyKey(P);
+  kit::TextOnLine(P, 0, "=2(AD+BC)", 0);
+  shell::WaitAnyKey(P);
+  kit::TextOnNewLine(P, v.XI1, 60, "=2*(5+7)=2*12=", 0);
+  kit::TextOnLine(P, 0, "24(cm)", 5);
+  return {ConstructProveSubMenu};
+}
+
+}  // namespace osvatine
