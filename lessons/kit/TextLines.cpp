@@ -11,4 +11,9 @@ void TextLineAt(Program& P, float x, float y, const std::string& text, float col
   P.v.YI1 = P.v.Y;
 }
 
+void EmptyLine(Program& P, float step) {
+  P.v.YI1 += step;
+  P.v.XI2 = P.v.XI1;
+}
+
 }  // namespace kit

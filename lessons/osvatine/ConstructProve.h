@@ -33,4 +33,7 @@ Screen ShowTangentConstruction(Program& P);
 void DrawCircumscribedQuad(Program& P);
 Screen ShowTangentPerimeter(Program& P);
 
+// Two chords AB and CD meeting at P: triangles PAC and PDB are similar, with four blanks.
+Screen ShowChordsSimilarityProof(Program& P);
+
 }  // namespace osvatine

@@ -11,7 +11,7 @@ namespace {
 
 // Screens not built yet: their choices ask again.
 constexpr kit::ScreenFn kSubMenuChoices[] = {
-    ShowTangentConstruction, ShowTangentPerimeter, ConstructProveSubMenu,
+    ShowTangentConstruction, ShowTangentPerimeter,  ShowChordsSimilarityProof,
     ConstructProveSubMenu,   ConstructProveSubMenu, ApplicationsMainMenu,
 };
 

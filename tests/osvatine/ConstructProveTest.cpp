@@ -40,6 +40,7 @@ TEST(ConstructProve, SubMenuTakesWholeChoicesAndAsksAgainOverTheUnchangedPage) {
       {"1/0{Enter}1", {osvatine::ShowTangentConstruction}, 2},
       {"1", {osvatine::ShowTangentConstruction}, 1},
       {"2", {osvatine::ShowTangentPerimeter}, 1},
+      {"3", {osvatine::ShowChordsSimilarityProof}, 1},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.keys);
