@@ -11,6 +11,14 @@ void DrawArcBetween(Program& P, int centre, float r, float colour, float fromDeg
   DrawCircle(P, centre, r, colour, 1 - toDegrees / 360, 1 - fromDegrees / 360);
 }
 
+void DrawArcBetweenArms(Program& P, int centre, int arm1, int arm2, float r, float colour) {
+  auto& v = P.v;
+  SetAngleArms(P, centre, arm1, arm2);
+  v.ITI = 1;
+  figures::ComputeArmAngles(P);
+  DrawCircle(P, centre, r, colour, v.HH2, v.HH1);
+}
+
 void DrawTicksBetween(Program& P, float ax, float ay, float bx, float by, float length, float count, float colour,
                       Keep shift, Keep spacing) {
   auto& v = P.v;

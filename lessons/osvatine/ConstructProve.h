@@ -35,5 +35,7 @@ Screen ShowTangentPerimeter(Program& P);
 
 // Two chords AB and CD meeting at P: triangles PAC and PDB are similar, with four blanks.
 Screen ShowChordsSimilarityProof(Program& P);
+// Two secants from A: triangles ABE and ACD are similar, with three blanks.
+Screen ShowProblem5Answer(Program& P);
 
 }  // namespace osvatine

@@ -12,7 +12,7 @@ namespace {
 // Screens not built yet: their choices ask again.
 constexpr kit::ScreenFn kSubMenuChoices[] = {
     ShowTangentConstruction, ShowTangentPerimeter,  ShowChordsSimilarityProof,
-    ConstructProveSubMenu,   ConstructProveSubMenu, ApplicationsMainMenu,
+    ShowProblem5Answer,      ConstructProveSubMenu, ApplicationsMainMenu,
 };
 
 }  // namespace

@@ -1,7 +1,7 @@
 // Answer 7 of the second set: circles O and O' meet at A and B; lines through B meet them at C,
 // D and at E, F; △ACD∽△AEF by the inscribed angles on the common chord AB in each circle.
-#include "figures/Marks.h"
 #include "geometry/Lines.h"
+#include "kit/CircleArcs.h"
 #include "kit/Figures.h"
 #include "kit/Text.h"
 #include "pendrel/MasterLearning.h"
@@ -24,16 +24,6 @@ constexpr Mark kAnglesOnArcO2[] = {
     {4, 1, 2, 60, 0, 7, "", 3},  // ∠ADC
     {6, 1, 2, 60, 0, 7, "", 3},  // ∠AFE
 };
-
-// The arc of radius r about `centre` from the direction of `arm2` clockwise on the page to that
-// of `arm1`, in colour. Writes the arms and ITI = 1; ComputeArmAngles leaves HH1 to HH5.
-void ArcBetween(Program& P, int centre, int arm1, int arm2, float r, float colour) {
-  auto& v = P.v;
-  kit::SetAngleArms(P, centre, arm1, arm2);
-  v.ITI = 1;
-  figures::ComputeArmAngles(P);
-  kit::DrawCircle(P, centre, r, colour, v.HH2, v.HH1);
-}
 
 // A and B, the common points of the circles: the radical axis cut with circle O'.
 void CommonPoints(Program& P) {
@@ -88,11 +78,11 @@ Screen MasterAnswer7(Program& P) {
   shell::WaitAnyKey(P);
   Write(P, {{"△ACDと△AEFで，", At::Working, 60, 0}});
   shell::WaitAnyKey(P);
-  ArcBetween(P, 0, 2, 1, v.R1, 3);  // arc AB of circle O, inside circle O'
+  kit::DrawArcBetweenArms(P, 0, 2, 1, v.R1, 3);  // arc AB of circle O, inside circle O'
   shell::WaitAnyKey(P);
   DrawMarks(P, kAnglesOnArcO);
   shell::WaitAnyKey(P);
-  ArcBetween(P, 10, 1, 2, v.R2, 7);  // arc AB of circle O', inside circle O
+  kit::DrawArcBetweenArms(P, 10, 1, 2, v.R2, 7);  // arc AB of circle O', inside circle O
   shell::WaitAnyKey(P);
   DrawMarks(P, kAnglesOnArcO2);
   shell::WaitAnyKey(P);

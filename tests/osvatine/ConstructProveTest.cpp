@@ -41,6 +41,7 @@ TEST(ConstructProve, SubMenuTakesWholeChoicesAndAsksAgainOverTheUnchangedPage) {
       {"1", {osvatine::ShowTangentConstruction}, 1},
       {"2", {osvatine::ShowTangentPerimeter}, 1},
       {"3", {osvatine::ShowChordsSimilarityProof}, 1},
+      {"4", {osvatine::ShowProblem5Answer}, 1},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.keys);

@@ -1,0 +1,117 @@
+// Screen 4 of item 2, the answer to problem 5: from A outside circle O one secant meets the
+// circle at D and B, another at E and C, and triangles ABE and ACD are similar.
+#include "geometry/Lines.h"
+#include "kit/AnswerBlanks.h"
+#include "kit/CircleArcs.h"
+#include "kit/FigureFrame.h"
+#include "kit/Figures.h"
+#include "kit/Page.h"
+#include "kit/Text.h"
+#include "kit/TextLines.h"
+#include "osvatine/ConstructProve.h"
+#include "shell/Waits.h"
+
+namespace osvatine {
+
+namespace {
+
+constexpr int O = 0, A = 1, B = 2, C = 3, D = 4, E = 5;
+
+// A filled angle mark without label: outline 0, the given fill and size.
+kit::AngleMark filledAngle(int vertex, int arm1, int arm2, float length, float fill) {
+  return {vertex, arm1, arm2, length, 0, 1, 3, 0, fill, ""};
+}
+
+// O and A on the grid, C on the circle at 80°, then B and D on the horizontal secant through A
+// and E on the secant AC (the circle stays in X1, Y1, RR1 between the two cuts).
+void setUpSecants(Program& P) {
+  auto& v = P.v;
+  v.X_a(O) = 7; v.Y_a(O) = 4;
+  v.X_a(A) = 1; v.Y_a(A) = 1;
+  kit::GridToPage(P, {O, A});
+  v.R1 = v.SIZE * 4;
+  kit::PointOnCircle(P, C, O, 4 * v.SIZE, 80 * v.PI / 180);
+  v.X1 = v.X_a(O); v.Y1 = v.Y_a(O); v.RR1 = 4 * v.SIZE;
+  v.A = 0; v.B = 1; v.C = -v.Y_a(A);
+  geometry::CircleLineIntersection(P);
+  v.X_a(D) = v.X4; v.Y_a(D) = v.Y4;
+  v.X_a(B) = v.X3; v.Y_a(B) = v.Y3;
+  v.A = (v.Y_a(C) - v.Y_a(A)) / (v.X_a(C) - v.X_a(A));
+  v.B = -1;
+  v.C = v.Y_a(A) - v.A * v.X_a(A);
+  geometry::CircleLineIntersection(P);
+  v.X_a(E) = v.X3; v.Y_a(E) = v.Y3;
+}
+
+struct Label {
+  int point;
+  float dx, dy;
+  const char* letter;
+};
+constexpr Label kLabels[] = {{A, -14, 10, "A"}, {B, -14, 10, "B"}, {C, -14, -50, "C"}, {D, -14, 10, "D"},
+                             {E, -36, -40, "E"}};
+
+void buildFigure(Program& P) {
+  auto& v = P.v;
+  kit::ClearWholePage(P);
+  kit::TextCursorAt(P, 36, 30);
+  P.pf.setDrawWidth(5);
+  kit::TextOnNewLine(P, v.XI1, 0, "<問5 解答>", 3);
+  kit::FigureFrame(P, 640, 100, 12, 9, 50);
+  setUpSecants(P);
+  kit::DrawCircle(P, O, v.R1, 0);
+  kit::DrawPath(P, {A, C, D}, 0, kit::PathKind::Closed);
+  kit::DrawPath(P, {A, E, B}, 0, kit::PathKind::Closed);
+  for (const Label& l : kLabels) kit::LetterAt(P, l.point, l.dx, l.dy, l.letter, 0);
+  shell::WaitAnyKey(P);
+  kit::TextOnNewLine(P, v.XI1, 60, "△ABEと△ACDで", 0);
+  kit::DrawPath(P, {A, E, B}, 0, kit::PathKind::Filled, 13);
+  kit::DrawCircle(P, O, v.R1, 0);
+  kit::DrawSegment(P, C, D, 0);
+  shell::WaitAnyKey(P);
+  P.pf.setDrawWidth(8);
+  kit::DrawPath(P, {A, C, D}, 9, kit::PathKind::Closed);
+  P.pf.setDrawWidth(5);
+  shell::WaitAnyKey(P);
+  kit::DrawAngleMark(P, filledAngle(A, D, E, 50, 7));
+  shell::WaitAnyKey(P);
+  kit::DrawArcBetweenArms(P, O, E, D, v.R1, 3);  // arc DE, the one with neither B nor C on it
+  shell::WaitAnyKey(P);
+  kit::DrawAngleMark(P, filledAngle(B, E, A, 80, 3));
+  kit::DrawAngleMark(P, filledAngle(C, E, D, 80, 3));
+  shell::WaitAnyKey(P);
+}
+
+void writeProof(Program& P) {
+  auto& v = P.v;
+  kit::EmptyLine(P, 60);
+  kit::AnswerBlank(P, 1, 10, 108, "ア");
+  kit::TextOnLine(P, 4, "は共通　…①", 0);
+  kit::TextOnNewLine(P, v.XI1, 60, "等しい弧に対する円周角は等しいから", 0);
+  kit::TextOnNewLine(P, v.XI1, 60, "∠ABE=", 0);
+  kit::AnswerBlank(P, 2, 10, 180, "イ");
+  kit::TextOnLine(P, 4, "…②", 0);
+  kit::TextOnNewLine(P, v.XI1, 60, "①②より", 0);
+  kit::EmptyLine(P, 55);  // blank ウ begins its line
+  kit::AnswerBlank(P, 3, 0, 432, "ウ");
+  kit::TextOnLine(P, 4, "から", 0);
+  kit::TextOnNewLine(P, v.XI1, 60, "△ABE∽△ACD", 0);
+  shell::WaitAnyKey(P);
+}
+
+}  // namespace
+
+Screen ShowProblem5Answer(Program& P) {
+  buildFigure(P);
+  writeProof(P);
+  kit::FillAnswerBlank(P, 1, 108, "∠A");
+  shell::WaitAnyKey(P);
+  kit::FillAnswerBlank(P, 2, 180, "∠ACD");
+  shell::WaitAnyKey(P);
+  kit::FillAnswerBlank(P, 3, 432, "2組の角がそれぞれ等しい");
+  shell::WaitAnyKey(P);
+  kit::TextLineAt(P, 40, 590, "教科書P174 問6　をやろう。", 7);
+  return {ConstructProveSubMenu};
+}
+
+}  // namespace osvatine
