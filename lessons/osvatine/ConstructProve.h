@@ -38,4 +38,10 @@ Screen ShowChordsSimilarityProof(Program& P);
 // Two secants from A: triangles ABE and ACD are similar, with three blanks.
 Screen ShowProblem5Answer(Program& P);
 
+// Circle O with the chords AD and BC (points 1 to 5) in the colours IRO1 (the chords' parallel
+// marks) and IRO2 (arcs AB and CD), at draw width 5, which it leaves. Reads the points and R1.
+void DrawTrapezoidInCircle(Program& P);
+// Parallel chords cut off equal arcs, and the converse: two proofs on one figure.
+Screen ShowParallelChordsProof(Program& P);
+
 }  // namespace osvatine

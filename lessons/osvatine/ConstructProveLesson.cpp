@@ -9,10 +9,9 @@ namespace osvatine {
 
 namespace {
 
-// Screens not built yet: their choices ask again.
 constexpr kit::ScreenFn kSubMenuChoices[] = {
     ShowTangentConstruction, ShowTangentPerimeter,  ShowChordsSimilarityProof,
-    ShowProblem5Answer,      ConstructProveSubMenu, ApplicationsMainMenu,
+    ShowProblem5Answer,      ShowParallelChordsProof, ApplicationsMainMenu,
 };
 
 }  // namespace

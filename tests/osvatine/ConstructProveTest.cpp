@@ -42,6 +42,7 @@ TEST(ConstructProve, SubMenuTakesWholeChoicesAndAsksAgainOverTheUnchangedPage) {
       {"2", {osvatine::ShowTangentPerimeter}, 1},
       {"3", {osvatine::ShowChordsSimilarityProof}, 1},
       {"4", {osvatine::ShowProblem5Answer}, 1},
+      {"5", {osvatine::ShowParallelChordsProof}, 1},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.keys);

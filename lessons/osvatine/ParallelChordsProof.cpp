@@ -1,0 +1,145 @@
+// Screen 5 of item 2, the answer to problem 6: on circle O with the chords AD and BC, (1) parallel
+// chords cut off equal arcs, and (2) the converse. Each proof draws the figure, the line AC and
+// the alternate angles at A and C, writes its text with numbered blanks and fills them one per key.
+#include "kit/AnswerBlanks.h"
+#include "kit/FigureFrame.h"
+#include "kit/Figures.h"
+#include "kit/Page.h"
+#include "kit/Text.h"
+#include "kit/TextLines.h"
+#include "osvatine/ConstructProve.h"
+#include "osvatine/Osvatine.h"
+#include "shell/Waits.h"
+
+namespace osvatine {
+
+namespace {
+
+constexpr int O = 1, A = 2, D = 3, B = 4, C = 5;
+
+// A point's letter placed on the bisector of its arms, 10 out, on the side `side` selects.
+struct Label {
+  const char* letter;
+  int vertex, arm1, arm2;
+  float side;
+};
+constexpr Label kLabels[] = {
+    {"A", A, D, B, 1}, {"D", D, A, C, -1}, {"B", B, C, A, -1}, {"C", C, D, B, -1}, {"O", O, A, C, 1},
+};
+
+// O on the grid, A, D, B and C on the circle: AD and BC are parallel (horizontal on the page).
+void SetUpChords(Program& P) {
+  auto& v = P.v;
+  auto& o = Os(P);
+  kit::FigureFrame(P, 756, 90, 16, 16, 30);
+  v.X_a(O) = 8;
+  v.Y_a(O) = 8;
+  kit::GridToPage(P, {O});
+  v.R1 = v.SIZE * 7;
+  o.DHRA = 150 * v.PI / 180;
+  o.DHRB = 30 * v.PI / 180;
+  o.DHRC = 200 * v.PI / 180;
+  o.DHRD = -20 * v.PI / 180;
+  kit::PointOnCircle(P, A, O, v.R1, o.DHRA);
+  kit::PointOnCircle(P, D, O, v.R1, o.DHRB);
+  kit::PointOnCircle(P, B, O, v.R1, o.DHRC);
+  kit::PointOnCircle(P, C, O, v.R1, o.DHRD);
+}
+
+// The page cleared and the proof's heading at the top of the text column.
+void StartProof(Program& P, const char* heading) {
+  kit::ClearWholePage(P);
+  kit::TextCursorAt(P, 36, 30);
+  kit::TextOnNewLine(P, P.v.XI1, 0, heading, 3);
+}
+
+// The line AC and, a key later, the alternate angles ∠CAD and ∠ACB it makes with the chords.
+void AlternateAngles(Program& P) {
+  kit::TextOnNewLine(P, P.v.XI1, 50, "直線ACをひくと", 0);
+  kit::DrawSegment(P, A, C, 0);
+  shell::WaitAnyKey(P);
+  kit::DrawAngleMark(P, {A, D, C, 60, 0, -1, {}, 0, 9, ""});
+  kit::DrawAngleMark(P, {C, B, A, 60, 0, -1, {}, 0, 9, ""});
+  shell::WaitAnyKey(P);
+}
+
+// "AB=CD" with an arc sign over each pair of letters, on an empty line `step` below, the signs'
+// dots at width 3; `tail` follows "CD".
+void EqualArcsLine(Program& P, float step, const char* tail) {
+  kit::EmptyLine(P, step);
+  P.pf.setDrawWidth(3);
+  kit::ArcSignOverLetters(P);
+  kit::TextOnLine(P, 0, "AB=", 0);
+  kit::ArcSignOverLetters(P);
+  kit::TextOnLine(P, 0, tail, 0);
+}
+
+}  // namespace
+
+void DrawTrapezoidInCircle(Program& P) {
+  auto& v = P.v;
+  auto& o = Os(P);
+  P.pf.setDrawWidth(5);
+  kit::DrawDot(P, O, 3, 0);
+  kit::DrawCircle(P, O, v.R1, 0);
+  kit::DrawCircle(P, O, v.R1, o.IRO2, 4.0f / 9, 7.0f / 12);   // arc AB
+  kit::DrawCircle(P, O, v.R1, o.IRO2, 11.0f / 12, 1.0f / 18);  // arc CD
+  kit::DrawSegment(P, A, D, 0);
+  kit::DrawSegment(P, B, C, 0);
+  for (const Label& l : kLabels) kit::LabelVertex(P, l.vertex, l.arm1, l.arm2, l.letter, 0, 10, l.side);
+  kit::DrawParallelArrows(P, A, D, 1, 1, 20, 1, o.IRO1);
+  kit::DrawParallelArrows(P, B, C, 1, 1, 20, 1, o.IRO1);
+}
+
+Screen ShowParallelChordsProof(Program& P) {
+  auto& v = P.v;
+  auto& o = Os(P);
+  // (1) AD ∥ BC, so arcs AB and CD are equal: the given in colour 3, what is proved in colour 5.
+  StartProof(P, "<問6(1) 証明>");
+  SetUpChords(P);
+  o.IRO1 = 3;
+  o.IRO2 = 5;
+  DrawTrapezoidInCircle(P);
+  shell::WaitAnyKey(P);
+  AlternateAngles(P);
+  kit::TextOnNewLine(P, v.XI1, 60, "AD∥BCで、平行線の", 0);
+  kit::AnswerBlank(P, 1, 10, 108, "①");
+  kit::TextOnLine(P, 10, "は等しいので", 0);
+  kit::TextOnNewLine(P, v.XI1, 60, "∠ACB=", 0);
+  kit::AnswerBlank(P, 2, 10, 144, "②");
+  kit::TextOnNewLine(P, v.XI1, 60, "1つの円において、", 0);
+  kit::EmptyLine(P, 60);
+  kit::AnswerBlank(P, 3, 10, 396, "③");
+  kit::TextOnLine(P, 10, "は等しいので", 0);
+  EqualArcsLine(P, 70, "CD");
+  shell::WaitAnyKey(P);
+  kit::FillAnswerBlank(P, 1, 108, "錯角");
+  shell::WaitAnyKey(P);
+  kit::FillAnswerBlank(P, 2, 144, "∠CAD");
+  shell::WaitAnyKey(P);
+  kit::FillAnswerBlank(P, 3, 396, "等しい円周角に対する弧");
+  shell::WaitAnyKey(P);
+
+  // (2) The converse, on the same points, the colours exchanged.
+  StartProof(P, "<問6(2) 証明>");
+  o.IRO1 = 5;
+  o.IRO2 = 3;
+  DrawTrapezoidInCircle(P);
+  shell::WaitAnyKey(P);
+  AlternateAngles(P);
+  EqualArcsLine(P, 70, "CD だから");
+  kit::TextOnNewLine(P, v.XI1, 60, "∠ACB=", 0);
+  kit::AnswerBlank(P, 2, 10, 144, "①");
+  kit::EmptyLine(P, 60);
+  kit::AnswerBlank(P, 1, 10, 108, "②");
+  kit::TextOnLine(P, 10, "が等しいので", 0);
+  kit::TextOnNewLine(P, v.XI1, 60, "AD∥BC", 0);
+  kit::TextOnNewLine(P, v.XI1, 60, "したがって、(1)の逆は成り立つ。", 0);
+  shell::WaitAnyKey(P);
+  kit::FillAnswerBlank(P, 2, 144, "∠CAD");
+  shell::WaitAnyKey(P);
+  kit::FillAnswerBlank(P, 1, 108, "錯角");
+  return {ConstructProveSubMenu};
+}
+
+}  // namespace osvatine
