@@ -76,14 +76,12 @@ TEST(ChordsProof, ProofLinesAndBlanksStandWhereTheCursorLeavesThem) {
   }
   ExpectTextLine(log, start, 36, 385, 0, "がそれぞれ等しいから");
   ExpectTextLine(log, start, 36, 445, 7, "△PAC∽△PDB");
-  // The blanks: their boxes and the pens kept for their answers.
-  struct Blank { int k; float x, y, width; };
-  const Blank blanks[] = {{1, 46, 150, 396}, {2, 193, 210, 144}, {3, 193, 270, 144}, {4, 243, 330, 144}};
+  // The blanks with their letters, and the pens kept for their answers.
+  struct Blank { int k; float x, y, width; const char* letter; };
+  const Blank blanks[] = {{1, 46, 150, 396, "ア"}, {2, 193, 210, 144, "イ"}, {3, 193, 270, 144, "ウ"},
+                          {4, 243, 330, 144, "エ"}};
   for (const Blank& b : blanks) {
-    SCOPED_TRACE(b.k);
-    EXPECT_EQ(OpsOf(log, [&](const Op& o) {
-      return IsFilledBox(o, b.x, b.y - 3, b.x + b.width, b.y + 47, 13) && o.colour == 3;
-    }, start).size(), 1u);
+    ExpectAnswerBox(log, start, log.size(), b.x, b.y, b.width, b.letter);
     EXPECT_EQ(r.v.T_a(b.k), b.x);
     EXPECT_EQ(r.v.F_a(b.k), b.y);
   }
@@ -103,23 +101,8 @@ TEST(ChordsProof, AnswersFillTheBlanksInTheirOwnColoursOnePerKey) {
                         {9, 193, 210, 144, "∠BDP"},
                         {10, 193, 270, 144, "∠DBP"},
                         {11, 243, 330, 144, "2組の角"}};
-  for (const Fill& f : fills) {
-    SCOPED_TRACE(f.text);
-    size_t from = waits[f.afterWait] + 1, to = waits[f.afterWait + 1];
-    auto box = IndexesOf(log, [&](const Op& o) { return IsFilledBox(o, f.x, f.y - 3, f.x + f.width, f.y + 47, 13); },
-                         from, to);
-    ASSERT_EQ(box.size(), 1u);
-    EXPECT_EQ(log[box[0]].colour, 3);
-    auto glyphs = OpsOf(log, [&](const Op& o) { return o.kind == OpKind::Text && o.y1 == f.y; }, box[0], to);
-    std::string text;
-    for (const Op& g : glyphs) {
-      EXPECT_EQ(g.colour, 5) << g.text;
-      EXPECT_GE(g.x1, f.x);
-      EXPECT_LE(g.x1, f.x + f.width);
-      text += g.text;
-    }
-    EXPECT_EQ(text, f.text);
-  }
+  for (const Fill& f : fills)
+    ExpectAnswerBox(log, waits[f.afterWait] + 1, waits[f.afterWait + 1], f.x, f.y, f.width, f.text);
   auto step = [&](size_t afterWait, const OpTest& pick) {
     return IndexesOf(log, pick, waits[afterWait] + 1, waits[afterWait + 1]);
   };

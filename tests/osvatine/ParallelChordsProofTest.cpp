@@ -100,22 +100,10 @@ TEST(ParallelChordsProof, FirstProofBlanksAnswersAndArcSigns) {
                           {46, 320, 396, "③", "等しい円周角に対する弧"}};
   for (size_t k = 0; k < 3; ++k) {
     const Blank& b = blanks[k];
-    SCOPED_TRACE(b.numeral);
-    auto isBox = [&](const Op& o) { return IsFilledBox(o, b.x, b.y - 3, b.x + b.width, b.y + 47, 13) && o.colour == 3; };
-    auto blank = IndexesOf(log, isBox, waits[2], waits[3]);
-    ASSERT_EQ(blank.size(), 1u);
-    EXPECT_EQ(log[blank[0]].width, 5);
-    EXPECT_EQ(GlyphsAt(log, b.y, b.x, b.x + b.width, blank[0]).substr(0, 3), b.numeral);
-    auto box = IndexesOf(log, isBox, waits[3 + k], waits[4 + k]);
-    ASSERT_EQ(box.size(), 1u);
-    EXPECT_EQ(log[box[0]].width, 3);
-    std::string text;
-    for (const Op& g : OpsOf(log, [&](const Op& o) { return o.kind == OpKind::Text && o.y1 == b.y; }, box[0],
-                             waits[4 + k])) {
-      EXPECT_EQ(g.colour, 5) << g.text;
-      text += g.text;
-    }
-    EXPECT_EQ(text, b.answer);
+    size_t blank = ExpectAnswerBox(log, waits[2], waits[3], b.x, b.y, b.width, b.numeral);
+    if (blank < log.size()) EXPECT_EQ(log[blank].width, 5);
+    size_t answer = ExpectAnswerBox(log, waits[3 + k], waits[4 + k], b.x, b.y, b.width, b.answer);
+    if (answer < log.size()) EXPECT_EQ(log[answer].width, 3);
   }
   // "AB=CD" on y 390 with an arc sign 54 across over each pair of letters.
   ExpectTextLine(proof, 0, 36, 390, 0, "AB=CD");
@@ -151,17 +139,8 @@ TEST(ParallelChordsProof, SecondProofFillsItsBlanksThenTheSubMenu) {
   const Blank blanks[] = {{193, 210, 144, "①", "∠CAD", waits[3], waits[4]},
                           {46, 270, 108, "②", "錯角", waits[4], log.size()}};
   for (const Blank& b : blanks) {
-    SCOPED_TRACE(b.numeral);
-    auto isBox = [&](const Op& o) { return IsFilledBox(o, b.x, b.y - 3, b.x + b.width, b.y + 47, 13) && o.colour == 3; };
-    auto blank = IndexesOf(log, isBox, waits[2], waits[3]);
-    ASSERT_EQ(blank.size(), 1u);
-    EXPECT_EQ(GlyphsAt(log, b.y, b.x, b.x + b.width, blank[0]).substr(0, 3), b.numeral);
-    auto box = IndexesOf(log, isBox, b.from, b.to);
-    ASSERT_EQ(box.size(), 1u);
-    EXPECT_EQ(GlyphsAt(log, b.y, b.x, b.x + b.width, box[0]), b.answer);
-    for (const Op& g : OpsOf(log, [&](const Op& o) { return o.kind == OpKind::Text && o.y1 == b.y && o.x1 < b.x + b.width; },
-                             box[0], b.to))
-      EXPECT_EQ(g.colour, 5) << g.text;
+    ExpectAnswerBox(log, waits[2], waits[3], b.x, b.y, b.width, b.numeral);
+    ExpectAnswerBox(log, b.from, b.to, b.x, b.y, b.width, b.answer);
   }
 }
 

@@ -24,6 +24,28 @@ inline void ExpectTextLine(const Log& log, size_t from, float x, float y, int co
   EXPECT_EQ(s, text);
 }
 
+// A box of a proof's blanks on the text line at y, `width` across (top 3 above the line, 50
+// high, outline 3, fill 13), drawn once in [from, to): the glyphs in it read `text`, each in the
+// answer colour 5, whatever colours the marks before it left. Returns the box's index in the log.
+inline size_t ExpectAnswerBox(const Log& log, size_t from, size_t to, float x, float y, float width,
+                              const std::string& text) {
+  SCOPED_TRACE(text);
+  auto boxes = IndexesOf(log, [&](const Op& o) {
+    return IsFilledBox(o, x, y - 3, x + width, y + 47, 13) && o.colour == 3;
+  }, from, to);
+  EXPECT_EQ(boxes.size(), 1u);
+  if (boxes.size() != 1) return log.size();
+  std::string s;
+  for (const Op& g : OpsOf(log, [&](const Op& o) {
+         return o.kind == OpKind::Text && o.y1 == y && o.x1 >= x && o.x1 < x + width;
+       }, boxes[0], to)) {
+    EXPECT_EQ(g.colour, 5) << g.text;
+    s += g.text;
+  }
+  EXPECT_EQ(s, text);
+  return boxes[0];
+}
+
 // The ship map of screens 1 and 5 drawn from `from` on; returns where its drawing ends.
 inline size_t ExpectShipMap(const Log& log, size_t from) {
   auto land = IndexesOf(log, [](const Op& o) { return IsFilledBox(o, 440, 50, 1210, 540, 13); }, from);

@@ -75,19 +75,8 @@ TEST(SecantsProof, BlanksAndTheirAnswersOnePerKey) {
                           {36, 385, 432, "ウ", "2組の角がそれぞれ等しい"}};
   for (size_t k = 0; k < 3; ++k) {
     const Blank& b = blanks[k];
-    SCOPED_TRACE(b.letter);
-    auto isBox = [&](const Op& o) { return IsFilledBox(o, b.x, b.y - 3, b.x + b.width, b.y + 47, 13) && o.colour == 3; };
-    EXPECT_EQ(IndexesOf(log, isBox, waits[5] + 1, waits[6]).size(), 1u);
-    EXPECT_EQ(GlyphsAt(log, b.y, b.x, b.x + b.width, waits[5] + 1).substr(0, 3), b.letter);
-    size_t from = waits[6 + k] + 1, to = waits[7 + k];
-    auto box = IndexesOf(log, isBox, from, to);
-    ASSERT_EQ(box.size(), 1u);
-    std::string text;
-    for (const Op& g : OpsOf(log, [&](const Op& o) { return o.kind == OpKind::Text && o.y1 == b.y; }, box[0], to)) {
-      EXPECT_EQ(g.colour, 5) << g.text;
-      text += g.text;
-    }
-    EXPECT_EQ(text, b.answer);
+    ExpectAnswerBox(log, waits[5] + 1, waits[6], b.x, b.y, b.width, b.letter);
+    ExpectAnswerBox(log, waits[6 + k] + 1, waits[7 + k], b.x, b.y, b.width, b.answer);
   }
   ExpectTextLine(log, start, 36, 210, 0, "等しい弧に対する円周角は等しいから");
   ExpectTextLine(log, start, 36, 330, 0, "①②より");
