@@ -1,7 +1,6 @@
 // Figures laid out on an invisible grid (see FigureFrame.h).
 #include "kit/FigureFrame.h"
 
-#include "figures/Marks.h"
 #include "kit/Figures.h"
 
 namespace kit {
@@ -15,12 +14,13 @@ void PlacePoint(Program& P, int m, int from, float cells, float degrees) {
   PointOnCircle(P, m, from, v.SIZE * cells, degrees * v.PI / 180);
 }
 
-float DirectionTo(Program& P, int from, int to) {
+void PlaceOnCircle(Program& P, int m, int centre, float radius, float degrees) {
   auto& v = P.v;
-  v.ZX0 = v.X_a(from); v.ZY0 = v.Y_a(from);
-  v.ZX1 = v.X_a(to); v.ZY1 = v.Y_a(to);
-  figures::VectorAngle(P);
-  return v.HHP;
+  v.M = static_cast<float>(m);
+  v.A = static_cast<float>(centre);
+  v.B = radius;
+  v.C = degrees;
+  PlacePoint(P, m, centre, v.B, v.C);
 }
 
 }  // namespace kit

@@ -1,6 +1,5 @@
 // Figures laid out on an invisible grid: the frame that fixes the origin without drawing a line,
-// points placed from another point by a distance in cells and an angle, and the direction
-// from one point to another.
+// and points placed from another point by a distance in cells and an angle.
 #pragma once
 
 #include "shell/Program.h"
@@ -15,8 +14,9 @@ void FigureFrame(Program& P, float left, float top, float columns, float rows, f
 // Point m placed `cells` grid cells from point `from` in the direction `degrees`, counted
 // counter-clockwise as the page is seen. Reads SIZE and PI (set by the frame); writes X(m), Y(m).
 void PlacePoint(Program& P, int m, int from, float cells, float degrees);
-// The direction from point `from` to point `to`, in radians. Writes ZX0, ZY0, ZX1, ZY1;
-// VectorAngle leaves HHP (the direction returned), HH and PI.
-float DirectionTo(Program& P, int from, int to);
+// Point m on the circle of `radius` grid cells about point `centre`, `degrees` counter-clockwise,
+// as PlacePoint, with the arguments left where the lessons pass them: M = m, A = centre,
+// B = radius, C = degrees.
+void PlaceOnCircle(Program& P, int m, int centre, float radius, float degrees);
 
 }  // namespace kit

@@ -37,6 +37,10 @@ void GridToPage(Program& P, std::initializer_list<int> points) {
   for (int i : points) GridPoint(P, i, v.X_a(i), v.Y_a(i));
 }
 
+void PlaceGridEntries(Program& P, std::span<const GridEntry> entries) {
+  for (const GridEntry& g : entries) GridPoint(P, g.point, g.x, g.y);
+}
+
 void PointOnCircle(Program& P, int i, int centre, float r, float theta) {
   auto& v = P.v;
   v.X_a(i) = v.X_a(centre) + r * std::cos(theta);
@@ -96,6 +100,10 @@ void EqualAngleDot(Program& P, int vertex, int arm1, int arm2, float side, const
 
 void LetterAt(Program& P, int i, float dx, float dy, const std::string& text, float colour) {
   TextAt(P, P.v.X_a(i) + dx, P.v.Y_a(i) + dy, text, colour);
+}
+
+void DrawLetters(Program& P, std::span<const Letter> letters, float colour) {
+  for (const Letter& l : letters) LetterAt(P, l.point, l.dx, l.dy, l.text, colour);
 }
 
 void DrawAngleMark(Program& P, const AngleMark& m) {

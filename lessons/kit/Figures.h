@@ -5,6 +5,7 @@
 #pragma once
 
 #include <initializer_list>
+#include <span>
 #include <string>
 
 #include "kit/Keep.h"
@@ -22,6 +23,13 @@ void GridPaper(Program& P, float left, float top, float columns, float rows, flo
 void GridPoint(Program& P, int i, float gx, float gy);
 // The listed points, held in grid units, turned into page units in place. Reads GX0, GY0, SIZE.
 void GridToPage(Program& P, std::initializer_list<int> points);
+// A point of a figure given in grid units.
+struct GridEntry {
+  int point;
+  float x, y;
+};
+// Each entry's point at its grid place, in page units (as GridPoint). Reads GX0, GY0, SIZE.
+void PlaceGridEntries(Program& P, std::span<const GridEntry> entries);
 // Point i on the circle of radius r about point `centre`, in the direction theta (radians,
 // counter-clockwise as the page is seen). Writes X(i), Y(i).
 void PointOnCircle(Program& P, int i, int centre, float r, float theta);
@@ -52,6 +60,14 @@ void LabelVertex(Program& P, int vertex, int arm1, int arm2, const std::string& 
 void EqualAngleDot(Program& P, int vertex, int arm1, int arm2, float side, const std::string& dots = "●");
 // Text at point i moved by (dx, dy), in colour. Writes CCC1, X, Y, AA$; the cursor stays.
 void LetterAt(Program& P, int i, float dx, float dy, const std::string& text, float colour);
+// A row of a figure's letters: the text at (dx, dy) from its point.
+struct Letter {
+  const char* text;
+  int point;
+  float dx, dy;
+};
+// Each letter in turn, in colour (as LetterAt).
+void DrawLetters(Program& P, std::span<const Letter> letters, float colour = 0);
 
 // An angle mark: `count` arcs (0: one filled sector) of size `length` at the vertex, between the
 // arms, and its label. A row of a figure's mark table; what a row leaves unset keeps its value.

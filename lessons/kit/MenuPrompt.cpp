@@ -1,7 +1,9 @@
 // The number prompt under a main menu's panel (see MenuPrompt.h).
 #include "kit/MenuPrompt.h"
 
+#include "kit/Page.h"
 #include "shell/Prompt.h"
+#include "shell/Waits.h"
 
 namespace kit {
 
@@ -12,6 +14,14 @@ void DrawMenuPrompt(Program& P) {
   v.Y = v.KAIY;
   v.AA_s = "番号を入力して下さい。";
   shell::DrawPromptText(P);
+}
+
+Screen PromptedMainMenu(Program& P, ScreenFn self, std::span<const MenuItem> items) {
+  shell::ClearWorkArea(P);
+  ClearWholePage(P);
+  DrawMenuPanel(P, items);
+  DrawMenuPrompt(P);  // the number input draws it once more at the same place
+  return MainMenuChoice(P, self, items);
 }
 
 }  // namespace kit

@@ -21,11 +21,12 @@ void Midpoint(Program& P, int i, int a, int b) {
   v.Y_a(i) = (v.Y_a(a) + v.Y_a(b)) / 2;
 }
 
-void DirectionBetween(Program& P, int from, int to) {
+float DirectionBetween(Program& P, int from, int to) {
   auto& v = P.v;
   v.ZX0 = v.X_a(from); v.ZY0 = v.Y_a(from);
   v.ZX1 = v.X_a(to); v.ZY1 = v.Y_a(to);
   figures::VectorAngle(P);
+  return v.HHP;
 }
 
 void PointFromDirection(Program& P, int i, int from, float units, float degrees) {

@@ -5,7 +5,7 @@
 #include "kit/ProofMarks.h"
 #include "kit/TextPieces.h"
 #include "lunevar/ArcLesson.h"
-#include "lunevar/ConverseLesson.h"  // PointLetter, DrawLetters
+#include "lunevar/ConverseLesson.h"  // Letter, DrawLetters
 #include "lunevar/SixCellCircle.h"
 
 namespace lunevar {
@@ -16,7 +16,7 @@ constexpr int O = 0, A = 1, B = 2, C = 3, Pp = 4;
 
 constexpr FigurePoint kPoints[] = {{A, 210}, {B, 330}, {C, 270}, {Pp, 60}};
 
-constexpr PointLetter kLetters[] = {{A, -20, 4, "A"}, {B, -14, 8, "B"}, {C, -14, 8, "C"}, {Pp, 10, -50, "P"}};
+constexpr Letter kLetters[] = {{"A", A, -20, 4}, {"B", B, -14, 8}, {"C", C, -14, 8}, {"P", Pp, 10, -50}};
 
 using kit::ArcSignPiece, kit::kKeyWait, kit::kOnLine;
 

@@ -20,7 +20,7 @@ struct Corners {
   float a, b, c, d;
 };
 
-constexpr PointLetter kLetters[] = {{1, -34, -30, "A"}, {2, -30, -25, "B"}, {3, 10, -15, "C"}, {4, 10, -25, "D"}};
+constexpr Letter kLetters[] = {{"A", 1, -34, -30}, {"B", 2, -30, -25}, {"C", 3, 10, -15}, {"D", 4, 10, -25}};
 
 // What both figures share: O (point 0) at the middle of the frame, A to D (points 1 to 4) on
 // the circle of 3 cells about it, which is not drawn, the quadrilateral, its diagonals BD and

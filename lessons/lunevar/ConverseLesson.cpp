@@ -65,10 +65,6 @@ void DrawSegmentList(Program& P, std::span<const Segment> segments) {
     if (s.from != s.to) kit::DrawSegment(P, s.from, s.to, 0);
 }
 
-void DrawLetters(Program& P, std::span<const PointLetter> letters, float colour) {
-  for (const PointLetter& l : letters) kit::LetterAt(P, l.index, l.dx, l.dy, l.text, colour);
-}
-
 void LineAcrossFrame(Program& P, int a) {
   auto& v = P.v;
   P.pf.line(v.GX1, v.Y_a(a), v.GX2, v.Y_a(a), 0);

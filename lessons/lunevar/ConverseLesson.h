@@ -4,6 +4,7 @@
 
 #include <span>
 
+#include "kit/Figures.h"
 #include "lunevar/Lunevar.h"
 #include "shell/Program.h"
 
@@ -62,13 +63,9 @@ struct Segment {
 };
 void DrawSegmentList(Program& P, std::span<const Segment> segments);
 
-// A letter at an offset from its point.
-struct PointLetter {
-  int index;
-  float dx, dy;
-  const char* text;
-};
-void DrawLetters(Program& P, std::span<const PointLetter> letters, float colour);
+// A figure's letters: kit::Letter rows, drawn by kit::DrawLetters.
+using kit::DrawLetters;
+using kit::Letter;
 
 // The line through A (point `a`) level across the whole figure frame, x GX1 to GX2, colour 0.
 void LineAcrossFrame(Program& P, int a);

@@ -40,13 +40,13 @@ constexpr kit::TextPiece kClosing[] = {
 // Figure 1: O is point 1, with A, B, C and P on its circle, C and P above the line AB.
 constexpr CirclePoint kFigure1[] = {
     {2, &Lunevar::DHRA, 220}, {3, &Lunevar::DHRB, 320}, {4, &Lunevar::DHRC, 120}, {5, &Lunevar::DHRP, 60}};
-constexpr PointLetter kFigure1Letters[] = {
-    {2, -40, 4, "A"}, {3, 10, 4, "B"}, {4, -16, -45, "C"}, {5, -20, -50, "P"}};
+constexpr Letter kFigure1Letters[] = {
+    {"A", 2, -40, 4}, {"B", 3, 10, 4}, {"C", 4, -16, -45}, {"P", 5, -20, -50}};
 constexpr Segment kFigure1Chords[] = {{2, 4}, {3, 4}, {2, 5}, {3, 5}};
 
 // Figure 2: O is point 0; AB a diameter, P above it and Q below, 3 cells from O.
 constexpr PlacedPoint kFigure2[] = {{1, 0, 3, 180}, {2, 0, 3, 0}, {3, 0, 3, 60}, {4, 0, 3, 280}};
-constexpr PointLetter kFigure2Letters[] = {{1, -34, -25, "A"}, {2, 10, -25, "B"}, {3, 10, -25, "P"}};
+constexpr Letter kFigure2Letters[] = {{"A", 1, -34, -25}, {"B", 2, 10, -25}, {"P", 3, 10, -25}};
 
 // The same filled angle at C and at P: the two equal angles of the hypothesis.
 void shadeEqualAngle(Program& P, int vertex) {

@@ -5,6 +5,7 @@
 #include "kit/FigureFrame.h"
 #include "kit/Figures.h"
 #include "kit/Page.h"
+#include "kit/TablePoints.h"
 #include "kit/Text.h"
 #include "kit/TextPieces.h"
 #include "lunevar/ConverseLesson.h"
@@ -39,7 +40,7 @@ constexpr CirclePoint kLargeABC[] = {
 // P on the circle, inside it and outside it.
 constexpr PlacedPoint kLargePs[] = {{5, 1, 5, 25}, {6, 1, 3.5f, 50}, {7, 1, 7, 60}};
 
-constexpr PointLetter kLargeLetters[] = {{2, -40, 4, "A"}, {3, 10, 4, "B"}, {4, -16, -45, "C"}};
+constexpr Letter kLargeLetters[] = {{"A", 2, -40, 4}, {"B", 3, 10, 4}, {"C", 4, -16, -45}};
 
 // The angle a at C (one arc) and the shaded angle APB at P, each from the arm to A to the arm to B.
 void markAngleA(Program& P, int c, int a, int b) {
@@ -116,7 +117,7 @@ void setUpPanel(Program& P, int n) {
   CentreAndRadius(P, b + 1, 5, 5, 5);
   PlaceOnCircle(P, b + 1, kPanelPoints, b);
   if (panel.alongAQ > 0)
-    kit::PointOnCircle(P, panel.p, b + 2, panel.alongAQ * v.R1, kit::DirectionTo(P, b + 2, b + 5));
+    kit::PointOnCircle(P, panel.p, b + 2, panel.alongAQ * v.R1, kit::DirectionBetween(P, b + 2, b + 5));
 }
 
 void drawPanel(Program& P, int n) {
@@ -127,8 +128,8 @@ void drawPanel(Program& P, int n) {
   kit::DrawDot(P, b + 1, 4, 0);
   kit::LetterAt(P, b + 1, -16, 4, "O", 0);
   LineAcrossFrame(P, b + 2);
-  const PointLetter letters[] = {
-      {b + 2, -40, 4, "A"}, {b + 3, 10, 4, "B"}, {b + 4, -16, -45, "C"}, {b + 5, -20, -50, panel.fifth}};
+  const Letter letters[] = {
+      {"A", b + 2, -40, 4}, {"B", b + 3, 10, 4}, {"C", b + 4, -16, -45}, {panel.fifth, b + 5, -20, -50}};
   DrawLetters(P, letters, 0);
   DrawSegmentList(P, panel.segments);
   if (panel.p != b + 5) kit::LetterAt(P, panel.p, -20, panel.pLetterDy, "P", 0);

@@ -4,7 +4,7 @@
 
 #include "kit/Figures.h"
 #include "kit/TextPieces.h"
-#include "lunevar/ConverseLesson.h"  // PointLetter, DrawLetters
+#include "lunevar/ConverseLesson.h"  // Letter, DrawLetters
 #include "lunevar/PracticeAnswers.h"
 
 namespace lunevar {
@@ -19,7 +19,7 @@ constexpr FigurePoint kPoints[] = {
     {A, 210},      {B, 250},       {C, 270},      {D, 30},        {OnArcAB, 100}, {OnArcCD, 80}, {7, 310},
     {8, 350},      {9, 290, 15},   {10, 290, -15}, {11, 330, 15}, {12, 330, -15}, {13, 10, 15},  {14, 10, -15},
 };
-constexpr PointLetter kLetters[] = {{A, -20, 4, "A"}, {B, -14, 8, "B"}, {C, 6, -10, "C"}, {D, 8, -20, "D"}};
+constexpr Letter kLetters[] = {{"A", A, -20, 4}, {"B", B, -14, 8}, {"C", C, 6, -10}, {"D", D, 8, -20}};
 
 constexpr kit::AngleMark kGivenAngle = AnswerMark(OnArcAB, A, B, 60, 0, "20%", 3);
 constexpr kit::AngleMark kAskedAngle = AnswerMark(OnArcCD, C, D, 60, 0, "x", 5);

@@ -2,7 +2,7 @@
 // degrees, the isosceles triangle OBC gives angle BOC = 150 and so x = 75.
 #include "kit/Figures.h"
 #include "kit/TextPieces.h"
-#include "lunevar/ConverseLesson.h"  // PointLetter, DrawLetters
+#include "lunevar/ConverseLesson.h"  // Letter, DrawLetters
 #include "lunevar/PracticeAnswers.h"
 
 namespace lunevar {
@@ -12,7 +12,7 @@ namespace {
 constexpr int O = 0, A = 1, B = 2, C = 3;
 
 constexpr FigurePoint kPoints[] = {{A, 80}, {B, 200}, {C, 350}};
-constexpr PointLetter kLetters[] = {{A, -14, -50, "A"}, {B, -14, 8, "B"}, {C, 6, -10, "C"}};
+constexpr Letter kLetters[] = {{"A", A, -14, -50}, {"B", B, -14, 8}, {"C", C, 6, -10}};
 
 // The marks of the angles, each a sector of radius 60 filled in colour 3 but the central angle.
 constexpr kit::AngleMark kGivenAngle = AnswerMark(C, O, B, 60, 0, "15%", 3, 40);

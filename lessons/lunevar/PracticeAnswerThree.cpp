@@ -3,7 +3,7 @@
 #include "kit/Figures.h"
 #include "kit/PenMarks.h"
 #include "kit/TextPieces.h"
-#include "lunevar/ConverseLesson.h"  // PointLetter, DrawLetters
+#include "lunevar/ConverseLesson.h"  // Letter, DrawLetters
 #include "lunevar/PracticeAnswers.h"
 #include "shell/Waits.h"
 
@@ -14,7 +14,7 @@ namespace {
 constexpr int A = 1, B = 2, C = 3, D = 4;
 
 constexpr FigurePoint kPoints[] = {{A, 90}, {B, 150}, {C, 270}, {D, 350}};
-constexpr PointLetter kLetters[] = {{A, -14, -50, "A"}, {B, -34, -25, "B"}, {C, -14, 10, "C"}, {D, 8, -20, "D"}};
+constexpr Letter kLetters[] = {{"A", A, -14, -50}, {"B", B, -34, -25}, {"C", C, -14, 10}, {"D", D, 8, -20}};
 
 constexpr kit::AngleMark kFigureMarks[] = {
     AnswerMark(C, D, A, 60, 0, "50%", 3),

@@ -6,6 +6,7 @@
 #include "kit/FigureFrame.h"
 #include "kit/Figures.h"
 #include "kit/Page.h"
+#include "kit/TablePoints.h"
 #include "kit/Text.h"
 #include "kit/TextPieces.h"
 #include "lunevar/ConverseLesson.h"
@@ -30,7 +31,7 @@ constexpr kit::TextPiece kTask[] = {
 // illustrates the search and is not drawn to scale.)
 constexpr CirclePoint kAB[] = {{2, &Lunevar::DHRA, 220}, {3, &Lunevar::DHRB, 320}};
 
-constexpr PointLetter kABLetters[] = {{2, -40, -25, "A"}, {3, 20, -25, "B"}};
+constexpr Letter kABLetters[] = {{"A", 2, -40, -25}, {"B", 3, 20, -25}};
 
 constexpr int kFirstP = 11;  // the first P, kept to place its label again
 
@@ -133,8 +134,8 @@ void DrawSetSquare(Program& P) {
   shell::Routine r(P);
   auto& v = P.v;
   kit::PointOnCircle(P, 4, 1, v.R1, Lv(P).DHRP);
-  kit::PointOnCircle(P, 5, 4, 2 * v.R1, kit::DirectionTo(P, 4, 2));
-  kit::PointOnCircle(P, 6, 4, 2 * std::sqrt(2.0f) * v.R1, kit::DirectionTo(P, 4, 3));
+  kit::PointOnCircle(P, 5, 4, 2 * v.R1, kit::DirectionBetween(P, 4, 2));
+  kit::PointOnCircle(P, 6, 4, 2 * std::sqrt(2.0f) * v.R1, kit::DirectionBetween(P, 4, 3));
   kit::DrawPath(P, {4, 5, 6}, 0, kit::PathKind::Filled, 13);
   v.A = (v.X_a(5) + v.X_a(6)) / 2;
   v.B = (v.Y_a(5) + v.Y_a(6)) / 2;

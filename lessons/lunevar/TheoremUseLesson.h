@@ -3,6 +3,7 @@
 // semicircle, and a random inscribed quadrilateral with its explanation.
 #pragma once
 
+#include "kit/FigureFrame.h"
 #include "shell/Program.h"
 
 namespace lunevar {
@@ -20,9 +21,8 @@ Screen SemicircleAngle(Program& P);
 Screen TextbookProblemTwoAnswers(Program& P);
 Screen InscribedQuadrilateralPractice(Program& P);
 
-// Point m on the circle about point `centre`, `radius` grid cells out at `degrees`
-// (counter-clockwise). Writes M, A, B, C (the point, the centre, the radius, the angle) and X(m), Y(m).
-void PlaceOnCircle(Program& P, int m, int centre, float radius, float degrees);
+// Point m on the circle about point `centre`, `radius` grid cells out at `degrees`.
+using kit::PlaceOnCircle;
 // The size of a practice problem's angle: a whole number from 40 to 69.
 float PracticeSize(Program& P);
 

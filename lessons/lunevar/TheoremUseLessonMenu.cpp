@@ -31,15 +31,6 @@ Screen TheoremUseSubMenu(Program& P) {
   return kit::SubMenu(P, "①練習　②問1　③半円の弧　④問2　⑤説明しよう　⑥終了", kSubMenuChoices);
 }
 
-void PlaceOnCircle(Program& P, int m, int centre, float radius, float degrees) {
-  auto& v = P.v;
-  v.M = static_cast<float>(m);
-  v.A = static_cast<float>(centre);
-  v.B = radius;
-  v.C = degrees;
-  kit::PointOnCircle(P, m, centre, v.SIZE * v.B, v.C * v.PI / 180);
-}
-
 float PracticeSize(Program& P) { return kit::RandomSize(P, 40, 30); }
 
 }  // namespace lunevar

@@ -4,10 +4,8 @@
 
 #include "kit/Flow.h"
 #include "kit/MenuPrompt.h"
-#include "kit/Page.h"
 #include "osvatine/ConstructProve.h"
 #include "osvatine/ShipPosition.h"
-#include "shell/Waits.h"
 
 namespace osvatine {
 
@@ -23,12 +21,7 @@ constexpr kit::MenuItem kItems[] = {
 
 Screen ApplicationsMainMenu(Program& P) {
   P.at(139);
-  shell::ClearWorkArea(P);
-  kit::ClearWholePage(P);
-  kit::DrawMenuPanel(P, kItems);
-  // The prompt is drawn here and once more by the number input, in the same place.
-  kit::DrawMenuPrompt(P);
-  return kit::MainMenuChoice(P, ApplicationsMainMenu, kItems);
+  return kit::PromptedMainMenu(P, ApplicationsMainMenu, kItems);
 }
 
 }  // namespace osvatine

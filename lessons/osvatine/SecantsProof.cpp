@@ -43,13 +43,8 @@ void setUpSecants(Program& P) {
   v.X_a(E) = v.X3; v.Y_a(E) = v.Y3;
 }
 
-struct Label {
-  int point;
-  float dx, dy;
-  const char* letter;
-};
-constexpr Label kLabels[] = {{A, -14, 10, "A"}, {B, -14, 10, "B"}, {C, -14, -50, "C"}, {D, -14, 10, "D"},
-                             {E, -36, -40, "E"}};
+constexpr kit::Letter kLetters[] = {{"A", A, -14, 10}, {"B", B, -14, 10}, {"C", C, -14, -50}, {"D", D, -14, 10},
+                                    {"E", E, -36, -40}};
 
 void buildFigure(Program& P) {
   auto& v = P.v;
@@ -62,7 +57,7 @@ void buildFigure(Program& P) {
   kit::DrawCircle(P, O, v.R1, 0);
   kit::DrawPath(P, {A, C, D}, 0, kit::PathKind::Closed);
   kit::DrawPath(P, {A, E, B}, 0, kit::PathKind::Closed);
-  for (const Label& l : kLabels) kit::LetterAt(P, l.point, l.dx, l.dy, l.letter, 0);
+  kit::DrawLetters(P, kLetters);
   shell::WaitAnyKey(P);
   kit::TextOnNewLine(P, v.XI1, 60, "△ABEと△ACDで", 0);
   kit::DrawPath(P, {A, E, B}, 0, kit::PathKind::Filled, 13);

@@ -21,12 +21,8 @@ namespace {
 
 using namespace tangent;
 
-struct GridPlace {
-  int point;
-  float x, y;
-};
 // The points given on the grid: M, O, A, the arcs' crossings and the bisector's ends.
-constexpr GridPlace kGridPoints[] = {
+constexpr kit::GridEntry kGridPoints[] = {
     {M, 6, 5}, {O, 12, 5}, {A, 0, 5}, {Upper, 6, 8}, {Lower, 6, 2}, {BisectorTop, 6, 8.5f}, {BisectorFoot, 6, 1.5f},
 };
 
@@ -36,11 +32,7 @@ void setUpTangentFigure(Program& P) {
   auto& v = P.v;
   auto& o = Os(P);
   kit::FigureFrame(P, 720, 150, 16, 10, 30);
-  for (const GridPlace& g : kGridPoints) {
-    v.X_a(g.point) = g.x;
-    v.Y_a(g.point) = g.y;
-  }
-  kit::GridToPage(P, {M, O, A, Upper, Lower, BisectorTop, BisectorFoot});
+  kit::PlaceGridEntries(P, kGridPoints);
   v.R1 = 4 * v.SIZE;
   o.DHRP = 110 * v.PI / 180;
   o.DHRQ = 250 * v.PI / 180;

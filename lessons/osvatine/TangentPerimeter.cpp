@@ -18,11 +18,7 @@ namespace {
 // Points of the figure: the centre, the vertices, and the points of contact on AD, AB, BC, CD.
 constexpr int O = 0, A = 1, B = 2, C = 3, D = 4, S = 5, Pt = 6, Q = 7, R = 8;
 
-struct GridPlace {
-  int point;
-  float x, y;
-};
-constexpr GridPlace kGridPoints[] = {
+constexpr kit::GridEntry kGridPoints[] = {
     {O, 5, 5}, {A, 1.8f, 9}, {B, 0, 1}, {C, 10, 1}, {D, 8.2f, 9}, {S, 5, 9}, {Q, 5, 1},
 };
 
@@ -55,11 +51,7 @@ void drawLetterSigns(Program& P, std::span<const LetterSign> signs) {
 void DrawCircumscribedQuad(Program& P) {
   auto& v = P.v;
   kit::FigureFrame(P, 780, 120, 11, 10, 45);
-  for (const GridPlace& g : kGridPoints) {
-    v.X_a(g.point) = g.x;
-    v.Y_a(g.point) = g.y;
-  }
-  kit::GridToPage(P, {O, A, B, C, D, S, Q});
+  kit::PlaceGridEntries(P, kGridPoints);
   kit::PerpendicularFoot(P, Pt, A, B, O);
   kit::PerpendicularFoot(P, R, D, C, O);
   P.pf.setDrawWidth(5);

@@ -39,19 +39,6 @@ void WriteColumn(Program& P, std::span<const Piece> pieces) {
   }
 }
 
-void DrawLetters(Program& P, std::span<const Letter> letters) {
-  for (const Letter& l : letters) kit::LetterAt(P, l.point, l.dx, l.dy, l.text, 0);
-}
-
-void CirclePoint(Program& P, int m, int centre, float radius, float degrees) {
-  auto& v = P.v;
-  v.M = static_cast<float>(m);
-  v.A = static_cast<float>(centre);
-  v.B = radius;
-  v.C = degrees;
-  kit::PointOnCircle(P, m, centre, v.SIZE * v.B, v.C * v.PI / 180);
-}
-
 void Polyline(Program& P, int a, int b, int c, kit::PathKind kind) {
   auto& v = P.v;
   v.A = static_cast<float>(a);

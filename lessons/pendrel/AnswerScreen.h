@@ -5,6 +5,7 @@
 
 #include <span>
 
+#include "kit/FigureFrame.h"
 #include "kit/Figures.h"
 #include "shell/Program.h"
 
@@ -41,19 +42,12 @@ inline constexpr Piece kWait{"", At::Wait, 0, 0};
 // The pieces in turn. Writes CCC1, X, Y, AA$; leaves XI2 = X, YI1 = Y after each piece.
 void WriteColumn(Program& P, std::span<const Piece> pieces);
 
-// A letter of a figure: `text` at point `point` moved by (dx, dy), in colour 0.
-struct Letter {
-  const char* text;
-  int point;
-  float dx, dy;
-};
-// The letters in turn. Writes CCC1, X, Y, AA$; the text column stays where it was.
-void DrawLetters(Program& P, std::span<const Letter> letters);
+// A figure's letters (kit::Letter rows), drawn in colour 0 by kit::DrawLetters.
+using kit::DrawLetters;
+using kit::Letter;
 
-// Point m on the circle of `radius` grid cells about point `centre`, `degrees` counter-clockwise:
-// X(M) = X(A) + SIZE·B·cos(C·PI/180), Y(M) = Y(A) - SIZE·B·sin(C·PI/180). Writes M, A, B, C;
-// reads SIZE and PI as the grid paper left them.
-void CirclePoint(Program& P, int m, int centre, float radius, float degrees);
+// Point m on the circle of `radius` grid cells about point `centre`, `degrees` counter-clockwise.
+using kit::PlaceOnCircle;
 // The polyline a, b, c in colour 0, open or closed. Writes A, B, C.
 void Polyline(Program& P, int a, int b, int c, kit::PathKind kind);
 // The segment from point m to point n in colour. Writes M, N.

@@ -94,7 +94,7 @@ void ShowCircleQuestion(Program& P, float top, const CircleQuestion& q) {
   kit::GridPaper(P, 920, top, 8, 7, 15, 40);
   kit::GridPoint(P, O, 4, 4);
   v.R1 = v.SIZE * 3;
-  for (auto [point, degrees] : q.points) CirclePoint(P, point, O, 3, degrees);
+  for (auto [point, degrees] : q.points) PlaceOnCircle(P, point, O, 3, degrees);
   kit::DrawCircle(P, O, v.R1, 0);
   Polyline(P, PA, PB, PD, kit::PathKind::Closed);
   Polyline(P, PA, PC, PD, kit::PathKind::Closed);

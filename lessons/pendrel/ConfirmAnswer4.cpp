@@ -24,11 +24,7 @@ enum Point { PM = 0, PO = 1, PA = 2, PP = 3, PP2 = 4, TangentEndP = 5, TangentEn
 enum ArcPoint { CrossUp = 11, CrossDown = 12, BisectorTop = 13, BisectorFoot = 14 };
 
 // The points set in grid units (10 x 10 cells of 50 from (720, 50)); 11 to 14 stand on M's x.
-struct GridEntry {
-  int point;
-  float x, y;
-};
-constexpr GridEntry kGridPoints[] = {
+constexpr kit::GridEntry kGridPoints[] = {
     {PM, 2.5, 5}, {PO, 5, 5}, {PA, 0, 5}, {CrossUp, 2.5, 6}, {CrossDown, 2.5, 4}, {BisectorTop, 2.5, 6.5},
     {BisectorFoot, 2.5, 3.5},
 };
@@ -68,11 +64,7 @@ Screen ConfirmAnswer4(Program& P) {
   auto& v = P.v;
   OpenAnswerScreen(P, kOpening);
   kit::GridPaper(P, 720, 50, 10, 10, 15, 50);
-  for (const GridEntry& g : kGridPoints) {
-    v.X_a(g.point) = g.x;
-    v.Y_a(g.point) = g.y;
-  }
-  kit::GridToPage(P, {PM, PO, PA, CrossUp, CrossDown, BisectorTop, BisectorFoot});
+  kit::PlaceGridEntries(P, kGridPoints);
   // Circle O first, circle M second: their common points, the lower one first.
   v.X2 = v.X_a(PM); v.Y2 = v.Y_a(PM); v.RR2 = 2.5f * v.SIZE;
   v.X1 = v.X_a(PO); v.Y1 = v.Y_a(PO); v.RR1 = 4 * v.SIZE;

@@ -56,8 +56,8 @@ Screen ConfirmAnswer5(Program& P) {
   kit::GridPoint(P, PB, 1, 4);
   kit::GridPoint(P, PD, 7, 4);
   v.R1 = v.SIZE * 3;
-  CirclePoint(P, PA, PO, 3, 60);
-  CirclePoint(P, PC, PO, 3, -60);
+  PlaceOnCircle(P, PA, PO, 3, 60);
+  PlaceOnCircle(P, PC, PO, 3, -60);
   kit::DrawCircle(P, PO, v.R1, 0);
   Polyline(P, PA, PB, PD, kit::PathKind::Closed);
   Polyline(P, PC, PB, PD, kit::PathKind::Closed);  // BD drawn a second time

@@ -62,7 +62,7 @@ Screen ConfirmAnswer2(Program& P) {
   kit::GridPaper(P, 520, 100, 8, 7, 15, 50);
   kit::GridPoint(P, O, 4, 4);
   v.R1 = v.SIZE * 3;
-  for (auto [point, degrees] : kOnCircle) CirclePoint(P, point, O, 3, degrees);
+  for (auto [point, degrees] : kOnCircle) PlaceOnCircle(P, point, O, 3, degrees);
   kit::DrawCircle(P, O, v.R1, 0);
   Polyline(P, PA, PD, PB, kit::PathKind::Open);
   Polyline(P, PA, PE, PC, kit::PathKind::Open);

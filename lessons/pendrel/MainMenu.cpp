@@ -4,10 +4,8 @@
 
 #include "kit/Flow.h"
 #include "kit/MenuPrompt.h"
-#include "kit/Page.h"
 #include "pendrel/ConfirmLearning.h"
 #include "pendrel/MasterLearning.h"
-#include "shell/Waits.h"
 
 namespace pendrel {
 
@@ -23,11 +21,7 @@ constexpr kit::MenuItem kItems[] = {
 
 Screen ProblemsMainMenu(Program& P) {
   P.at(139);
-  shell::ClearWorkArea(P);
-  kit::ClearWholePage(P);
-  kit::DrawMenuPanel(P, kItems);
-  kit::DrawMenuPrompt(P);  // the number input draws it once more at the same place
-  return kit::MainMenuChoice(P, ProblemsMainMenu, kItems);
+  return kit::PromptedMainMenu(P, ProblemsMainMenu, kItems);
 }
 
 }  // namespace pendrel

@@ -41,8 +41,8 @@ Screen MasterAnswer5(Program& P) {
   // The tick pairs stand at 132°, 204°, ... : 4° short of the middle of each arc between points.
   v.R_a(1) = 132;
   for (int i = 2; i <= 5; ++i) v.R_a(i) = v.R_a(i - 1) + 72;
-  CirclePoint(P, 1, 0, 3, 100);
-  for (int i = 2; i <= 5; ++i) CirclePoint(P, i, 0, 3, v.C + 72);  // C raised by 72 for each next point
+  PlaceOnCircle(P, 1, 0, 3, 100);
+  for (int i = 2; i <= 5; ++i) PlaceOnCircle(P, i, 0, 3, v.C + 72);  // C raised by 72 for each next point
   kit::LineCrossing(P, 6, 1, 3, 2, 5);  // F on AC and BE
 
   kit::DrawCircle(P, 0, v.R1, 0);

@@ -28,7 +28,7 @@ void ArcSign(Program& P, float width) {
 }
 
 void PointsOnCircle(Program& P, int centre, float radius, std::span<const OnCircle> points) {
-  for (const OnCircle& p : points) CirclePoint(P, p.point, centre, radius, p.degrees);
+  for (const OnCircle& p : points) PlaceOnCircle(P, p.point, centre, radius, p.degrees);
 }
 
 void DrawMark(Program& P, const Mark& m) {

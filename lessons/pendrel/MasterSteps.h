@@ -32,7 +32,7 @@ struct OnCircle {
   int point;
   float degrees;
 };
-// The points on the circle of `radius` grid cells about point `centre` (CirclePoint per row).
+// The points on the circle of `radius` grid cells about point `centre` (PlaceOnCircle per row).
 void PointsOnCircle(Program& P, int centre, float radius, std::span<const OnCircle> points);
 
 // A row of an answer's table of angle marks: DrawAngleArcs at `vertex` from the arm towards

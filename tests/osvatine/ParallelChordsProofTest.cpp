@@ -101,9 +101,13 @@ TEST(ParallelChordsProof, FirstProofBlanksAnswersAndArcSigns) {
   for (size_t k = 0; k < 3; ++k) {
     const Blank& b = blanks[k];
     size_t blank = ExpectAnswerBox(log, waits[2], waits[3], b.x, b.y, b.width, b.numeral);
-    if (blank < log.size()) EXPECT_EQ(log[blank].width, 5);
+    if (blank < log.size()) {
+      EXPECT_EQ(log[blank].width, 5);
+    }
     size_t answer = ExpectAnswerBox(log, waits[3 + k], waits[4 + k], b.x, b.y, b.width, b.answer);
-    if (answer < log.size()) EXPECT_EQ(log[answer].width, 3);
+    if (answer < log.size()) {
+      EXPECT_EQ(log[answer].width, 3);
+    }
   }
   // "AB=CD" on y 390 with an arc sign 54 across over each pair of letters.
   ExpectTextLine(proof, 0, 36, 390, 0, "AB=CD");
