@@ -18,10 +18,13 @@ namespace {
 // The letters do not follow the indexes: C is 2 and B is 3.
 constexpr int O = 0, A = 1, C = 2, B = 3, D = 4, Pt = 5;
 
-// The inscribed angles on arc BC (colour 3) and on arc AD (colour 7): filled sectors, no label.
-kit::AngleMark inscribedAngle(int vertex, int arm1, int arm2, float fill) {
-  return {vertex, arm1, arm2, 50, 0, 1, 3, 0, fill, ""};
+// The inscribed angles on arc BC (colour 3) and on arc AD (colour 7).
+constexpr kit::AngleMark inscribedAngle(int vertex, int arm1, int arm2, float fill) {
+  return FilledAngle(vertex, arm1, arm2, 50, fill);
 }
+
+// Blanks ア to エ and their answers.
+constexpr kit::Answer kAnswers[] = {{396, "等しい弧に対する円周角"}, {144, "∠BDP"}, {144, "∠DBP"}, {144, "2組の角"}};
 
 void setUpChords(Program& P) {
   auto& v = P.v;
@@ -80,16 +83,16 @@ void writeProof(Program& P) {
   auto& v = P.v;
   kit::TextOnNewLine(P, v.XI1, 60, "△PACと△PDBにおいて", 0);
   kit::EmptyLine(P, 60);
-  kit::AnswerBlank(P, 1, 10, 396, "ア");
+  kit::AnswerBlank(P, kAnswers, 1, 10, "ア");
   kit::TextOnLine(P, 4, "は等しいから", 0);
   kit::TextOnNewLine(P, v.XI1, 60, "∠CAP=", 3);
-  kit::AnswerBlank(P, 2, 10, 144, "イ");
+  kit::AnswerBlank(P, kAnswers, 2, 10, "イ");
   kit::TextOnLine(P, 4, "…①", 0);
   kit::TextOnNewLine(P, v.XI1, 60, "∠ACP=", 3);
-  kit::AnswerBlank(P, 3, 10, 144, "ウ");
+  kit::AnswerBlank(P, kAnswers, 3, 10, "ウ");
   kit::TextOnLine(P, 4, "…②", 0);
   kit::TextOnNewLine(P, v.XI1, 60, "①,②より、", 0);
-  kit::AnswerBlank(P, 4, 10, 144, "エ");
+  kit::AnswerBlank(P, kAnswers, 4, 10, "エ");
   kit::TextOnNewLine(P, v.XI1, 55, "がそれぞれ等しいから", 0);
   kit::TextOnNewLine(P, v.XI1, 60, "△PAC∽△PDB", 7);
   shell::WaitAnyKey(P);
@@ -100,15 +103,15 @@ void writeProof(Program& P) {
 Screen ShowChordsSimilarityProof(Program& P) {
   buildFigure(P);
   writeProof(P);
-  kit::FillAnswerBlank(P, 1, 396, "等しい弧に対する円周角");
+  kit::FillAnswerBlank(P, kAnswers, 1);
   shell::WaitAnyKey(P);
   kit::DrawAngleMark(P, inscribedAngle(D, C, B, 3));
-  kit::FillAnswerBlank(P, 2, 144, "∠BDP");
+  kit::FillAnswerBlank(P, kAnswers, 2);
   shell::WaitAnyKey(P);
-  kit::FillAnswerBlank(P, 3, 144, "∠DBP");
+  kit::FillAnswerBlank(P, kAnswers, 3);
   kit::DrawAngleMark(P, inscribedAngle(B, D, A, 7));
   shell::WaitAnyKey(P);
-  kit::FillAnswerBlank(P, 4, 144, "2組の角");
+  kit::FillAnswerBlank(P, kAnswers, 4);
   shell::WaitAnyKey(P);
   kit::TextLineAt(P, 44, 590, "教科書P174 問5　をやってみよう。", 0);
   return {ConstructProveSubMenu};

@@ -2,6 +2,7 @@
 // the circumscribed quadrilateral, and the three proofs of similar triangles and equal arcs.
 #pragma once
 
+#include "kit/Figures.h"
 #include "shell/Program.h"
 
 namespace osvatine {
@@ -32,6 +33,12 @@ Screen ShowTangentConstruction(Program& P);
 // lengths of AD and BC. Leaves points 0 to 8 and G() in page units, the frame, draw width 5.
 void DrawCircumscribedQuad(Program& P);
 Screen ShowTangentPerimeter(Program& P);
+
+// An angle of a proof's figure as one filled sector of size `length` at the vertex, between the
+// arms: outline 0, the given fill, no label.
+constexpr kit::AngleMark FilledAngle(int vertex, int arm1, int arm2, float length, float fill) {
+  return {vertex, arm1, arm2, length, 0, 1, 3, 0, fill, ""};
+}
 
 // Two chords AB and CD meeting at P: triangles PAC and PDB are similar, with four blanks.
 Screen ShowChordsSimilarityProof(Program& P);

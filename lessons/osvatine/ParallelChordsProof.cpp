@@ -27,6 +27,10 @@ constexpr Label kLabels[] = {
     {"A", A, D, B, 1}, {"D", D, A, C, -1}, {"B", B, C, A, -1}, {"C", C, D, B, -1}, {"O", O, A, C, 1},
 };
 
+// The blanks' answers, shared by the two proofs: blank 1 is ① in proof (1) and ② in (2), blank
+// 2 the other way round.
+constexpr kit::Answer kAnswers[] = {{108, "錯角"}, {144, "∠CAD"}, {396, "等しい円周角に対する弧"}};
+
 // O on the grid, A, D, B and C on the circle: AD and BC are parallel (horizontal on the page).
 void SetUpChords(Program& P) {
   auto& v = P.v;
@@ -103,21 +107,21 @@ Screen ShowParallelChordsProof(Program& P) {
   shell::WaitAnyKey(P);
   AlternateAngles(P);
   kit::TextOnNewLine(P, v.XI1, 60, "AD∥BCで、平行線の", 0);
-  kit::AnswerBlank(P, 1, 10, 108, "①");
+  kit::AnswerBlank(P, kAnswers, 1, 10, "①");
   kit::TextOnLine(P, 10, "は等しいので", 0);
   kit::TextOnNewLine(P, v.XI1, 60, "∠ACB=", 0);
-  kit::AnswerBlank(P, 2, 10, 144, "②");
+  kit::AnswerBlank(P, kAnswers, 2, 10, "②");
   kit::TextOnNewLine(P, v.XI1, 60, "1つの円において、", 0);
   kit::EmptyLine(P, 60);
-  kit::AnswerBlank(P, 3, 10, 396, "③");
+  kit::AnswerBlank(P, kAnswers, 3, 10, "③");
   kit::TextOnLine(P, 10, "は等しいので", 0);
   EqualArcsLine(P, 70, "CD");
   shell::WaitAnyKey(P);
-  kit::FillAnswerBlank(P, 1, 108, "錯角");
+  kit::FillAnswerBlank(P, kAnswers, 1);
   shell::WaitAnyKey(P);
-  kit::FillAnswerBlank(P, 2, 144, "∠CAD");
+  kit::FillAnswerBlank(P, kAnswers, 2);
   shell::WaitAnyKey(P);
-  kit::FillAnswerBlank(P, 3, 396, "等しい円周角に対する弧");
+  kit::FillAnswerBlank(P, kAnswers, 3);
   shell::WaitAnyKey(P);
 
   // (2) The converse, on the same points, the colours exchanged.
@@ -129,16 +133,16 @@ Screen ShowParallelChordsProof(Program& P) {
   AlternateAngles(P);
   EqualArcsLine(P, 70, "CD だから");
   kit::TextOnNewLine(P, v.XI1, 60, "∠ACB=", 0);
-  kit::AnswerBlank(P, 2, 10, 144, "①");
+  kit::AnswerBlank(P, kAnswers, 2, 10, "①");
   kit::EmptyLine(P, 60);
-  kit::AnswerBlank(P, 1, 10, 108, "②");
+  kit::AnswerBlank(P, kAnswers, 1, 10, "②");
   kit::TextOnLine(P, 10, "が等しいので", 0);
   kit::TextOnNewLine(P, v.XI1, 60, "AD∥BC", 0);
   kit::TextOnNewLine(P, v.XI1, 60, "したがって、(1)の逆は成り立つ。", 0);
   shell::WaitAnyKey(P);
-  kit::FillAnswerBlank(P, 2, 144, "∠CAD");
+  kit::FillAnswerBlank(P, kAnswers, 2);
   shell::WaitAnyKey(P);
-  kit::FillAnswerBlank(P, 1, 108, "錯角");
+  kit::FillAnswerBlank(P, kAnswers, 1);
   return {ConstructProveSubMenu};
 }
 

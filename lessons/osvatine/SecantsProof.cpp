@@ -17,10 +17,8 @@ namespace {
 
 constexpr int O = 0, A = 1, B = 2, C = 3, D = 4, E = 5;
 
-// A filled angle mark without label: outline 0, the given fill and size.
-kit::AngleMark filledAngle(int vertex, int arm1, int arm2, float length, float fill) {
-  return {vertex, arm1, arm2, length, 0, 1, 3, 0, fill, ""};
-}
+// Blanks ア to ウ and their answers.
+constexpr kit::Answer kAnswers[] = {{108, "∠A"}, {180, "∠ACD"}, {432, "2組の角がそれぞれ等しい"}};
 
 // O and A on the grid, C on the circle at 80°, then B and D on the horizontal secant through A
 // and E on the secant AC (the circle stays in X1, Y1, RR1 between the two cuts).
@@ -68,27 +66,27 @@ void buildFigure(Program& P) {
   kit::DrawPath(P, {A, C, D}, 9, kit::PathKind::Closed);
   P.pf.setDrawWidth(5);
   shell::WaitAnyKey(P);
-  kit::DrawAngleMark(P, filledAngle(A, D, E, 50, 7));
+  kit::DrawAngleMark(P, FilledAngle(A, D, E, 50, 7));
   shell::WaitAnyKey(P);
   kit::DrawArcBetweenArms(P, O, E, D, v.R1, 3);  // arc DE, the one with neither B nor C on it
   shell::WaitAnyKey(P);
-  kit::DrawAngleMark(P, filledAngle(B, E, A, 80, 3));
-  kit::DrawAngleMark(P, filledAngle(C, E, D, 80, 3));
+  kit::DrawAngleMark(P, FilledAngle(B, E, A, 80, 3));
+  kit::DrawAngleMark(P, FilledAngle(C, E, D, 80, 3));
   shell::WaitAnyKey(P);
 }
 
 void writeProof(Program& P) {
   auto& v = P.v;
   kit::EmptyLine(P, 60);
-  kit::AnswerBlank(P, 1, 10, 108, "ア");
+  kit::AnswerBlank(P, kAnswers, 1, 10, "ア");
   kit::TextOnLine(P, 4, "は共通　…①", 0);
   kit::TextOnNewLine(P, v.XI1, 60, "等しい弧に対する円周角は等しいから", 0);
   kit::TextOnNewLine(P, v.XI1, 60, "∠ABE=", 0);
-  kit::AnswerBlank(P, 2, 10, 180, "イ");
+  kit::AnswerBlank(P, kAnswers, 2, 10, "イ");
   kit::TextOnLine(P, 4, "…②", 0);
   kit::TextOnNewLine(P, v.XI1, 60, "①②より", 0);
   kit::EmptyLine(P, 55);  // blank ウ begins its line
-  kit::AnswerBlank(P, 3, 0, 432, "ウ");
+  kit::AnswerBlank(P, kAnswers, 3, 0, "ウ");
   kit::TextOnLine(P, 4, "から", 0);
   kit::TextOnNewLine(P, v.XI1, 60, "△ABE∽△ACD", 0);
   shell::WaitAnyKey(P);
@@ -99,11 +97,11 @@ void writeProof(Program& P) {
 Screen ShowProblem5Answer(Program& P) {
   buildFigure(P);
   writeProof(P);
-  kit::FillAnswerBlank(P, 1, 108, "∠A");
+  kit::FillAnswerBlank(P, kAnswers, 1);
   shell::WaitAnyKey(P);
-  kit::FillAnswerBlank(P, 2, 180, "∠ACD");
+  kit::FillAnswerBlank(P, kAnswers, 2);
   shell::WaitAnyKey(P);
-  kit::FillAnswerBlank(P, 3, 432, "2組の角がそれぞれ等しい");
+  kit::FillAnswerBlank(P, kAnswers, 3);
   shell::WaitAnyKey(P);
   kit::TextLineAt(P, 40, 590, "教科書P174 問6　をやろう。", 7);
   return {ConstructProveSubMenu};

@@ -131,7 +131,7 @@ TEST(AngleSumDiscussion, TheConstructionOnAnErasedFigureThenTheSubMenu) {
   EXPECT_NEAR(p[0].y1, 290.4, 0.06);
   auto waits = IndexesOf(log, IsWait, from);
   EXPECT_EQ(waits.size(), 13u);
-  auto choice = IndexesOf(log, [](const Op& o) { return o.kind == OpKind::Text && o.text == "⑦"; }, from);
+  auto choice = IndexesOf(log, IsChoiceLine, from);
   ASSERT_EQ(choice.size(), 1u);
   EXPECT_LT(waits.back(), ship[0]);
   EXPECT_GT(choice[0], ship[0]);

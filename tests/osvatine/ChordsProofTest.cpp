@@ -22,7 +22,7 @@ TEST(ChordsProof, ThirteenKeysThenTheSubMenuOverTheFinishedScreen) {
   auto waits = IndexesOf(log, IsWaitBox, start);
   ASSERT_EQ(waits.size(), 13u);
   // The choice line right after the last step, and nothing cleared since.
-  auto choice = IndexesOf(log, [](const Op& o) { return o.kind == OpKind::Text && o.text == "⑥"; }, waits.back());
+  auto choice = IndexesOf(log, [](const Op& o) { return IsText(o, "⑥"); }, waits.back());
   EXPECT_EQ(choice.size(), 1u);
   ExpectTextLine(log, waits.back(), 44, 590, 0, "教科書P174問5　をやってみよう。", 1440);
   ExpectTextLine(log, start, 36, 30, 3, "例題1△PAC∽△PDBを証明しなさい。", 1440);
@@ -129,11 +129,7 @@ TEST(ChordsProof, ReturnsToTheSubMenuWithItsLeftovers) {
   EXPECT_EQ(v.Y_a(0), 280);
   EXPECT_NEAR(v.X_a(5), 927.07, 0.01);
   EXPECT_NEAR(v.Y_a(5), 264.37, 0.01);
-  const float pens[][2] = {{46, 150}, {193, 210}, {193, 270}, {243, 330}};
-  for (int k = 1; k <= 4; ++k) {
-    EXPECT_EQ(v.T_a(k), pens[k - 1][0]) << k;
-    EXPECT_EQ(v.F_a(k), pens[k - 1][1]) << k;
-  }
+  ExpectBlankPens(v, {{46, 150}, {193, 210}, {193, 270}, {243, 330}});
 }
 
 // Entered again after its end, the screen starts from a cleared page and draws the same.

@@ -16,8 +16,6 @@ using osvatine::ApplicationsMainMenu;
 using osvatine::ConstructProveSubMenu;
 using shell::Screen;
 
-bool IsText(const Op& o, const char* text) { return o.kind == OpKind::Text && o.text == text; }
-
 TEST(ConstructProve, GoalTextThenTheChoiceLineWithNoKeyWait) {
   auto r = Play("2{Enter}");
   const Log& log = r.log;

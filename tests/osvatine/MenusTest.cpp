@@ -107,7 +107,7 @@ TEST(ShipLesson, SubMenuTakesWholeChoicesAndAsksAgainOverTheUnchangedPage) {
     SCOPED_TRACE(c.keys);
     Bare b(std::string(c.keys) + "{Enter}");
     EXPECT_EQ(ShipPositionSubMenu(b.P), c.next);
-    auto lines = IndexesOf(b.log, [](const Op& o) { return o.kind == OpKind::Text && o.text == "⑦"; });
+    auto lines = IndexesOf(b.log, IsChoiceLine);
     EXPECT_EQ(static_cast<int>(lines.size()), c.asked);
     for (const Op& o : b.log) EXPECT_GE(o.by1, 635) << static_cast<int>(o.kind) << " " << o.text;
     EXPECT_EQ(b.P.v.AINP, 10);
@@ -116,7 +116,7 @@ TEST(ShipLesson, SubMenuTakesWholeChoicesAndAsksAgainOverTheUnchangedPage) {
 
 TEST(ShipLesson, SevenDrawsTheWholeMainMenuAgain) {
   auto r = Play("1{Enter}7{Enter}");
-  size_t from = AfterLast(r.log, [](const Op& o) { return o.kind == OpKind::Text && o.text == "⑦"; });
+  size_t from = AfterLast(r.log, IsChoiceLine);
   auto panel = IndexesOf(r.log, [](const Op& o) { return IsFilledBox(o, 22, 10, 1342, 610, 10); }, from);
   ASSERT_EQ(panel.size(), 1u);
   EXPECT_TRUE(IsPageClear(r.log[panel[0] - 1]));

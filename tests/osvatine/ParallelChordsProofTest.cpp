@@ -132,7 +132,7 @@ TEST(ParallelChordsProof, SecondProofFillsItsBlanksThenTheSubMenu) {
   size_t start = ScreenStart(log);
   auto waits = IndexesOf(log, IsWaitBox, start);
   ASSERT_EQ(waits.size(), 5u);
-  EXPECT_EQ(IndexesOf(log, [](const Op& o) { return o.kind == OpKind::Text && o.text == "⑥"; }, waits.back()).size(),
+  EXPECT_EQ(IndexesOf(log, [](const Op& o) { return IsText(o, "⑥"); }, waits.back()).size(),
             1u);
   ExpectTextLine(log, start, 36, 30, 3, "<問6(2)証明>", 1440);
   ExpectTextLine(log, start, 36, 150, 0, "AB=CDだから");
@@ -160,11 +160,7 @@ TEST(ParallelChordsProof, ReturnsToTheSubMenuWithItsLeftovers) {
   EXPECT_EQ(o.IRO2, 3);
   EXPECT_EQ(v.R1, 210);
   EXPECT_EQ(v.XI1, 36);
-  const float pens[][2] = {{46, 270}, {193, 210}, {46, 320}};
-  for (int k = 1; k <= 3; ++k) {
-    EXPECT_EQ(v.T_a(k), pens[k - 1][0]) << k;
-    EXPECT_EQ(v.F_a(k), pens[k - 1][1]) << k;
-  }
+  ExpectBlankPens(v, {{46, 270}, {193, 210}, {46, 320}});
   b.log.clear();
   b.P.pf.line(0, 0, 1, 1, 0);
   ASSERT_EQ(b.log.size(), 1u);

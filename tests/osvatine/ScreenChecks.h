@@ -3,7 +3,9 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "Support.h"
@@ -44,6 +46,16 @@ inline size_t ExpectAnswerBox(const Log& log, size_t from, size_t to, float x, f
   }
   EXPECT_EQ(s, text);
   return boxes[0];
+}
+
+// The pens the proof's blanks 1, 2, ... keep in T(k), F(k), in order.
+inline void ExpectBlankPens(const shell::Vars& v, std::initializer_list<std::pair<float, float>> pens) {
+  int k = 0;
+  for (const auto& [x, y] : pens) {
+    ++k;
+    EXPECT_EQ(v.T_a(k), x) << k;
+    EXPECT_EQ(v.F_a(k), y) << k;
+  }
 }
 
 // The ship map of screens 1 and 5 drawn from `from` on; returns where its drawing ends.

@@ -21,7 +21,7 @@ TEST(SecantsProof, TenKeysBuildTheFigureAndProofThenTheSubMenu) {
   size_t start = ScreenStart(log);
   auto waits = IndexesOf(log, IsWaitBox, start);
   ASSERT_EQ(waits.size(), 10u);
-  EXPECT_EQ(IndexesOf(log, [](const Op& o) { return o.kind == OpKind::Text && o.text == "⑥"; }, waits.back()).size(),
+  EXPECT_EQ(IndexesOf(log, [](const Op& o) { return IsText(o, "⑥"); }, waits.back()).size(),
             1u);
   ExpectTextLine(log, start, 36, 30, 3, "<問5解答>", 1440);
   ExpectTextLine(log, waits.back(), 40, 590, 7, "教科書P174問6　をやろう。", 1440);
@@ -96,11 +96,7 @@ TEST(SecantsProof, ReturnsToTheSubMenuWithItsLeftovers) {
     EXPECT_NEAR(v.X_a(i), points[i][0], 0.01) << i;
     EXPECT_NEAR(v.Y_a(i), points[i][1], 0.01) << i;
   }
-  const float pens[][2] = {{46, 150}, {193, 270}, {36, 385}};
-  for (int k = 1; k <= 3; ++k) {
-    EXPECT_EQ(v.T_a(k), pens[k - 1][0]) << k;
-    EXPECT_EQ(v.F_a(k), pens[k - 1][1]) << k;
-  }
+  ExpectBlankPens(v, {{46, 150}, {193, 270}, {36, 385}});
   EXPECT_EQ(v.R1, 200);
 }
 

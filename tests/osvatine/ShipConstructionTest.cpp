@@ -116,7 +116,7 @@ TEST(ShipConstruction, TheShipItsAnglesThenTheSubMenu) {
   // 22 key waits, the last before the 45° angle; the choice line follows it at once.
   auto waits = IndexesOf(log, IsWaitBox, from);
   EXPECT_EQ(waits.size(), 22u);
-  auto choice = IndexesOf(log, [](const Op& o) { return o.kind == OpKind::Text && o.text == "⑦"; }, from);
+  auto choice = IndexesOf(log, IsChoiceLine, from);
   ASSERT_EQ(choice.size(), 1u);
   EXPECT_GT(sectors.back(), waits.back());
   EXPECT_GT(choice[0], sectors.back());

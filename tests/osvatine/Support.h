@@ -32,6 +32,7 @@ inline std::string TextOf(const Log& log, size_t from = 0, size_t to = SIZE_MAX)
 
 // Where the screen now on the page began: just after the last clearing of the whole page.
 inline size_t ScreenStart(const Log& log) { return AfterLast(log, [](const Op& o) { return IsPageClear(o); }); }
+inline bool IsText(const Op& o, const char* text) { return o.kind == OpKind::Text && o.text == text; }
 inline bool IsWaitBox(const Op& o) { return IsFilledBox(o, 96, 657, 400, 693, 4); }
 // The item-1 sub-menu's choice line (its last choice).
 inline bool IsChoiceLine(const Op& o) { return o.kind == OpKind::Text && o.text == "⑦"; }
