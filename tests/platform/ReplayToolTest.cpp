@@ -92,6 +92,7 @@ TEST_F(ReplayTool, AnOutputOrInputThatFailsExits1NamingTheFile) {
       {"lunevar --keys 1 --ops /dev/full", "/dev/full"},
       {"lunevar --keys 1 --ops " + (dir / "none" / "ops.jsonl").string(), (dir / "none" / "ops.jsonl").string()},
       {"lunevar --keys 1 --png /dev/full", "/dev/full"},
+      {"lunevar --keys 1 --keys-taken /dev/full", "/dev/full"},
       {"lunevar --keys 12 --snapshots " + (dir / "shots").string(), (dir / "shots" / "0002.png").string()},
       {"lunevar --keys 1 --snapshots " + (dir / "plain" / "shots").string(), (dir / "plain" / "shots").string()},
       {"lunevar --keys-file " + dir.string(), dir.string()},
@@ -133,6 +134,27 @@ TEST_F(ReplayTool, WritesOpsPngAndSnapshots) {
 
   EXPECT_TRUE(fs::exists(shots / "0002.png")) << "the two keys the main menu takes";
   EXPECT_FALSE(fs::exists(shots / "0003.png"));
+}
+
+// How far a script got: all of it when it is used up, less when the program ends before it.
+TEST_F(ReplayTool, SaysHowManyKeysWereTaken) {
+  struct Case {
+    std::string keys;
+    int taken;
+  } cases[] = {
+      {"", 0},
+      {"{Idle}1{Enter}aa{Left}", 6},
+      {"{Idle}3{Enter}1{Enter}", 3},  // 3 ends the program at once
+      {"2{Enter}{Close}1{Enter}", 3},
+  };
+  auto file = dir / "taken.txt";
+  for (const auto& c : cases) {
+    ASSERT_EQ(replay("osvatine --keys '" + c.keys + "' --keys-taken " + file.string()), 0) << c.keys;
+    std::ifstream in(file);
+    int taken = -1;
+    in >> taken;
+    EXPECT_EQ(taken, c.taken) << c.keys;
+  }
 }
 
 // The drawing log goes to its file as it is drawn; only the page is kept, whose length the

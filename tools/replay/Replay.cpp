@@ -93,12 +93,19 @@ Result Run(const Options& o) {
     if (!platform::writePng(page, file)) throw std::runtime_error(failed("cannot write", file, ""));
   };
   r.status = shell::RunProgram(*r.program);
+  r.keysTaken = script->size() - r.device->remaining();
   r.device->onKeyTaken = nullptr;
   r.platform->page().onOp = nullptr;
   if (log) r.platform->page().onOp = [log](const platform::Op& op) { log->push_back(op); };
   if (ops) ops->close();
   if (!o.pngFile.empty() && !platform::writePng(r.platform->page(), o.pngFile))
     throw std::runtime_error(failed("cannot write", o.pngFile, ""));
+  if (!o.takenFile.empty()) {
+    std::ofstream taken(o.takenFile);
+    taken << r.keysTaken << "\n";
+    taken.close();
+    if (!taken) throw std::runtime_error(failed("cannot write", o.takenFile, std::strerror(errno)));
+  }
   return r;
 }
 
@@ -106,7 +113,7 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: replay lunevar|pendrel|osvatine [--keys TEXT] [--keys-file FILE] [--time HH:MM:SS]\n"
-    "              [--rnd X] [--ops FILE] [--png FILE] [--snapshots DIR]\n"
+    "              [--rnd X] [--ops FILE] [--png FILE] [--snapshots DIR] [--keys-taken FILE]\n"
     "Key script: each character is its key; {Enter} {Backspace} {Delete} {Left} {Right} {Up} {Down}\n"
     "{Esc} name theirs; {Idle} is a poll that finds no key; {Close} closes the window.\n";
 
@@ -173,6 +180,7 @@ int Main(int argc, char** argv) {
     } else if (a == "--ops") o.opsFile = val;
     else if (a == "--png") o.pngFile = val;
     else if (a == "--snapshots") o.snapshotsDir = val;
+    else if (a == "--keys-taken") o.takenFile = val;
     else return usage("unknown option " + a);
   }
   if (!platform::parseKeyScript(o.keys)) return usage("bad key script");

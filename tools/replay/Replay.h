@@ -18,6 +18,7 @@ struct Options {
   std::string time = "12:00:00";
   std::optional<float> rnd;     // every random number this value
   std::string opsFile, pngFile, snapshotsDir;
+  std::string takenFile;        // where to write how many items of the script were taken
   bool keepLog = true;          // keep every operation in Result::log (the tool itself does not)
   std::function<void(platform::Page&)> onKeyTaken;  // called with the page as each key is taken
 };
@@ -25,6 +26,7 @@ struct Options {
 // A finished run: every operation drawn (when kept), the page as it was left, the exit status.
 struct Result {
   int status = 0;
+  size_t keysTaken = 0;  // items of the script taken (keys, idle polls, the close)
   std::vector<platform::Op> log;
   std::unique_ptr<platform::ScriptDevice> device;
   std::unique_ptr<platform::Platform> platform;
