@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 
 namespace platform {
 
@@ -98,7 +99,7 @@ bool hiddenByDisc(const Op& earlier, const Op& disc) {
 }
 
 // A digest of what an operation draws: equal for operations that paint the same pixels in the
-// same colours (and, rarely, for others, which sameDrawing tells apart).
+// same colours (and, rarely, for others, which sameDrawing tells apart). A text's font counts.
 uint64_t drawingKey(const Op& o) {
   uint64_t h = 1469598103934665603ULL;
   auto bytes = [&h](const void* p, size_t n) {
@@ -111,6 +112,12 @@ uint64_t drawingKey(const Op& o) {
   bytes(n, sizeof n);
   if (!o.points.empty()) bytes(o.points.data(), o.points.size() * sizeof o.points[0]);
   bytes(o.text.data(), o.text.size());
+  if (o.kind == OpKind::Text) {
+    bytes(o.font.face.data(), o.font.face.size());
+    bool style[] = {o.font.bold, o.font.italic};
+    bytes(&o.font.size, sizeof o.font.size);
+    bytes(style, sizeof style);
+  }
   return h;
 }
 
@@ -122,7 +129,82 @@ bool sameDrawing(const Op& a, const Op& b) {
          (a.kind != OpKind::Text || a.font == b.font);
 }
 
+// Room for the longest page the lessons draw, taken once so that a heavy screen's first visit
+// does not move the page about as it grows.
+constexpr size_t kReservedOps = 8192;
+// How many shown operations a blink may take away and draw again before the viewer just redraws.
+constexpr size_t kShownTailLimit = 64;
+// Dropped operations are taken out of the list once they are this many and outnumber the kept.
+constexpr size_t kCompactAfter = 256;
+
+// Circles are found by their centre; -0 and 0 are one centre.
+uint64_t centreKey(const Op& o) {
+  float c[] = {o.x1 + 0.0f, o.y1 + 0.0f};
+  uint64_t k;
+  std::memcpy(&k, c, sizeof k);
+  return k;
+}
+
+void eraseEntry(std::unordered_multimap<uint64_t, uint64_t>& index, uint64_t key, uint64_t seq) {
+  auto [from, to] = index.equal_range(key);
+  for (auto it = from; it != to; ++it) {
+    if (it->second != seq) continue;
+    index.erase(it);
+    return;
+  }
+}
+
 }  // namespace
+
+Page::Page() {
+  ops_.reserve(kReservedOps);
+  seqs_.reserve(kReservedOps);
+  keys_.reserve(kReservedOps);
+  dropped_.reserve(kReservedOps);
+  byKey_.reserve(kReservedOps);
+  circlesByCentre_.reserve(kReservedOps);
+}
+
+size_t Page::at(uint64_t seq) const {
+  return static_cast<size_t>(std::lower_bound(seqs_.begin(), seqs_.end(), seq) - seqs_.begin());
+}
+
+void Page::drop(size_t i) {
+  dropped_[i] = 1;
+  ++droppedCount_;
+  eraseEntry(byKey_, keys_[i], seqs_[i]);
+  if (ops_[i].kind == OpKind::Circle) eraseEntry(circlesByCentre_, centreKey(ops_[i]), seqs_[i]);
+  if (seqs_[i] >= firstNewSeq_ || !shownTailOnly_) return;
+  // A shown operation: the picture can still be as shown only if none shown after it is kept.
+  size_t steps = 0;
+  for (size_t j = i + 1; j < seqs_.size() && seqs_[j] < firstNewSeq_; ++j) {
+    if (!dropped_[j] || ++steps > kShownTailLimit) {
+      shownTailOnly_ = false;
+      return;
+    }
+  }
+  if (droppedShown_.size() >= kShownTailLimit) shownTailOnly_ = false;
+  else droppedShown_.push_back({seqs_[i], keys_[i]});
+}
+
+void Page::compact() const {
+  size_t keep = 0;
+  for (size_t i = 0; i < ops_.size(); ++i) {
+    if (dropped_[i]) continue;
+    if (keep != i) {
+      ops_[keep] = std::move(ops_[i]);
+      seqs_[keep] = seqs_[i];
+      keys_[keep] = keys_[i];
+      dropped_[keep] = 0;
+    }
+    ++keep;
+  }
+  ops_.resize(keep);
+  seqs_.resize(keep);
+  keys_.resize(keep);
+  dropped_.resize(keep);
+  droppedCount_ = 0;
+}
 
 void Page::add(Op op) {
   if (onOp) onOp(op);
@@ -131,47 +213,81 @@ void Page::add(Op op) {
   if (offPage(op)) return;
   float x1, y1, x2, y2;
   if (opaqueRect(op, x1, y1, x2, y2)) {
-    bool isDisc = op.kind == OpKind::Circle;
-    size_t keep = 0, hiddenShown = 0;
-    for (size_t i = 0; i < ops_.size(); ++i) {
-      bool hidden = isDisc ? hiddenByDisc(ops_[i], op) : hiddenByBox(ops_[i], op, x1, y1, x2, y2);
-      // Painting the new operation over the shown page gives the same picture, so a hidden
-      // operation leaves the viewer's incremental drawing valid.
-      if (hidden) {
-        if (i < firstNew_) ++hiddenShown;
-        continue;
-      }
-      if (keep != i) {
-        ops_[keep] = std::move(ops_[i]);
-        keys_[keep] = keys_[i];
-      }
-      ++keep;
+    if (op.kind == OpKind::Circle) {
+      std::vector<uint64_t> hidden;
+      auto [from, to] = circlesByCentre_.equal_range(centreKey(op));
+      for (auto it = from; it != to; ++it)
+        if (hiddenByDisc(ops_[at(it->second)], op)) hidden.push_back(it->second);
+      for (uint64_t seq : hidden) drop(at(seq));
+    } else {
+      for (size_t i = 0; i < ops_.size(); ++i)
+        if (!dropped_[i] && hiddenByBox(ops_[i], op, x1, y1, x2, y2)) drop(i);
     }
-    firstNew_ -= hiddenShown;
-    ops_.resize(keep);
-    keys_.resize(keep);
   }
   // Drawn again exactly as before, an operation paints its earlier copy's pixels over whatever
   // was drawn between: that copy shows nowhere, so a screen drawn again leaves the page as long.
+  // No two kept operations draw the same, so there is at most one such copy.
   uint64_t key = drawingKey(op);
-  const uint64_t* keys = keys_.data();
-  for (size_t i = keys_.size(); i-- > 0;) {
-    if (keys[i] != key || !sameDrawing(ops_[i], op)) continue;
-    if (i < firstNew_) --firstNew_;
-    ops_.erase(ops_.begin() + static_cast<std::ptrdiff_t>(i));
-    keys_.erase(keys_.begin() + static_cast<std::ptrdiff_t>(i));
+  auto [from, to] = byKey_.equal_range(key);
+  for (auto it = from; it != to; ++it) {
+    size_t i = at(it->second);
+    if (!sameDrawing(ops_[i], op)) continue;
+    drop(i);
     break;
   }
+  uint64_t seq = nextSeq_++;
+  if (op.kind == OpKind::Circle) circlesByCentre_.emplace(centreKey(op), seq);
+  byKey_.emplace(key, seq);
   ops_.push_back(std::move(op));
+  seqs_.push_back(seq);
   keys_.push_back(key);
+  dropped_.push_back(0);
+  if (droppedCount_ > kCompactAfter && droppedCount_ * 2 > ops_.size()) compact();
 }
 
 void Page::clear() {
   ops_.clear();
+  seqs_.clear();
   keys_.clear();
-  firstNew_ = 0;
+  dropped_.clear();
+  droppedCount_ = 0;
+  byKey_.clear();
+  circlesByCentre_.clear();
+  firstNewSeq_ = nextSeq_;
+  droppedShown_.clear();
+  shownTailOnly_ = true;
   pruned_ = true;
   ++version_;
+}
+
+const std::vector<Op>& Page::ops() const {
+  if (droppedCount_ > 0) compact();
+  return ops_;
+}
+
+size_t Page::firstNew() const {
+  if (droppedCount_ > 0) compact();
+  return at(firstNewSeq_);
+}
+
+bool Page::looksAsShown() const {
+  if (pruned_ || !shownTailOnly_) return false;
+  auto gone = droppedShown_;
+  std::sort(gone.begin(), gone.end());
+  size_t k = 0;
+  for (size_t i = at(firstNewSeq_); i < ops_.size(); ++i) {
+    if (dropped_[i]) continue;
+    if (k == gone.size() || keys_[i] != gone[k].second) return false;
+    ++k;
+  }
+  return k == gone.size();
+}
+
+void Page::markShown() {
+  firstNewSeq_ = nextSeq_;
+  pruned_ = false;
+  droppedShown_.clear();
+  shownTailOnly_ = true;
 }
 
 }  // namespace platform

@@ -17,34 +17,6 @@ namespace {
 // Letterbox around the page, so the page's own edge stays visible.
 constexpr double kSurround[3] = {0.55, 0.57, 0.6};
 
-struct Hash {
-  uint64_t h = 1469598103934665603ULL;
-  void bytes(const void* p, size_t n) {
-    const auto* b = static_cast<const unsigned char*>(p);
-    for (size_t i = 0; i < n; ++i) h = (h ^ b[i]) * 1099511628211ULL;
-  }
-  template <class T>
-  void add(const T& v) { bytes(&v, sizeof v); }
-};
-
-// What the page shows, as one number: equal when the operations are the same.
-uint64_t contentHash(const Page& page) {
-  Hash h;
-  for (const Op& o : page.ops()) {
-    float f[] = {o.x1, o.y1, o.x2, o.y2, o.r, o.start, o.end, o.h, o.v, o.font.size};
-    h.add(o.kind);
-    h.bytes(f, sizeof f);
-    int n[] = {o.colour, o.fill, o.width, o.font.bold, o.font.italic};
-    h.bytes(n, sizeof n);
-    for (auto [x, y] : o.points) { h.add(x); h.add(y); }
-    h.bytes(o.text.data(), o.text.size());
-    h.add(o.text.size());
-    h.bytes(o.font.face.data(), o.font.face.size());
-    h.add(o.font.face.size());
-  }
-  return h.h;
-}
-
 }  // namespace
 
 PageView::~PageView() {
@@ -66,12 +38,10 @@ std::optional<PixelRect> PageView::update(Page& page, int w, int h) {
     return std::nullopt;
   }
   shownVersion_ = page.version();
-  uint64_t hash = contentHash(page);
-  if (!full && hash == shownHash_) {
+  if (!full && page.looksAsShown()) {
     page.markShown();
     return std::nullopt;
   }
-  shownHash_ = hash;
   full = full || page.pruned();
 
   // The page areas the new operations reach, kept apart where they lie apart (a figure and the

@@ -68,6 +68,21 @@ TEST_F(View, ABlinkThatEndsAsItBeganChangesNothing) {
   EXPECT_EQ(at(1056, 660), paletteRgb(15));
 }
 
+TEST_F(View, ADiscDrawnAgainOverWhatCameAfterItIsShown) {
+  // The same disc as before, but now over the line drawn after it: not the picture shown.
+  pf.setDrawWidth(2);
+  pf.circle(720, 450, 20, 5, 0, 0, kFillLineColour);
+  pf.setDrawWidth(4);
+  pf.line(680, 450, 760, 450, 0);
+  ASSERT_TRUE(view.update(pf.page(), 1440, 900));
+  EXPECT_LT(at(720, 450)[0], 60) << "the line over the disc";
+  pf.setDrawWidth(2);
+  pf.circle(720, 450, 20, 15, 0, 0, kFillLineColour);
+  pf.circle(720, 450, 20, 5, 0, 0, kFillLineColour);
+  ASSERT_TRUE(view.update(pf.page(), 1440, 900));
+  EXPECT_EQ(at(720, 450), paletteRgb(5)) << "the disc over the line";
+}
+
 TEST_F(View, AnEraseLeavesNoRimAtAnyScale) {
   // The key-wait box, shown, then its strip erased: at a scale where the edges fall between
   // pixels, painting over would leave a faint outline.

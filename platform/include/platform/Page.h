@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -46,25 +47,47 @@ struct Op {
 
 class Page {
  public:
+  Page();
   // Every operation added, in order (for the replay tool's log); may be left unset.
   std::function<void(const Op&)> onOp;
 
   void add(Op op);
   void clear();
-  const std::vector<Op>& ops() const { return ops_; }
+  // The kept operations, in the order they were drawn.
+  const std::vector<Op>& ops() const;
   // Counts changes, so a viewer can tell whether it has shown the latest page.
   unsigned long version() const { return version_; }
   // Operations added since the viewer last took them (and whether earlier ones were dropped).
-  size_t firstNew() const { return firstNew_; }
+  size_t firstNew() const;
   bool pruned() const { return pruned_; }
-  void markShown() { firstNew_ = ops_.size(); pruned_ = false; }
+  // Whether the page looks as it did when last shown: the shown operations taken away were its
+  // last ones, and the same drawings were added again in their order (a blink drawn over).
+  bool looksAsShown() const;
+  void markShown();
 
  private:
-  std::vector<Op> ops_;
-  std::vector<uint64_t> keys_;  // a digest of each kept operation's drawing, to find it drawn again
+  void drop(size_t at);
+  size_t at(uint64_t seq) const;
+  void compact() const;
+
+  // Kept operations in drawing order, with a number each that never changes, a digest of its
+  // drawing, and whether it has since been dropped (taken out of the list only now and then,
+  // so dropping one costs no move of those after it).
+  mutable std::vector<Op> ops_;
+  mutable std::vector<uint64_t> seqs_, keys_;
+  mutable std::vector<uint8_t> dropped_;
+  mutable size_t droppedCount_ = 0;
+  uint64_t nextSeq_ = 0;
+  // Kept operations by their drawing's digest, and circles by their centre: what a new
+  // operation replaces or hides is looked up, not searched for.
+  std::unordered_multimap<uint64_t, uint64_t> byKey_, circlesByCentre_;
   unsigned long version_ = 0;
-  size_t firstNew_ = 0;
+  uint64_t firstNewSeq_ = 0;
   bool pruned_ = false;
+  // Shown operations dropped since the viewer took the page (their number and digest), while
+  // they are the end of what it showed.
+  std::vector<std::pair<uint64_t, uint64_t>> droppedShown_;
+  bool shownTailOnly_ = true;
 };
 
 }  // namespace platform

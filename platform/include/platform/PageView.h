@@ -31,7 +31,6 @@ class PageView {
   cairo_surface_t* image_ = nullptr;
   int w_ = 0, h_ = 0;
   double scale_ = 1, ox_ = 0, oy_ = 0;
-  uint64_t shownHash_ = 0;
   unsigned long shownVersion_ = ~0UL;
 };
 
