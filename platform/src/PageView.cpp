@@ -23,20 +23,47 @@ PageView::~PageView() {
   if (image_) cairo_surface_destroy(image_);
 }
 
+PixelSize imageSizeFor(int w, int h) {
+  double f = std::min(kMaxImageSide / double(std::max(w, h)), std::sqrt(kMaxImagePixels / (double(w) * h)));
+  if (f >= 1) return {w, h};
+  return {std::max(1, static_cast<int>(std::lround(w * f))), std::max(1, static_cast<int>(std::lround(h * f)))};
+}
+
+void PageView::setImage(cairo_surface_t* image, int w, int h) {
+  if (image_) cairo_surface_destroy(image_);
+  image_ = image;
+  w_ = w;
+  h_ = h;
+  scale_ = std::min(w / double(kPageWidth), h / double(kPageHeight));
+  ox_ = (w - kPageWidth * scale_) / 2;
+  oy_ = (h - kPageHeight * scale_) / 2;
+}
+
 std::optional<PixelRect> PageView::update(Page& page, int w, int h) {
   if (w <= 0 || h <= 0) return std::nullopt;
-  bool full = !image_ || w != w_ || h != h_;
+  bool full = !image_ || pixels_ || w != w_ || h != h_ || forgotten_;
   if (full) {
-    if (image_) cairo_surface_destroy(image_);
-    image_ = cairo_image_surface_create(CAIRO_FORMAT_RGB24, w, h);
-    w_ = w;
-    h_ = h;
-    scale_ = std::min(w / double(kPageWidth), h / double(kPageHeight));
-    ox_ = (w - kPageWidth * scale_) / 2;
-    oy_ = (h - kPageHeight * scale_) / 2;
-  } else if (page.version() == shownVersion_) {
-    return std::nullopt;
+    setImage(cairo_image_surface_create(CAIRO_FORMAT_RGB24, w, h), w, h);
+    pixels_ = nullptr;
   }
+  return draw(page, full);
+}
+
+std::optional<PixelRect> PageView::updateInto(Page& page, unsigned char* pixels, int w, int h, int stride) {
+  if (w <= 0 || h <= 0 || !pixels) return std::nullopt;
+  bool full = pixels != pixels_ || w != w_ || h != h_ || stride != stride_ || forgotten_;
+  if (full) {
+    setImage(cairo_image_surface_create_for_data(pixels, CAIRO_FORMAT_RGB24, w, h, stride), w, h);
+    pixels_ = pixels;
+    stride_ = stride;
+  }
+  return draw(page, full);
+}
+
+std::optional<PixelRect> PageView::draw(Page& page, bool full) {
+  int w = w_, h = h_;
+  forgotten_ = false;
+  if (!full && page.version() == shownVersion_) return std::nullopt;
   shownVersion_ = page.version();
   if (!full && page.looksAsShown()) {
     page.markShown();

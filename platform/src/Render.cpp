@@ -101,6 +101,40 @@ PangoLayout* layoutFor(const Op& op) {
   return layout;
 }
 
+// A text laid out, with its ink and layout rectangles: kept for every text and font met, for
+// measuring and for every redraw (the table is emptied should it ever grow large). The caller
+// holds the font lock.
+struct LaidOut {
+  PangoLayout* layout;
+  PangoRectangle ink, logical;
+};
+
+const LaidOut& laidOut(const Op& op) {
+  struct Key {
+    std::string text, face;
+    float size;
+    bool bold, italic;
+    bool operator==(const Key&) const = default;
+  };
+  struct KeyHash {
+    size_t operator()(const Key& k) const {
+      size_t h = std::hash<std::string>()(k.text) * 31 + std::hash<std::string>()(k.face);
+      return (h * 31 + std::hash<float>()(k.size)) * 4 + k.bold * 2 + k.italic;
+    }
+  };
+  static std::unordered_map<Key, LaidOut, KeyHash> known;
+  Key key{op.text, op.font.face, op.font.size, op.font.bold, op.font.italic};
+  auto it = known.find(key);
+  if (it != known.end()) return it->second;
+  if (known.size() >= 4096) {
+    for (auto& entry : known) g_object_unref(entry.second.layout);
+    known.clear();
+  }
+  LaidOut l{layoutFor(op), {}, {}};
+  pango_layout_get_extents(l.layout, &l.ink, &l.logical);
+  return known.emplace(std::move(key), l).first->second;
+}
+
 // Whether a text can show at all: a stretch or size of 0 or less draws nothing.
 bool drawable(const Op& op) { return op.h > 0 && op.v > 0 && op.font.size > 0 && !op.text.empty(); }
 
@@ -111,11 +145,10 @@ void drawText(cairo_t* cr, const Op& op) {
   cairo_save(cr);
   cairo_translate(cr, op.x1 + f.dx * op.font.size * op.h, op.y1 + f.dy * op.font.size * op.v);
   cairo_scale(cr, op.h * f.scaleX, op.v * f.scaleY);
-  PangoLayout* layout = layoutFor(op);
+  PangoLayout* layout = laidOut(op).layout;
   setColour(cr, op.colour);
   if (f.pen > 0) pango_cairo_layout_path(cr, layout);
   else pango_cairo_show_layout(cr, layout);
-  g_object_unref(layout);
   cairo_restore(cr);
   if (f.pen <= 0) return;
   // The outline outlives the restore; its pen is in page units, as thick across as down.
@@ -212,32 +245,11 @@ void drawOp(cairo_t* cr, const Op& op) {
 
 // A text's ink and layout rectangles in Pango units, before its stretch and position: they
 // depend only on the text and its font, and the lessons draw the same few glyphs again and
-// again, so each is laid out once (the table is emptied should it ever grow large).
+// again, so each is laid out once.
 std::pair<PangoRectangle, PangoRectangle> layoutExtents(const Op& op) {
-  struct Key {
-    std::string text, face;
-    float size;
-    bool bold, italic;
-    bool operator==(const Key&) const = default;
-  };
-  struct KeyHash {
-    size_t operator()(const Key& k) const {
-      size_t h = std::hash<std::string>()(k.text) * 31 + std::hash<std::string>()(k.face);
-      return (h * 31 + std::hash<float>()(k.size)) * 4 + k.bold * 2 + k.italic;
-    }
-  };
-  static std::unordered_map<Key, std::pair<PangoRectangle, PangoRectangle>, KeyHash> known;
-  Key key{op.text, op.font.face, op.font.size, op.font.bold, op.font.italic};
   std::lock_guard<std::mutex> lock(fontMutex());
-  auto it = known.find(key);
-  if (it != known.end()) return it->second;
-  PangoRectangle ink, logical;
-  PangoLayout* layout = layoutFor(op);
-  pango_layout_get_extents(layout, &ink, &logical);
-  g_object_unref(layout);
-  if (known.size() >= 4096) known.clear();
-  known.emplace(std::move(key), std::pair{ink, logical});
-  return {ink, logical};
+  const LaidOut& l = laidOut(op);
+  return {l.ink, l.logical};
 }
 
 // The ink box of a text (with its outline pen), and the union of ink and layout boxes with a
@@ -314,6 +326,18 @@ TextBoxes textBoxes(const Op& op) { return textExtents(op); }
 std::array<float, 4> textInk(const Op& op) { return textExtents(op).ink; }
 
 std::array<float, 4> textBox(const Op& op) { return textExtents(op).box; }
+
+void loadFonts() {
+  for (const char* face : {"ｺﾞｼｯｸ", "Times New Roman", "MT Extra"})
+    for (bool bold : {false, true}) {
+      Op op;
+      op.kind = OpKind::Text;
+      op.text = "あA1";
+      op.font.face = face;
+      op.font.bold = bold;
+      textBoxes(op);
+    }
+}
 
 std::string fontFamilyFor(const Font& font) {
   Op op;

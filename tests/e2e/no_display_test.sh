@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Without a display a program does not run on with no window: it says so in one line on stderr
-# and ends with status 1 at once. A video driver named in SDL_VIDEODRIVER is still used.
+# (what a display library printed folded into it) and ends with status 1 at once. A video driver named in SDL_VIDEODRIVER is still used.
 # usage: no_display_test.sh BIN_DIR OUT_DIR
 set -euo pipefail
 bin=$1 out=$2
@@ -23,6 +23,8 @@ cannot_open() {
 }
 cannot_open "no DISPLAY"
 cannot_open "no X server at the DISPLAY" DISPLAY=":$free"
+# The Wayland client library has its own line to say about a missing runtime folder.
+cannot_open "a Wayland display with no runtime folder" -u XDG_RUNTIME_DIR WAYLAND_DISPLAY=wayland-0
 
 # SDL_VIDEODRIVER is honoured: its window-less driver runs the program, waiting for keys.
 env -u DISPLAY -u WAYLAND_DISPLAY SDL_VIDEODRIVER=dummy "$bin/lunevar" 2>"$out/stderr-dummy" &

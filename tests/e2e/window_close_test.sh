@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The real-window test of how Lunevar's window ends: under its own Xvfb, a close sent right after
 # a burst of arrow keys at the interactive figure ends the program with status 0 within a time
-# limit, without handling the keys still waiting; and a window destroyed by another client ends
-# it with status 0 and nothing on stderr.
+# limit, without handling the keys still waiting, and so does one sent to a window made
+# 20000x20000 (which holds no more memory than a 4K one); and a window destroyed by another
+# client ends it with status 0 and nothing on stderr.
 # usage: window_close_test.sh BIN_DIR X11PROBE OUT_DIR LIMIT_MS
 set -euo pipefail
 bin=$1 probe=$2 out=$3 limit_ms=$4
@@ -46,6 +47,25 @@ ms=$(time_to_end "closed after 2,000 arrow keys")
 ended_with_zero "closed after 2,000 arrow keys"
 echo "ended ${ms} ms after the close"
 [ "$ms" -le "$limit_ms" ] || fail "lunevar took ${ms} ms to end after the close (limit ${limit_ms} ms)"
+
+# Another client makes the window 20000x20000: the picture is drawn no larger than a fixed size
+# and stretched, so the program holds what a 4K window takes, and a close still ends it in time.
+start
+xdotool windowsize "$wid" 20000 20000
+last=-1
+for _ in $(seq 120); do  # until a redraw is over: no CPU taken for half a second
+  sleep 0.5
+  now=$(awk '{print $14 + $15}' "/proc/$prog_pid/stat")
+  [ "$now" = "$last" ] && break
+  last=$now
+done
+peak_kb=$(awk '/VmHWM/ {print $2}' "/proc/$prog_pid/status")
+"$probe" close "$wid"
+ms=$(time_to_end "closed at 20000x20000")
+ended_with_zero "closed at 20000x20000"
+echo "20000x20000: peak $((peak_kb / 1024)) MB, ended ${ms} ms after the close"
+[ "$peak_kb" -le 409600 ] || fail "lunevar held $((peak_kb / 1024)) MB in a 20000x20000 window (limit 400 MB)"
+[ "$ms" -le "$limit_ms" ] || fail "lunevar took ${ms} ms to end after the close at 20000x20000 (limit ${limit_ms} ms)"
 
 # Another client destroys the window (as xdotool windowclose does): a close, not a failure.
 start

@@ -96,6 +96,29 @@ TEST_F(View, AnEraseLeavesNoRimAtAnyScale) {
     for (int x = 60; x < 285; ++x) ASSERT_EQ(at(x, y), paletteRgb(15)) << x << "," << y;
 }
 
+TEST_F(View, PixelsHeldElsewhereAreDrawnInFullWhenTheyAreNotTheOnesDrawnLast) {
+  // As the window's own surface: a new one (after a resize) starts with nothing of the page.
+  const int w = 720, h = 450, stride = w * 4;
+  std::vector<uint8_t> first(stride * h, 0), second(stride * h, 0);
+  auto rgb = [&](const std::vector<uint8_t>& px, int x, int y) {
+    const uint8_t* p = px.data() + y * stride + 4 * x;
+    return std::array<uint8_t, 3>{p[2], p[1], p[0]};
+  };
+  pf.fillBox(0, 0, 200, 200, 2, 2);
+  ASSERT_TRUE(view.updateInto(pf.page(), first.data(), w, h, stride));
+  EXPECT_EQ(rgb(first, 50, 50), paletteRgb(2));
+  EXPECT_FALSE(view.updateInto(pf.page(), first.data(), w, h, stride)) << "nothing new";
+  auto r = view.updateInto(pf.page(), second.data(), w, h, stride);
+  ASSERT_TRUE(r);
+  EXPECT_EQ(r->w, w) << "other pixels: everything";
+  EXPECT_EQ(rgb(second, 50, 50), paletteRgb(2));
+  EXPECT_EQ(rgb(second, 600, 300), paletteRgb(15));
+  second.assign(second.size(), 0);
+  view.forget();
+  ASSERT_TRUE(view.updateInto(pf.page(), second.data(), w, h, stride));
+  EXPECT_EQ(rgb(second, 600, 300), paletteRgb(15)) << "forgotten: drawn again in full";
+}
+
 TEST_F(View, NoPixelsNoWork) {
   EXPECT_FALSE(view.update(pf.page(), 0, 0));
   EXPECT_TRUE(view.update(pf.page(), 1, 1));

@@ -1,10 +1,13 @@
-// The window's key poll with SDL's window-less driver: keys come in order, one a poll, and a
-// close ends the program at the next poll, however many keys still wait before it.
+// The window's key poll with SDL's window-less driver: keys come in order, one a poll, a poll
+// with nothing queued sleeps until the next event, and a close ends the program at the next
+// poll, however many keys still wait before it.
 #include <gtest/gtest.h>
 
 #include <SDL.h>
 
+#include <chrono>
 #include <cstdlib>
+#include <thread>
 
 #include "SdlEvents.h"
 #include "platform/Errors.h"
@@ -33,6 +36,11 @@ void PushClose(bool windowEvent) {
 class WindowPoll : public ::testing::Test {
  protected:
   static void SetUpTestSuite() { setenv("SDL_VIDEODRIVER", "dummy", 1); }
+  // Each test starts with no events queued: none of the window's own, none a test left.
+  void SetUp() override {
+    SDL_PumpEvents();
+    SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+  }
   WindowDevice window{"Test"};
   Page page;
 };
@@ -45,7 +53,20 @@ TEST_F(WindowPoll, KeysComeInOrderOneAPoll) {
   EXPECT_EQ(window.pollKey(page), std::optional<char>(29));
   EXPECT_EQ(window.pollKey(page), std::optional<char>(13));
   EXPECT_EQ(window.pollKey(page), std::optional<char>(30));
-  EXPECT_EQ(window.pollKey(page), std::nullopt);
+  SDL_Event exposed{};
+  exposed.type = SDL_WINDOWEVENT;
+  exposed.window.event = SDL_WINDOWEVENT_EXPOSED;
+  SDL_PushEvent(&exposed);
+  EXPECT_EQ(window.pollKey(page), std::nullopt) << "an event that is no key";
+}
+
+TEST_F(WindowPoll, APollWithNothingQueuedSleepsUntilTheNextKey) {
+  std::thread later([] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    PushKey(SDLK_RETURN);
+  });
+  EXPECT_EQ(window.pollKey(page), std::optional<char>(13));
+  later.join();
 }
 
 TEST_F(WindowPoll, ACloseEndsTheProgramAtTheNextPollWhateverKeysWait) {

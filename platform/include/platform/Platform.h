@@ -16,7 +16,7 @@ class Device {
  public:
   virtual ~Device() = default;
   // Services the window and shows the page if it changed; returns the pending key, or nothing
-  // (after a short wait for one). Throws ProgramExit when the window is closed.
+  // (a window sleeps until its next event first). Throws ProgramExit when the window is closed.
   virtual std::optional<char> pollKey(Page& page) = 0;
   // Waits without spinning until the window is closed (then throws ProgramExit).
   virtual void idle(Page& page) = 0;

@@ -25,6 +25,9 @@ bool writePng(const Page& page, const std::string& path, int widthPx = 1440, int
 
 // Ink box of a text operation, in page units (x1, y1, x2, y2), from the real fonts.
 std::array<float, 4> textInk(const Op& op);
+// Loads the faces the lessons draw with, so that the first text drawn need not wait for them
+// (safe to run on its own thread while the window is made).
+void loadFonts();
 // The installed font family that draws a font of the lessons (to check that the faces are there).
 std::string fontFamilyFor(const Font& font);
 // Layout box of a text operation: where its glyphs may draw, used to know what later boxes hide.
