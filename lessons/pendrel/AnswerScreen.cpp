@@ -1,10 +1,9 @@
-// The answer screens' opening, text column and figure steps (see AnswerScreen.h).
+// The answer screens' opening and figure steps (see AnswerScreen.h).
 #include "pendrel/AnswerScreen.h"
 
 #include "kit/Boxes.h"
 #include "kit/Page.h"
 #include "kit/Text.h"
-#include "shell/Waits.h"
 
 namespace pendrel {
 
@@ -24,19 +23,6 @@ void OpenAnswerScreen(Program& P, const Opening& o) {
   kit::TextBox(P, v.XI2 + 10, v.YI1, o.numberWidth, 48, {13, 4, 3}, o.number);
   v.XI2 = v.X;
   v.YI1 = v.Y;
-}
-
-void WriteColumn(Program& P, std::span<const Piece> pieces) {
-  auto& v = P.v;
-  for (const Piece& p : pieces) {
-    switch (p.at) {
-      case At::SameLine: kit::TextOnLine(P, 0, p.text, p.colour); break;
-      case At::Number: kit::TextOnNewLine(P, v.XI0, p.step, p.text, p.colour); break;
-      case At::Working: kit::TextOnNewLine(P, v.XI1, p.step, p.text, p.colour); break;
-      case At::Indented: kit::TextOnNewLine(P, v.XI1 + 48, p.step, p.text, p.colour); break;
-      case At::Wait: shell::WaitAnyKey(P); break;
-    }
-  }
 }
 
 void Polyline(Program& P, int a, int b, int c, kit::PathKind kind) {
