@@ -65,6 +65,12 @@ void TextBox(Program& P, float x, float y, float width, float height, BoxColours
   mathtext::DrawTextBox(P);
 }
 
+void TextBoxOnLine(Program& P, float x, float width, float height, BoxColours c, const std::string& text) {
+  TextBox(P, x, P.v.YI1, width, height, c, text);
+  P.v.XI2 = P.v.X;
+  P.v.YI1 = P.v.Y;
+}
+
 void TwoLineTextBox(Program& P, float x, float y, float width, float height, BoxColours c,
                     const std::string& first, const std::string& second) {
   setBox(P, x, y, width, height, c);

@@ -49,6 +49,8 @@ struct BoxColours {
 };
 // A caption centred in a box of width x height. Writes X, Y, HABA, TATE, CCC1 to CCC3, A$.
 void TextBox(Program& P, float x, float y, float width, float height, BoxColours c, const std::string& text);
+// The same box at (x, YI1) as a piece of the text line: leaves XI2 = X, YI1 = Y.
+void TextBoxOnLine(Program& P, float x, float width, float height, BoxColours c, const std::string& text);
 // Two centred lines in one box. Writes X, Y, HABA, TATE, CCC1 to CCC3, A1$, A2$.
 void TwoLineTextBox(Program& P, float x, float y, float width, float height, BoxColours c,
                     const std::string& first, const std::string& second);

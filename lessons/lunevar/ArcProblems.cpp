@@ -40,12 +40,7 @@ void equalArcTicks(Program& P) {
 // The page cleared, the title, and the circle of radius 3 cells about O at draw width 5, which
 // the screen keeps. Leaves XI0 = 40, XI1 = 121 and the point table 0 to 12 in page units.
 void problemFigure(Program& P, const char* title) {
-  auto& v = P.v;
-  kit::ClearWholePage(P);
-  v.XI0 = 40;
-  kit::TextCursorAt(P, 121, 30);
-  P.pf.setDrawWidth(5);
-  kit::TextOnNewLine(P, v.XI1, 0, title, 3);
+  kit::OpenPage(P, {.numbers = 40, .margin = 121, .heading = title});
   DrawSixCellCircle(P, kPoints);
 }
 

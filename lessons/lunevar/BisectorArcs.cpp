@@ -47,11 +47,7 @@ constexpr kit::TextPiece kExplanation[] = {
 }  // namespace
 
 Screen BisectorArcExplanation(Program& P) {
-  auto& v = P.v;
-  kit::ClearWholePage(P);
-  v.XI0 = 40;
-  v.YI1 = 30;
-  P.pf.setDrawWidth(5);  // text, arc signs and figure alike
+  kit::OpenPage(P, {.numbers = 40});  // draw width 5 for text, arc signs and figure alike
   kit::DrawTextPieces(P, kQuestion);
   DrawSixCellCircle(P, kPoints);
   kit::DrawPath(P, {A, Pp, C, Pp, B}, 0);  // PC twice over: the chords PA, PC and PB in one stroke

@@ -134,9 +134,8 @@ void drawFigure(Program& P, const CentreCase& c) {
 }
 
 void drawProof(Program& P, const CentreCase& c) {
-  kit::ClearWholePage(P);
+  kit::OpenPage(P, {.margin = 36, .drawWidth = 0});
   drawFigure(P, c);
-  kit::TextCursorAt(P, 36, 30);
   kit::TextOnNewLine(P, 36, 0, c.task, 0);
   kit::TextOnNewLine(P, 36, 60, "     <証明>", 3);
   shell::WaitAnyKey(P);

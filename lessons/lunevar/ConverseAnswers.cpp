@@ -98,7 +98,7 @@ constexpr kit::AngleMark kPracticeMarks[] = {
 }  // namespace
 
 Screen ConverseExerciseAnswers(Program& P) {
-  StartScreen(P, 36);
+  kit::OpenPage(P, {.margin = 36});
   kit::DrawTextPieces(P, kExerciseBefore);
   DrawExerciseQuadrilateral(P);
   kit::DrawTextPieces(P, kExerciseWorked);
@@ -109,7 +109,7 @@ Screen ConverseExerciseAnswers(Program& P) {
 
 Screen ConversePracticeAnswer(Program& P) {
   auto& v = P.v;
-  StartScreen(P, 40);
+  kit::OpenPage(P, {.margin = 40});
   kit::DrawTextPieces(P, kPracticeHeading);
   DrawPracticeQuadrilateral(P);
   shell::WaitAnyKey(P);

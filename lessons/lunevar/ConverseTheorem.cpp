@@ -64,9 +64,8 @@ void rightAngleMark(Program& P, int vertex) {
 
 Screen ConverseTheoremScreen(Program& P) {
   auto& v = P.v;
-  kit::ClearWholePage(P);
+  kit::OpenPage(P, {.margin = 108, .drawWidth = 0});
   DrawConverseFigure(P);
-  kit::TextCursorAt(P, 108, 30);
   kit::DrawTextPieces(P, kHypotheses);
   shadeEqualAngle(P, 4);
   shadeEqualAngle(P, 5);

@@ -67,9 +67,8 @@ void drawFigure(Program& P) {
 }
 
 void drawProof(Program& P) {
-  kit::ClearWholePage(P);
+  kit::OpenPage(P, {.margin = 72, .drawWidth = 0});
   drawFigure(P);
-  kit::TextCursorAt(P, 72, 30);
   kit::DrawTextPieces(P, kFirstLines, {kAnswers});
   shell::WaitAnyKey(P);
   kit::DrawTextPieces(P, kProof, {kAnswers});

@@ -150,7 +150,7 @@ void drawPanel(Program& P, int n) {
 
 Screen PositionCasesScreen(Program& P) {
   auto& v = P.v;
-  StartScreen(P, 40);
+  kit::OpenPage(P, {.margin = 40});
   kit::FigureFrame(P, 320, 200, 10, 11, 40);
   kit::DrawTextPieces(P, kTask);
 

@@ -93,7 +93,7 @@ void runSequence(Program& P, const Sequence& s) {
 
 Screen SetSquareSearch(Program& P) {
   auto& v = P.v;
-  StartScreen(P, 36);
+  kit::OpenPage(P, {.margin = 36});
   kit::FigureFrame(P, 600, 30, 20, 19, 30);
   kit::DrawTextPieces(P, kTask);
 

@@ -147,7 +147,7 @@ constexpr kit::TextPiece kScreen[] = {
 }  // namespace
 
 Screen ShowAngle30Construction(Program& P) {
-  StartShipScreen(P, 40);
+  kit::OpenPage(P, {.numbers = 40, .margin = 40});
   kit::DrawTextPieces(P, kScreen);
   return {ShipPositionSubMenu};
 }

@@ -48,9 +48,9 @@ constexpr kit::TextPiece kSteps[] = {
 }  // namespace
 
 Screen ShowAngle45Construction(Program& P) {
-  auto& v = P.v;
-  StartShipScreen(P, 40 + 27);  // the sub-steps stand 27 right of the stage headings
-  kit::TextOnNewLine(P, v.XI0, 0, "問2 ∠CPD=45% となる点Pのある円を作図しよう。", 3);
+  // The sub-steps stand 27 right of the stage headings.
+  kit::OpenPage(P, {.numbers = 40, .margin = 40 + 27, .heading = "問2 ∠CPD=45% となる点Pのある円を作図しよう。",
+                    .headingAtNumbers = true});
   kit::GridPaper(P, 40, 50, 11, 7, 15, 100);
   SetUpShipFigure(P);
   Landmark(P, C, "C");

@@ -47,10 +47,8 @@ void setUpChords(Program& P) {
 
 void buildFigure(Program& P) {
   auto& v = P.v;
-  kit::ClearWholePage(P);
-  kit::FigureFrame(P, 720, 100, 12, 12, 30);
-  kit::TextCursorAt(P, 36, 30);
-  kit::TextOnNewLine(P, v.XI1, 0, "例題1 △PAC∽△PDB を証明しなさい。", 3);
+  kit::OpenPage(P, {.margin = 36, .heading = "例題1 △PAC∽△PDB を証明しなさい。", .drawWidth = 0});
+  kit::FigureFrame(P, 720, 100, 12, 12, 30);  // draws no line: the heading may stand before it
   setUpChords(P);
   P.pf.setDrawWidth(5);
   kit::DrawCircle(P, O, v.R1, 0);

@@ -51,13 +51,6 @@ void SetUpChords(Program& P) {
   kit::PointOnCircle(P, C, O, v.R1, o.DHRD);
 }
 
-// The page cleared and the proof's heading at the top of the text column.
-void StartProof(Program& P, const char* heading) {
-  kit::ClearWholePage(P);
-  kit::TextCursorAt(P, 36, 30);
-  kit::TextOnNewLine(P, P.v.XI1, 0, heading, 3);
-}
-
 // The line AC and, a key later, the alternate angles ∠CAD and ∠ACB it makes with the chords.
 void AlternateAngles(Program& P) {
   kit::TextOnNewLine(P, P.v.XI1, 50, "直線ACをひくと", 0);
@@ -100,7 +93,7 @@ Screen ShowParallelChordsProof(Program& P) {
   auto& v = P.v;
   auto& o = Os(P);
   // (1) AD ∥ BC, so arcs AB and CD are equal: the given in colour 3, what is proved in colour 5.
-  StartProof(P, "<問6(1) 証明>");
+  kit::OpenPage(P, {.margin = 36, .heading = "<問6(1) 証明>", .drawWidth = 0});
   SetUpChords(P);
   o.IRO1 = 3;
   o.IRO2 = 5;
@@ -126,7 +119,7 @@ Screen ShowParallelChordsProof(Program& P) {
   shell::WaitAnyKey(P);
 
   // (2) The converse, on the same points, the colours exchanged.
-  StartProof(P, "<問6(2) 証明>");
+  kit::OpenPage(P, {.margin = 36, .heading = "<問6(2) 証明>", .drawWidth = 0});
   o.IRO1 = 5;
   o.IRO2 = 3;
   DrawTrapezoidInCircle(P);

@@ -47,10 +47,7 @@ constexpr kit::Letter kLetters[] = {{"A", A, -14, 10}, {"B", B, -14, 10}, {"C", 
 
 void buildFigure(Program& P) {
   auto& v = P.v;
-  kit::ClearWholePage(P);
-  kit::TextCursorAt(P, 36, 30);
-  P.pf.setDrawWidth(5);
-  kit::TextOnNewLine(P, v.XI1, 0, "<問5 解答>", 3);
+  kit::OpenPage(P, {.margin = 36, .heading = "<問5 解答>"});
   kit::FigureFrame(P, 640, 100, 12, 9, 50);
   setUpSecants(P);
   kit::DrawCircle(P, O, v.R1, 0);

@@ -14,15 +14,9 @@ void ColumnAt(Program& P, float xi0, float xi1, float yi1) {
 
 void OpenAnswerScreen(Program& P, const Opening& o) {
   auto& v = P.v;
-  kit::ClearWholePage(P);
-  ColumnAt(P, o.xi0, o.xi1, o.yi1);
-  P.pf.setDrawWidth(5);
-  kit::TextBox(P, v.XI0, v.YI1, 256, 48, {0, 3, 13}, o.caption);
-  v.XI2 = v.X;
-  v.YI1 = v.Y;
-  kit::TextBox(P, v.XI2 + 10, v.YI1, o.numberWidth, 48, {13, 4, 3}, o.number);
-  v.XI2 = v.X;
-  v.YI1 = v.Y;
+  kit::OpenPage(P, {.numbers = o.xi0, .margin = o.xi1, .top = o.yi1});
+  kit::TextBoxOnLine(P, v.XI0, 256, 48, {0, 3, 13}, o.caption);
+  kit::TextBoxOnLine(P, v.XI2 + 10, o.numberWidth, 48, {13, 4, 3}, o.number);
 }
 
 void Polyline(Program& P, int a, int b, int c, kit::PathKind kind) {
