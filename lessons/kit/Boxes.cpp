@@ -22,23 +22,15 @@ void setBox(Program& P, float x, float y, float width, float height, BoxColours 
 
 constexpr BoxColours kAnswerColours{5, 3, 13};
 
-}  // namespace
-
-Pen AnswerBoxOnLine(Program& P, float gap, float width, float height, const std::string& text) {
-  auto& v = P.v;
-  Pen at{v.XI2 + gap, v.YI1};
-  setBox(P, at.x, at.y, width, height, kAnswerColours);
-  v.A_s = text;
-  mathtext::DrawTextBoxOnLine(P);
-  v.XI2 = v.X;
-  return at;
-}
-
-void RedrawAnswerBox(Program& P, float x, float y, float width, float height, const std::string& text) {
-  setBox(P, x, y, width, height, kAnswerColours);
+// Box k of the table at (x, y) holding `text`. A box the table does not hold is a fault of the screen.
+void drawAnswerBox(Program& P, const AnswerBoxes& boxes, int k, float x, float y, const std::string& text) {
+  if (k < 1 || static_cast<size_t>(k) > boxes.answers.size()) platform::raise(platform::IllegalFunctionCall);
+  setBox(P, x, y, boxes.answers[k - 1].width, boxes.height, kAnswerColours);
   P.v.A_s = text;
   mathtext::DrawTextBoxOnLine(P);
 }
+
+}  // namespace
 
 std::string CircledNumber(int n) {
   static const char* const kCircled[] = {"①", "②", "③", "④", "⑤", "⑥", "⑦", "⑧", "⑨", "⑩",
@@ -47,20 +39,23 @@ std::string CircledNumber(int n) {
   return kCircled[n - 1];
 }
 
-void NumberedAnswerBox(Program& P, std::span<const Answer> answers, int n, float gap, float height,
-                       platform::Arr<float>& xs, platform::Arr<float>& ys) {
-  Pen at = AnswerBoxOnLine(P, gap, answers[n - 1].width, height, CircledNumber(n));
-  xs(n) = at.x;
-  ys(n) = at.y;
+void EmptyAnswerBox(Program& P, const AnswerBoxes& boxes, int k, float gap, const char* label) {
+  auto& v = P.v;
+  const float x = v.XI2 + gap, y = v.YI1;
+  drawAnswerBox(P, boxes, k, x, y, label ? std::string(label) : CircledNumber(k));
+  v.XI2 = v.X;
+  (v.*boxes.xs)(k) = x;
+  (v.*boxes.ys)(k) = y;
 }
 
-void RevealAnswers(Program& P, std::span<const Answer> answers, float height, platform::Arr<float>& xs,
-                   platform::Arr<float>& ys) {
-  int n = 1;
-  for (const Answer& a : answers) {
+void FillAnswerBox(Program& P, const AnswerBoxes& boxes, int k) {
+  drawAnswerBox(P, boxes, k, (P.v.*boxes.xs)(k), (P.v.*boxes.ys)(k), boxes.answers[k - 1].text);
+}
+
+void RevealAnswers(Program& P, const AnswerBoxes& boxes) {
+  for (int k = 1; k <= static_cast<int>(boxes.answers.size()); ++k) {
     shell::WaitAnyKey(P);
-    RedrawAnswerBox(P, xs(n), ys(n), a.width, height, a.text);
-    ++n;
+    FillAnswerBox(P, boxes, k);
   }
 }
 
@@ -68,6 +63,12 @@ void TextBox(Program& P, float x, float y, float width, float height, BoxColours
   setBox(P, x, y, width, height, c);
   P.v.A_s = text;
   mathtext::DrawTextBox(P);
+}
+
+void TextBoxOnLine(Program& P, float x, float width, float height, BoxColours c, const std::string& text) {
+  TextBox(P, x, P.v.YI1, width, height, c, text);
+  P.v.XI2 = P.v.X;
+  P.v.YI1 = P.v.Y;
 }
 
 void TwoLineTextBox(Program& P, float x, float y, float width, float height, BoxColours c,

@@ -1,8 +1,7 @@
-// Boxes on the text line and framed text boxes: the answer boxes of the proof screens, the
-// answers drawn into them later, and the plain and two-line boxes of captions.
+// Boxes on the text line and framed text boxes: the answer boxes of the proof screens and
+// practices, the answers drawn into them later, and the plain and two-line boxes of captions.
 #pragma once
 
-#include <initializer_list>
 #include <span>
 #include <string>
 
@@ -13,34 +12,36 @@ namespace kit {
 
 using shell::Program;
 
-// Where a box was drawn: its left edge and its text line's y (what a screen keeps in T()/F()).
+// Where a mark was drawn on the page.
 struct Pen {
   float x, y;
 };
 
-// An answer box with text colour 5, outline 3 and fill 13 at (XI2 + gap, YI1). Writes X, Y,
-// HABA, TATE, CCC1 to CCC3, A$; leaves XI2 = the box's right edge. Returns where it stands.
-Pen AnswerBoxOnLine(Program& P, float gap, float width, float height, const std::string& text);
-// The answer on a box drawn earlier at (x, y), in the answer box's colours. Writes X, Y, HABA,
-// TATE, CCC1 to CCC3, A$; the cursor stays.
-void RedrawAnswerBox(Program& P, float x, float y, float width, float height, const std::string& text);
-
-// One box of a proof: its width and the answer that fills it. The proof screen draws the boxes
-// empty (with their numbers) and the answers screen fills them, both from one table.
+// One box of a screen's answer table: its width and the answer that fills it.
 struct Answer {
   float width;
   const char* text;
 };
+// A screen's answer boxes: drawn empty (with a label) as the text reaches them and filled with
+// their answers later, both from one table. Box k keeps its left edge and text line in xs(k),
+// ys(k), so its answer lands on the same place at the same size.
+struct AnswerBoxes {
+  std::span<const Answer> answers;
+  float height = 50;
+  platform::Arr<float> shell::Vars::*xs = &shell::Vars::T_a;
+  platform::Arr<float> shell::Vars::*ys = &shell::Vars::F_a;
+};
 // "①" for 1, up to "⑳" for 20.
 std::string CircledNumber(int n);
-// Box n of a proof (1-based) on the line, with its circled number; its place is kept in
-// xs(n), ys(n). Writes as AnswerBoxOnLine.
-void NumberedAnswerBox(Program& P, std::span<const Answer> answers, int n, float gap, float height,
-                       platform::Arr<float>& xs, platform::Arr<float>& ys);
-// The answers screen: for each answer in turn a key wait, then the answer on the box kept in
-// xs(n), ys(n). Writes as RedrawAnswerBox.
-void RevealAnswers(Program& P, std::span<const Answer> answers, float height, platform::Arr<float>& xs,
-                   platform::Arr<float>& ys);
+// Box k (1-based) with its label (its circled number when none is given), text colour 5, outline
+// 3 and fill 13, at (XI2 + gap, YI1). Writes xs(k), ys(k), X, Y, HABA, TATE, CCC1 to CCC3, A$;
+// leaves XI2 = the box's right edge.
+void EmptyAnswerBox(Program& P, const AnswerBoxes& boxes, int k, float gap, const char* label = nullptr);
+// Answer k on its box, in the box's colours. Writes X, Y, HABA, TATE, CCC1 to CCC3, A$; the
+// cursor stays.
+void FillAnswerBox(Program& P, const AnswerBoxes& boxes, int k);
+// Every answer of the table in turn, each after a key wait. Writes as FillAnswerBox.
+void RevealAnswers(Program& P, const AnswerBoxes& boxes);
 
 // Framed text boxes at (x, y). Colours: text, outline, fill (CCC1 to CCC3).
 struct BoxColours {
@@ -48,6 +49,8 @@ struct BoxColours {
 };
 // A caption centred in a box of width x height. Writes X, Y, HABA, TATE, CCC1 to CCC3, A$.
 void TextBox(Program& P, float x, float y, float width, float height, BoxColours c, const std::string& text);
+// The same box at (x, YI1) as a piece of the text line: leaves XI2 = X, YI1 = Y.
+void TextBoxOnLine(Program& P, float x, float width, float height, BoxColours c, const std::string& text);
 // Two centred lines in one box. Writes X, Y, HABA, TATE, CCC1 to CCC3, A1$, A2$.
 void TwoLineTextBox(Program& P, float x, float y, float width, float height, BoxColours c,
                     const std::string& first, const std::string& second);

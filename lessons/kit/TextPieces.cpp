@@ -10,37 +10,28 @@ namespace kit {
 
 namespace {
 
-struct BoxPlaces {
-  std::span<const Answer> answers;
-  float height;
-  platform::Arr<float>* xs;
-  platform::Arr<float>* ys;
-};
+void drawText(Program& P, const TextPiece& piece) {
+  auto& v = P.v;
+  switch (piece.from) {
+    case From::LineEnd: TextOnLine(P, piece.x, piece.text, piece.colour); break;
+    case From::Page: TextOnNewLine(P, piece.x, piece.step, piece.text, piece.colour); break;
+    case From::Numbers: TextOnNewLine(P, v.XI0 + piece.x, piece.step, piece.text, piece.colour); break;
+    case From::Margin: TextOnNewLine(P, v.XI1 + piece.x, piece.step, piece.text, piece.colour); break;
+  }
+}
 
-void drawPieces(Program& P, std::span<const TextPiece> pieces, const BoxPlaces& boxes) {
+void drawPieces(Program& P, std::span<const TextPiece> pieces, const AnswerBoxes* boxes) {
   for (const TextPiece& piece : pieces) {
     switch (piece.kind) {
-      case PieceKind::KeyWait:
-        shell::WaitAnyKey(P);
-        break;
-      case PieceKind::DrawWidth:
-        P.pf.setDrawWidth(static_cast<int>(piece.width));
-        break;
-      case PieceKind::ArcSign:
-        UnlabelledArcSign(P, piece.colour);
-        break;
-      case PieceKind::Text:
-        if (piece.x == kOnLine)
-          TextOnLine(P, piece.gap, piece.text, piece.colour);
-        else
-          TextOnNewLine(P, piece.x, piece.step, piece.text, piece.colour);
-        break;
+      case PieceKind::KeyWait: shell::WaitAnyKey(P); break;
+      case PieceKind::DrawWidth: P.pf.setDrawWidth(static_cast<int>(piece.width)); break;
+      case PieceKind::ArcSign: UnlabelledArcSign(P, piece.colour); break;
+      case PieceKind::Text: drawText(P, piece); break;
+      case PieceKind::Figure: piece.figure(P); break;
       case PieceKind::AnswerBox:
-        // A table whose boxes have no answers, or no place to keep them, is a fault of the screen.
-        if (!boxes.xs || piece.box < 1 || static_cast<size_t>(piece.box) > boxes.answers.size()) {
-          platform::raise(platform::IllegalFunctionCall);
-        }
-        NumberedAnswerBox(P, boxes.answers, piece.box, piece.gap, boxes.height, *boxes.xs, *boxes.ys);
+        // A table whose boxes have no answers is a fault of the screen.
+        if (!boxes) platform::raise(platform::IllegalFunctionCall);
+        EmptyAnswerBox(P, *boxes, piece.box, piece.x, *piece.text ? piece.text : nullptr);
         break;
     }
   }
@@ -54,11 +45,14 @@ void UnlabelledArcSign(Program& P, float colour, float width) {
   ArcSignOverLetters(P, width, colour);
 }
 
-void DrawTextPieces(Program& P, std::span<const TextPiece> pieces) { drawPieces(P, pieces, {{}, 0, nullptr, nullptr}); }
+void DrawTextPieces(Program& P, std::span<const TextPiece> pieces) { drawPieces(P, pieces, nullptr); }
 
-void DrawTextPieces(Program& P, std::span<const TextPiece> pieces, std::span<const Answer> answers, float height,
-                    platform::Arr<float>& xs, platform::Arr<float>& ys) {
-  drawPieces(P, pieces, {answers, height, &xs, &ys});
+void DrawTextPieces(Program& P, std::initializer_list<TextPiece> pieces) {
+  drawPieces(P, {pieces.begin(), pieces.size()}, nullptr);
+}
+
+void DrawTextPieces(Program& P, std::span<const TextPiece> pieces, const AnswerBoxes& boxes) {
+  drawPieces(P, pieces, &boxes);
 }
 
 }  // namespace kit

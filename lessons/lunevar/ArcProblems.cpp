@@ -40,16 +40,11 @@ void equalArcTicks(Program& P) {
 // The page cleared, the title, and the circle of radius 3 cells about O at draw width 5, which
 // the screen keeps. Leaves XI0 = 40, XI1 = 121 and the point table 0 to 12 in page units.
 void problemFigure(Program& P, const char* title) {
-  auto& v = P.v;
-  kit::ClearWholePage(P);
-  v.XI0 = 40;
-  kit::TextCursorAt(P, 121, 30);
-  P.pf.setDrawWidth(5);
-  kit::TextOnNewLine(P, v.XI1, 0, title, 3);
+  kit::OpenPage(P, {.numbers = 40, .margin = 121, .heading = title});
   DrawSixCellCircle(P, kPoints);
 }
 
-using kit::ArcSignPiece, kit::kKeyWait, kit::kOnLine;
+using kit::ArcSignPiece, kit::kKeyWait, kit::NewLine, kit::SameLine;
 
 constexpr kit::AngleMark kProblemThreeMarks[] = {
     {.vertex = Pp, .arm1 = A, .arm2 = B, .length = 60, .count = 0, .side = 1, .textColour = 3, .line = 0,
@@ -62,16 +57,16 @@ constexpr kit::AngleMark kProblemThreeMarks[] = {
 
 constexpr kit::TextPiece kProblemThreeAnswer[] = {
     kKeyWait,
-    {40, 50, 0, "1つの円で、"},
-    {40, 50, 0, "等しい弧に対する円周角は等しいから"},
-    {121, 50, 5, "∠x=28°"},
+    NewLine(40, 50, 0, "1つの円で、"),
+    NewLine(40, 50, 0, "等しい弧に対する円周角は等しいから"),
+    NewLine(121, 50, 5, "∠x=28°"),
     kKeyWait,
-    {40, 60, 0, ""},
+    NewLine(40, 60, 0, ""),
     ArcSignPiece(0),
-    {kOnLine, 0, 0, "BCに対する円周角も28°だから"},
-    {121, 50, 5, "∠y=56°"},
+    SameLine(0, 0, "BCに対する円周角も28°だから"),
+    NewLine(121, 50, 5, "∠y=56°"),
     kKeyWait,
-    {40, 80, 7, "教科書P166 問4　をしなさい。"},
+    NewLine(40, 80, 7, "教科書P166 問4　をしなさい。"),
 };
 
 // Problem 4: arc BC is twice arc AB; D halves it.
@@ -86,35 +81,35 @@ constexpr kit::AngleMark kProblemFourMarks[] = {
 
 constexpr kit::TextPiece kPointD[] = {
     kKeyWait,
-    {40, 65, 0, ""},
+    NewLine(40, 65, 0, ""),
     ArcSignPiece(0),
-    {kOnLine, 0, 0, "BCは"},
+    SameLine(0, 0, "BCは"),
     ArcSignPiece(0),
-    {kOnLine, 0, 0, "ABの2倍 だから"},
-    {40, 65, 0, ""},
+    SameLine(0, 0, "ABの2倍 だから"),
+    NewLine(40, 65, 0, ""),
     ArcSignPiece(0),
-    {kOnLine, 0, 0, "BD="},
+    SameLine(0, 0, "BD="),
     ArcSignPiece(0),
-    {kOnLine, 0, 0, "DC となる点Dをとると、"},
+    SameLine(0, 0, "DC となる点Dをとると、"),
 };
 
 constexpr kit::TextPiece kProblemFourAnswer[] = {
     kKeyWait,
-    {40, 65, 3, ""},
+    NewLine(40, 65, 3, ""),
     ArcSignPiece(3),
-    {kOnLine, 0, 3, "AB="},
+    SameLine(0, 3, "AB="),
     ArcSignPiece(3),
-    {kOnLine, 0, 3, "BD="},
+    SameLine(0, 3, "BD="),
     ArcSignPiece(3),
-    {kOnLine, 0, 3, "DC"},
+    SameLine(0, 3, "DC"),
     kKeyWait,
-    {40, 50, 0, "1つの円で、"},
-    {40, 50, 0, "等しい弧に対する円周角は等しいから"},
-    {40, 50, 3, "∠APB=∠BQD=∠DQC=31%"},
+    NewLine(40, 50, 0, "1つの円で、"),
+    NewLine(40, 50, 0, "等しい弧に対する円周角は等しいから"),
+    NewLine(40, 50, 3, "∠APB=∠BQD=∠DQC=31%"),
     kKeyWait,
-    {40, 50, 5, "∠BQC="},
-    {kOnLine, 0, 5, "31%+31%="},
-    {kOnLine, 0, 5, "62°"},
+    NewLine(40, 50, 5, "∠BQC="),
+    SameLine(0, 5, "31%+31%="),
+    SameLine(0, 5, "62°"),
 };
 
 }  // namespace

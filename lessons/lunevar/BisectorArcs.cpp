@@ -18,40 +18,36 @@ constexpr FigurePoint kPoints[] = {{A, 210}, {B, 330}, {C, 270}, {Pp, 60}};
 
 constexpr Letter kLetters[] = {{"A", A, -20, 4}, {"B", B, -14, 8}, {"C", C, -14, 8}, {"P", Pp, 10, -50}};
 
-using kit::ArcSignPiece, kit::kKeyWait, kit::kOnLine;
+using kit::ArcSignPiece, kit::kKeyWait, kit::NewLine, kit::SameLine;
 
 constexpr kit::TextPiece kQuestion[] = {
-    {40, 0, 3, "PCが∠APBの二等分線のとき、"},
-    {40, 65, 3, ""},
+    NewLine(40, 0, 3, "PCが∠APBの二等分線のとき、"),
+    NewLine(40, 65, 3, ""),
     ArcSignPiece(3),
-    {kOnLine, 0, 3, "ACと"},
+    SameLine(0, 3, "ACと"),
     ArcSignPiece(3),
-    {kOnLine, 0, 3, "CBの関係は？"},
+    SameLine(0, 3, "CBの関係は？"),
 };
 
 constexpr kit::TextPiece kExplanation[] = {
     kKeyWait,
-    {40, 60, 0, "PCは円周角∠APBの二等分線だから"},
-    {40, 50, 3, "∠APC=∠CPB"},
+    NewLine(40, 60, 0, "PCは円周角∠APBの二等分線だから"),
+    NewLine(40, 50, 3, "∠APC=∠CPB"),
     kKeyWait,
-    {40, 50, 0, "1つの円で、"},
-    {40, 50, 0, "等しい円周角に対する弧は等しいから"},
+    NewLine(40, 50, 0, "1つの円で、"),
+    NewLine(40, 50, 0, "等しい円周角に対する弧は等しいから"),
     kKeyWait,
-    {40, 65, 3, ""},
+    NewLine(40, 65, 3, ""),
     ArcSignPiece(3),
-    {kOnLine, 0, 3, "AC="},
+    SameLine(0, 3, "AC="),
     ArcSignPiece(3),
-    {kOnLine, 0, 3, "CB"},
+    SameLine(0, 3, "CB"),
 };
 
 }  // namespace
 
 Screen BisectorArcExplanation(Program& P) {
-  auto& v = P.v;
-  kit::ClearWholePage(P);
-  v.XI0 = 40;
-  v.YI1 = 30;
-  P.pf.setDrawWidth(5);  // text, arc signs and figure alike
+  kit::OpenPage(P, {.numbers = 40});  // draw width 5 for text, arc signs and figure alike
   kit::DrawTextPieces(P, kQuestion);
   DrawSixCellCircle(P, kPoints);
   kit::DrawPath(P, {A, Pp, C, Pp, B}, 0);  // PC twice over: the chords PA, PC and PB in one stroke

@@ -5,10 +5,12 @@
 // without it they draw it first.
 #include <span>
 
+#include "kit/Boxes.h"
 #include "kit/Figures.h"
 #include "kit/Page.h"
 #include "kit/PenMarks.h"
 #include "kit/Text.h"
+#include "kit/TextPieces.h"
 #include "lunevar/CircleFigure.h"
 #include "lunevar/Lunevar.h"
 #include "lunevar/ProofLesson.h"
@@ -132,9 +134,8 @@ void drawFigure(Program& P, const CentreCase& c) {
 }
 
 void drawProof(Program& P, const CentreCase& c) {
-  kit::ClearWholePage(P);
+  kit::OpenPage(P, {.margin = 36, .drawWidth = 0});
   drawFigure(P, c);
-  kit::TextCursorAt(P, 36, 30);
   kit::TextOnNewLine(P, 36, 0, c.task, 0);
   kit::TextOnNewLine(P, 36, 60, "     <証明>", 3);
   shell::WaitAnyKey(P);
@@ -142,7 +143,7 @@ void drawProof(Program& P, const CentreCase& c) {
   kit::DrawSegment(P, Pt, K, 0);
   kit::LabelVertex(P, K, B, Pt, "K", 0, 8, -1);
   shell::WaitAnyKey(P);
-  DrawProofPieces(P, c.proof, c.answers);
+  kit::DrawTextPieces(P, c.proof, {c.answers});
   Lv(P).proofOnPage = c.which;
 }
 
@@ -166,7 +167,7 @@ void drawStepFigure(Program& P, const CentreCase& c) {
 
 void revealAnswers(Program& P, const CentreCase& c) {
   needProof(P, c);
-  RevealProofAnswers(P, c.answers);
+  kit::RevealAnswers(P, {c.answers});
 }
 
 }  // namespace

@@ -13,7 +13,7 @@ namespace lunevar {
 
 namespace {
 
-using kit::kKeyWait;
+using kit::kKeyWait, kit::NewLine;
 
 // Directions of A, B, C and D about O, in degrees.
 struct Corners {
@@ -45,22 +45,22 @@ constexpr kit::AngleMark Arc(int vertex, int arm1, int arm2, float length, float
 
 // The exercise: (ア) not on one circle, (イ) worked out on the figure, (ウ) on one circle.
 constexpr kit::TextPiece kExerciseBefore[] = {
-    {36, 0, 3, "<問1解答>"}, kKeyWait,
-    {36, 50, 0, "(ア) ∠BACと∠BDCは等しくないので、"}, kKeyWait,
-    {84, 50, 5, "4点A,B,C,Dは同じ円周上にない。"}, kKeyWait,
+    NewLine(36, 0, 3, "<問1解答>"), kKeyWait,
+    NewLine(36, 50, 0, "(ア) ∠BACと∠BDCは等しくないので、"), kKeyWait,
+    NewLine(84, 50, 5, "4点A,B,C,Dは同じ円周上にない。"), kKeyWait,
 };
 constexpr kit::TextPiece kExerciseWorked[] = {
-    {36, 60, 0, "(イ) ∠BAC=180%-(40%+45%+35%)"},
-    {96, 50, 0, "=180%-120%=60% で、"}, kKeyWait,
+    NewLine(36, 60, 0, "(イ) ∠BAC=180%-(40%+45%+35%)"),
+    NewLine(96, 50, 0, "=180%-120%=60% で、"), kKeyWait,
 };
 constexpr kit::TextPiece kExerciseAfter[] = {
-    {96, 50, 0, "2点A,DはBCの同じ側にあって、"},
-    {96, 50, 0, "∠BAC=∠BDC だから、"}, kKeyWait,
-    {84, 50, 5, "4点A,B,C,Dは同じ円周上にある。"}, kKeyWait,
-    {36, 60, 0, "(ウ) 2点A,DはBCの同じ側にあって、"},
-    {96, 50, 0, "∠BAC=∠BDC=90% だから、"}, kKeyWait,
-    {84, 50, 5, "4点A,B,C,Dは同じ円周上にある。"}, kKeyWait,
-    {240, 50, 7, "教科書P169 練習問題　をしなさい。"},
+    NewLine(96, 50, 0, "2点A,DはBCの同じ側にあって、"),
+    NewLine(96, 50, 0, "∠BAC=∠BDC だから、"), kKeyWait,
+    NewLine(84, 50, 5, "4点A,B,C,Dは同じ円周上にある。"), kKeyWait,
+    NewLine(36, 60, 0, "(ウ) 2点A,DはBCの同じ側にあって、"),
+    NewLine(96, 50, 0, "∠BAC=∠BDC=90% だから、"), kKeyWait,
+    NewLine(84, 50, 5, "4点A,B,C,Dは同じ円周上にある。"), kKeyWait,
+    NewLine(240, 50, 7, "教科書P169 練習問題　をしなさい。"),
 };
 constexpr Corners kExerciseCorners = {135, 215, 335, 65};
 // The angles given in (イ), and the one it finds.
@@ -73,16 +73,16 @@ constexpr kit::AngleMark kExerciseGiven[] = {
 constexpr kit::AngleMark kExerciseFound = Arc(1, 2, 3, 60, 7, "60%");  // BAC
 
 // The practice problem: the circle through A, B, C, D, then x and y by the theorem.
-constexpr kit::TextPiece kPracticeHeading[] = {{40, 0, 3, "<練習問題 解答>"}};
+constexpr kit::TextPiece kPracticeHeading[] = {NewLine(40, 0, 3, "<練習問題 解答>")};
 constexpr kit::TextPiece kPracticeCircle[] = {
-    {40, 60, 0, "∠ADB=∠ACB=33% で、"}, kKeyWait,
-    {88, 50, 5, "4点A,B,C,Dは同じ円周上にある。"},
+    NewLine(40, 60, 0, "∠ADB=∠ACB=33% で、"), kKeyWait,
+    NewLine(88, 50, 5, "4点A,B,C,Dは同じ円周上にある。"),
 };
 constexpr kit::TextPiece kPracticeAngles[] = {
-    {40, 60, 0, "弧BCに対する円周角だから、"}, kKeyWait,
-    {88, 50, 5, "∠x=∠BAC=54%"}, kKeyWait,
-    {40, 60, 0, "弧ADに対する円周角だから、"}, kKeyWait,
-    {88, 50, 5, "∠y=∠ACD=48%"},
+    NewLine(40, 60, 0, "弧BCに対する円周角だから、"), kKeyWait,
+    NewLine(88, 50, 5, "∠x=∠BAC=54%"), kKeyWait,
+    NewLine(40, 60, 0, "弧ADに対する円周角だから、"), kKeyWait,
+    NewLine(88, 50, 5, "∠y=∠ACD=48%"),
 };
 constexpr Corners kPracticeCorners = {135, 201, 309, 39};
 // The given angles carry their values; the two to be found, their letters.
@@ -98,7 +98,7 @@ constexpr kit::AngleMark kPracticeMarks[] = {
 }  // namespace
 
 Screen ConverseExerciseAnswers(Program& P) {
-  StartScreen(P, 36);
+  kit::OpenPage(P, {.margin = 36});
   kit::DrawTextPieces(P, kExerciseBefore);
   DrawExerciseQuadrilateral(P);
   kit::DrawTextPieces(P, kExerciseWorked);
@@ -109,7 +109,7 @@ Screen ConverseExerciseAnswers(Program& P) {
 
 Screen ConversePracticeAnswer(Program& P) {
   auto& v = P.v;
-  StartScreen(P, 40);
+  kit::OpenPage(P, {.margin = 40});
   kit::DrawTextPieces(P, kPracticeHeading);
   DrawPracticeQuadrilateral(P);
   shell::WaitAnyKey(P);

@@ -36,12 +36,6 @@ Screen ConverseSubMenu(Program& P) {
   return kit::SubMenu(P, " ①ひろげよう　②P167　③定理の逆　④問1　⑤練習問題　⑥終了", kSubMenuChoices);
 }
 
-void StartScreen(Program& P, float margin) {
-  kit::ClearWholePage(P);
-  kit::TextCursorAt(P, margin, 30);
-  P.pf.setDrawWidth(5);
-}
-
 void CentreAndRadius(Program& P, int centre, float gx, float gy, float cells) {
   kit::GridPoint(P, centre, gx, gy);
   P.v.R1 = cells * P.v.SIZE;

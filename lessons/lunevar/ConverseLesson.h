@@ -34,8 +34,6 @@ void DrawPracticeQuadrilateral(Program& P);
 
 // What the item's screens share.
 
-// A screen's start: the whole page cleared, the text cursor at (margin, 30), draw width 5.
-void StartScreen(Program& P, float margin);
 // The figure's centre, point `centre` at grid (gx, gy), and its circle's radius R1 in cells.
 void CentreAndRadius(Program& P, int centre, float gx, float gy, float cells);
 

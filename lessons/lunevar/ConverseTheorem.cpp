@@ -13,28 +13,28 @@ namespace lunevar {
 
 namespace {
 
-using kit::kKeyWait, kit::kOnLine;
+using kit::kKeyWait, kit::NewLine, kit::SameLine;
 
 // The statement lines stand at XI1 - 72 = 36, 60 apart; the right-angle part at x 450.
 constexpr kit::TextPiece kHypotheses[] = {
-    {36, 0, 3, "<円周角の定理の逆>"},
-    {36, 60, 0, "4点A,B,C,Pについて"},
-    {36, 60, 0, "①"},
-    {kOnLine, 0, 3, "C,Pが直線ABの同じ側にあって"}, kKeyWait,
-    {36, 60, 0, "②"},
-    {kOnLine, 0, 3, "∠ACB=∠APB"},
+    NewLine(36, 0, 3, "<円周角の定理の逆>"),
+    NewLine(36, 60, 0, "4点A,B,C,Pについて"),
+    NewLine(36, 60, 0, "①"),
+    SameLine(0, 3, "C,Pが直線ABの同じ側にあって"), kKeyWait,
+    NewLine(36, 60, 0, "②"),
+    SameLine(0, 3, "∠ACB=∠APB"),
 };
-constexpr kit::TextPiece kThen[] = {{kOnLine, 0, 0, "　ならば　"}, kKeyWait};
-constexpr kit::TextPiece kConclusion[] = {{36, 60, 5, "この4点は同じ円周上にある。"}, kKeyWait};
+constexpr kit::TextPiece kThen[] = {SameLine(0, 0, "　ならば　"), kKeyWait};
+constexpr kit::TextPiece kConclusion[] = {NewLine(36, 60, 5, "この4点は同じ円周上にある。"), kKeyWait};
 constexpr kit::TextPiece kRightAngle[] = {
-    {450, 130, 3, "∠APB=90%のとき "}, kKeyWait,
-    {kOnLine, 0, 5, "ABは直径"}, kKeyWait,
-    {450, 50, 0, "点QがABの反対側にあっても"},
-    {450, 50, 3, "∠AQB=90% ならば "},
+    NewLine(450, 130, 3, "∠APB=90%のとき "), kKeyWait,
+    SameLine(0, 5, "ABは直径"), kKeyWait,
+    NewLine(450, 50, 0, "点QがABの反対側にあっても"),
+    NewLine(450, 50, 3, "∠AQB=90% ならば "),
 };
 constexpr kit::TextPiece kClosing[] = {
-    {450, 50, 5, "4点A,B,P,Qは同じ円周上にある。"}, kKeyWait,
-    {450, 60, 0, "教科書P169 問1　をしなさい。"},
+    NewLine(450, 50, 5, "4点A,B,P,Qは同じ円周上にある。"), kKeyWait,
+    NewLine(450, 60, 0, "教科書P169 問1　をしなさい。"),
 };
 
 // Figure 1: O is point 1, with A, B, C and P on its circle, C and P above the line AB.
@@ -64,9 +64,8 @@ void rightAngleMark(Program& P, int vertex) {
 
 Screen ConverseTheoremScreen(Program& P) {
   auto& v = P.v;
-  kit::ClearWholePage(P);
+  kit::OpenPage(P, {.margin = 108, .drawWidth = 0});
   DrawConverseFigure(P);
-  kit::TextCursorAt(P, 108, 30);
   kit::DrawTextPieces(P, kHypotheses);
   shadeEqualAngle(P, 4);
   shadeEqualAngle(P, 5);

@@ -1,9 +1,11 @@
 // The proof for PB a diameter (choices 1 to 3 of item 2): the proof screen with its three
 // empty boxes, the step figure (equal sides, then equal angles, one per key) and the answers.
 // The figure and the answers need the proof on the page: without it they draw it first.
+#include "kit/Boxes.h"
 #include "kit/Figures.h"
 #include "kit/Page.h"
 #include "kit/Text.h"
+#include "kit/TextPieces.h"
 #include "lunevar/CircleFigure.h"
 #include "lunevar/Lunevar.h"
 #include "lunevar/ProofLesson.h"
@@ -65,12 +67,11 @@ void drawFigure(Program& P) {
 }
 
 void drawProof(Program& P) {
-  kit::ClearWholePage(P);
+  kit::OpenPage(P, {.margin = 72, .drawWidth = 0});
   drawFigure(P);
-  kit::TextCursorAt(P, 72, 30);
-  DrawProofPieces(P, kFirstLines, kAnswers);
+  kit::DrawTextPieces(P, kFirstLines, {kAnswers});
   shell::WaitAnyKey(P);
-  DrawProofPieces(P, kProof, kAnswers);
+  kit::DrawTextPieces(P, kProof, {kAnswers});
   Lv(P).proofOnPage = DiameterCase;
 }
 
@@ -106,7 +107,7 @@ Screen DiameterCaseFigure(Program& P) {
 
 Screen DiameterCaseAnswers(Program& P) {
   needProof(P);
-  RevealProofAnswers(P, kAnswers);
+  kit::RevealAnswers(P, {kAnswers});
   return {ProofSubMenu};
 }
 

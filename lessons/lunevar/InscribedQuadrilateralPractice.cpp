@@ -87,8 +87,9 @@ void playProblem(Program& P) {
   kit::TextCursorAt(P, 66, 30);
   const kit::Answer answers[] = {
       {180, v.T_s_a(2).c_str()}, {180, v.T_s_a(3).c_str()}, {180, v.T_s_a(4).c_str()}, {180, "180°"}};
-  kit::DrawTextPieces(P, kQuestion, answers, 60, v.R_a, v.H_a);
-  kit::RevealAnswers(P, answers, 60, v.R_a, v.H_a);
+  const kit::AnswerBoxes boxes{answers, 60, &shell::Vars::R_a, &shell::Vars::H_a};
+  kit::DrawTextPieces(P, kQuestion, boxes);
+  kit::RevealAnswers(P, boxes);
   shell::AskNextStep(P);
 }
 

@@ -15,23 +15,23 @@ namespace lunevar {
 
 namespace {
 
-using kit::kOnLine;
+using kit::NewLine, kit::SameLine;
 
 // The first page.
 
 constexpr kit::TextPiece kTask[] = {
-    {40, 0, 3, "直線AB"},
-    {kOnLine, 0, 0, "について、点Pを点Cと"},
-    {kOnLine, 0, 3, "同じ側"},
-    {kOnLine, 0, 0, "にとるとき、"},
-    {40, 50, 3, "∠ACBと∠APBの大きさ"},
-    {kOnLine, 0, 0, "を次の3つの場合で調べよう。"},
+    NewLine(40, 0, 3, "直線AB"),
+    SameLine(0, 0, "について、点Pを点Cと"),
+    SameLine(0, 3, "同じ側"),
+    SameLine(0, 0, "にとるとき、"),
+    NewLine(40, 50, 3, "∠ACBと∠APBの大きさ"),
+    SameLine(0, 0, "を次の3つの場合で調べよう。"),
 };
 
 constexpr kit::TextPiece kCases[] = {
-    {40, 70, 3, "(1)"}, {kOnLine, 0, 0, "円周上"},
-    {40, 60, 3, "(2)"}, {kOnLine, 0, 0, "内部"},
-    {40, 60, 3, "(3)"}, {kOnLine, 0, 0, "外部"},
+    NewLine(40, 70, 3, "(1)"), SameLine(0, 0, "円周上"),
+    NewLine(40, 60, 3, "(2)"), SameLine(0, 0, "内部"),
+    NewLine(40, 60, 3, "(3)"), SameLine(0, 0, "外部"),
 };
 
 // O is point 1 with A, B and C on its circle (C at 130 here, at 120 in the panels).
@@ -77,7 +77,9 @@ constexpr Panel kPanels[] = {
 constexpr CirclePoint kPanelPoints[] = {
     {2, &Lunevar::DHRA, 220}, {3, &Lunevar::DHRB, 320}, {4, &Lunevar::DHRC, 120}, {5, &Lunevar::DHRP, 60}};
 
-constexpr float kBoxWidth = 72, kBoxHeight = 50;
+// The relation of each case, filled into its box (the boxes keep their places in T(1) to T(3)).
+constexpr kit::Answer kSigns[] = {{72, "="}, {72, ">"}, {72, "<"}};
+constexpr kit::AnswerBoxes kSignBoxes{kSigns};
 
 // The marks that the reasons of cases (2) and (3) name: a at Q, and b at B between BQ and BP.
 constexpr kit::AngleMark kInsideMarks[] = {
@@ -94,16 +96,15 @@ constexpr kit::AngleMark kOutsideMarks[] = {
      .fill = 5, .label = "b"},
 };
 
-// The relation of each case, in its box, then its reason under the panel with the marks it names.
+// The reason of each case under its panel, with the marks it names.
 struct Relation {
-  const char* sign;
   const char* reason;
   std::span<const kit::AngleMark> marks;
 };
 constexpr Relation kRelations[] = {
-    {"=", "円周角の定理より", {}},
-    {">", "∠APB=∠a+∠b", kInsideMarks},
-    {"<", "∠a=∠APB+∠b", kOutsideMarks},
+    {"円周角の定理より", {}},
+    {"∠APB=∠a+∠b", kInsideMarks},
+    {"∠a=∠APB+∠b", kOutsideMarks},
 };
 
 // The frame of panel n and its points.
@@ -141,9 +142,7 @@ void drawPanel(Program& P, int n) {
   // The heading row: every panel's stands on the line y 30 that panel (1) set.
   kit::TextOnNewLine(P, n == 1 ? v.XI1 : v.GX1, 0, panel.number, 3);
   kit::TextOnLine(P, 0, "∠APB", 0);
-  kit::Pen box = kit::AnswerBoxOnLine(P, 10, kBoxWidth, kBoxHeight, kit::CircledNumber(n));
-  v.T_a(n) = box.x;
-  v.F_a(n) = box.y;
+  kit::EmptyAnswerBox(P, kSignBoxes, n, 10);
   kit::TextOnLine(P, 10, "∠a", 0);
 }
 
@@ -151,7 +150,7 @@ void drawPanel(Program& P, int n) {
 
 Screen PositionCasesScreen(Program& P) {
   auto& v = P.v;
-  StartScreen(P, 40);
+  kit::OpenPage(P, {.margin = 40});
   kit::FigureFrame(P, 320, 200, 10, 11, 40);
   kit::DrawTextPieces(P, kTask);
 
@@ -184,7 +183,7 @@ Screen PositionCasesScreen(Program& P) {
   int n = 1;
   for (const Relation& rel : kRelations) {
     shell::WaitAnyKey(P);
-    kit::RedrawAnswerBox(P, v.T_a(n), v.F_a(n), kBoxWidth, kBoxHeight, rel.sign);
+    kit::FillAnswerBox(P, kSignBoxes, n);
     shell::WaitAnyKey(P);
     kit::TextAt(P, v.T_a(10 + n), v.GY2 + 30, rel.reason, 3);
     for (const kit::AngleMark& m : rel.marks) kit::DrawAngleMark(P, m);

@@ -24,22 +24,22 @@ constexpr Letter kLetters[] = {{"A", A, -20, 4}, {"B", B, -14, 8}, {"C", C, 6, -
 constexpr kit::AngleMark kGivenAngle = AnswerMark(OnArcAB, A, B, 60, 0, "20%", 3);
 constexpr kit::AngleMark kAskedAngle = AnswerMark(OnArcCD, C, D, 60, 0, "x", 5);
 
-using kit::ArcSignPiece, kit::kKeyWait, kit::kOnLine;
+using kit::ArcSignPiece, kit::kKeyWait, kit::NewLine, kit::SameLine;
 
 constexpr kit::TextPiece kThreeTimes[] = {
     kKeyWait,
-    {40, 65, 0, ""},
+    NewLine(40, 65, 0, ""),
     ArcSignPiece(0),
-    {kOnLine, 0, 0, "CDは"},
+    SameLine(0, 0, "CDは"),
     ArcSignPiece(0),
-    {kOnLine, 0, 0, "ABの3倍だから"},
+    SameLine(0, 0, "ABの3倍だから"),
 };
 constexpr kit::TextPiece kAnswer[] = {
     kKeyWait,
-    {40, 90, 5, ""},
-    {kOnLine, 0, 5, "∠x="},
-    {kOnLine, 0, 0, "3*20%="},
-    {kOnLine, 0, 5, "60%"},
+    NewLine(40, 90, 5, ""),
+    SameLine(0, 5, "∠x="),
+    SameLine(0, 0, "3*20%="),
+    SameLine(0, 5, "60%"),
 };
 
 }  // namespace

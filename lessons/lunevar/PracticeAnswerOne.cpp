@@ -20,25 +20,25 @@ constexpr kit::AngleMark kAskedAngle = AnswerMark(A, B, C, 60, 0, "x", 5);
 constexpr kit::AngleMark kBaseAngle = AnswerMark(B, C, O, 60, 0, "15%", 3, 40);
 constexpr kit::AngleMark kCentralAngle = AnswerMark(O, B, C, 40, 1, "150%", 3);
 
-using kit::kKeyWait, kit::kOnLine;
+using kit::kKeyWait, kit::NewLine, kit::SameLine;
 
 constexpr kit::TextPiece kEqualRadii[] = {
     kKeyWait,
-    {40, 60, 0, "OB=OC だから"},
-    {kOnLine, 0, 3, "∠OBC=15%"},
+    NewLine(40, 60, 0, "OB=OC だから"),
+    SameLine(0, 3, "∠OBC=15%"),
 };
 constexpr kit::TextPiece kCentral[] = {
     kKeyWait,
-    {40, 50, 3, "∠BOC="},
-    {kOnLine, 0, 0, "180%-15%-15%="},
-    {kOnLine, 0, 3, "150%"},
+    NewLine(40, 50, 3, "∠BOC="),
+    SameLine(0, 0, "180%-15%-15%="),
+    SameLine(0, 3, "150%"),
 };
 constexpr kit::TextPiece kAnswer[] = {
     kKeyWait,
-    {40, 90, 0, "したがって、"},
-    {kOnLine, 0, 5, "∠x="},
-    {kOnLine, 0, 0, "ﾀ1/2ﾀ*150%="},
-    {kOnLine, 0, 5, "75%"},
+    NewLine(40, 90, 0, "したがって、"),
+    SameLine(0, 5, "∠x="),
+    SameLine(0, 0, "ﾀ1/2ﾀ*150%="),
+    SameLine(0, 5, "75%"),
 };
 
 }  // namespace

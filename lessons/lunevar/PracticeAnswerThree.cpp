@@ -23,14 +23,14 @@ constexpr kit::AngleMark kFigureMarks[] = {
 // Angle ABD, on the same arc as angle ACD, by one arc.
 constexpr kit::AngleMark kSameArcAngle = AnswerMark(B, D, A, 60, 1, "50%", 3);
 
-using kit::kKeyWait, kit::kOnLine;
+using kit::kKeyWait, kit::NewLine, kit::SameLine;
 
 constexpr kit::TextPiece kAnswer[] = {
     kKeyWait,
-    {40, 90, 5, ""},
-    {kOnLine, 0, 5, "∠x="},
-    {kOnLine, 0, 0, "90%-50%="},
-    {kOnLine, 0, 5, "40%"},
+    NewLine(40, 90, 5, ""),
+    SameLine(0, 5, "∠x="),
+    SameLine(0, 0, "90%-50%="),
+    SameLine(0, 5, "40%"),
 };
 
 }  // namespace

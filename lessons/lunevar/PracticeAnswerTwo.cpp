@@ -18,13 +18,13 @@ constexpr kit::AngleMark kAskedAngle = AnswerMark(2, 3, 1, 60, 0, "x", 5);
 // The reflex central angle, by one arc beside the sector.
 constexpr kit::AngleMark kOtherCentralAngle = AnswerMark(O, 3, 1, 60, 1, "200%", 3);
 
-using kit::kKeyWait, kit::kOnLine;
+using kit::kKeyWait, kit::NewLine, kit::SameLine;
 
 constexpr kit::TextPiece kAnswer[] = {
     kKeyWait,
-    {40, 100, 3, "∠x="},
-    {kOnLine, 0, 0, "ﾀ1/2ﾀ*200%="},
-    {kOnLine, 0, 5, "100%"},
+    NewLine(40, 100, 3, "∠x="),
+    SameLine(0, 0, "ﾀ1/2ﾀ*200%="),
+    SameLine(0, 5, "100%"),
 };
 
 }  // namespace

@@ -24,14 +24,9 @@ Screen PracticeSubMenu(Program& P) { return kit::SubMenu(P, "①～④解答　�
 
 void PracticeAnswerFrame(Program& P, const char* number, std::span<const FigurePoint> points, CentreMark centre) {
   auto& v = P.v;
-  kit::ClearWholePage(P);
-  v.XI0 = 40;
-  kit::TextCursorAt(P, v.XI0, 30);
-  P.pf.setDrawWidth(5);
-  kit::TextBox(P, v.XI0, v.YI1, 160, 48, {.text = 5, .outline = 3, .fill = 13}, "練習問題");
-  v.XI2 = v.X; v.YI1 = v.Y;
-  kit::TextBox(P, v.XI2 + 30, v.YI1, 108, 48, {.text = 5, .outline = 4, .fill = 11}, number);
-  v.XI2 = v.X; v.YI1 = v.Y;
+  kit::OpenPage(P, {.numbers = 40, .margin = 40});
+  kit::TextBoxOnLine(P, v.XI0, 160, 48, {.text = 5, .outline = 3, .fill = 13}, "練習問題");
+  kit::TextBoxOnLine(P, v.XI2 + 30, 108, 48, {.text = 5, .outline = 4, .fill = 11}, number);
   DrawSixCellCircle(P, points);
   if (centre == CentreMark::None) return;
   kit::DrawDot(P, 0, 6, 0);

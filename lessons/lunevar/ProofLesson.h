@@ -3,10 +3,6 @@
 // answer boxes, the step figure and the answers.
 #pragma once
 
-#include <span>
-
-#include "kit/Boxes.h"
-#include "kit/TextPieces.h"
 #include "shell/Program.h"
 
 namespace lunevar {
@@ -30,10 +26,5 @@ Screen OutsideCaseAnswers(Program& P);
 
 // Which proof stands on the page (Lunevar::proofOnPage).
 enum ProofCase { NoProof = 0, DiameterCase = 1, InsideCase = 2, OutsideCase = 3 };
-
-// A proof's text from its table; its boxes are 50 high, their places kept in T(n), F(n).
-void DrawProofPieces(Program& P, std::span<const kit::TextPiece> pieces, std::span<const kit::Answer> answers);
-// The answers screen of a case: a key before each answer, drawn on the box kept in T(n), F(n).
-void RevealProofAnswers(Program& P, std::span<const kit::Answer> answers);
 
 }  // namespace lunevar

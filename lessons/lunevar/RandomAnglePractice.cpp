@@ -121,8 +121,9 @@ void playProblem(Program& P) {
   kit::TextOnNewLine(P, v.XI1, 0, "Q　∠xの大きさを求めなさい。", 0);
   kit::TextOnNewLine(P, v.XI1, 90, "∠x=", 0);
   const kit::Answer answer[] = {{180, v.F_s_a(4).c_str()}};
-  kit::NumberedAnswerBox(P, answer, 1, 10, 60, v.R_a, v.H_a);
-  kit::RevealAnswers(P, answer, 60, v.R_a, v.H_a);
+  const kit::AnswerBoxes box{answer, 60, &shell::Vars::R_a, &shell::Vars::H_a};
+  kit::EmptyAnswerBox(P, box, 1, 10);
+  kit::RevealAnswers(P, box);
 
   shell::AskNextStep(P);
   L.NO = L.NO + 1;

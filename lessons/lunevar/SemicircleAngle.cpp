@@ -46,11 +46,8 @@ constexpr kit::AngleMark kAngleAtO{.vertex = O, .arm1 = A, .arm2 = B, .length = 
 
 Screen SemicircleAngle(Program& P) {
   auto& v = P.v;
-  kit::ClearWholePage(P);
-  kit::TextCursorAt(P, 121, 30);
-  v.XI0 = 40;
-  P.pf.setDrawWidth(5);
-  kit::TextLineAt(P, v.XI0, v.YI1, "ABが直径のとき、円周角∠APBの大きさは？", 3);
+  kit::OpenPage(P, {.numbers = 40, .margin = 121, .heading = "ABが直径のとき、円周角∠APBの大きさは？",
+                    .headingAtNumbers = true});
   kit::GridPaper(P, 640, 100, 6, 6, 15, 70);
   kit::GridPoint(P, O, 3, 3);
   PlaceOnCircle(P, A, O, 3, 180);

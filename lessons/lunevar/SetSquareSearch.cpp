@@ -16,14 +16,14 @@ namespace lunevar {
 
 namespace {
 
-using kit::kOnLine;
+using kit::NewLine, kit::SameLine;
 
 constexpr kit::TextPiece kTask[] = {
-    {36, 0, 7, "教科書P167 ひろげよう"},
-    {36, 50, 3, "∠APB=45%"},
-    {kOnLine, 0, 0, "となるような点Pを"},
-    {36, 50, 0, "三角定規を使って10個とろう。"},
-    {36, 50, 0, "点Pはどんな図形の上にあるだろう。"},
+    NewLine(36, 0, 7, "教科書P167 ひろげよう"),
+    NewLine(36, 50, 3, "∠APB=45%"),
+    SameLine(0, 0, "となるような点Pを"),
+    NewLine(36, 50, 0, "三角定規を使って10個とろう。"),
+    NewLine(36, 50, 0, "点Pはどんな図形の上にあるだろう。"),
 };
 
 // O is point 1; A and B lie on the circle below it, 100 degrees apart, at the same height.
@@ -93,7 +93,7 @@ void runSequence(Program& P, const Sequence& s) {
 
 Screen SetSquareSearch(Program& P) {
   auto& v = P.v;
-  StartScreen(P, 36);
+  kit::OpenPage(P, {.margin = 36});
   kit::FigureFrame(P, 600, 30, 20, 19, 30);
   kit::DrawTextPieces(P, kTask);
 

@@ -66,11 +66,7 @@ void drawFigure(Program& P) {
 }  // namespace
 
 Screen TextbookProblemOneAnswers(Program& P) {
-  kit::ClearWholePage(P);
-  kit::TextCursorAt(P, 121, 30);
-  P.v.XI0 = 40;
-  P.pf.setDrawWidth(5);
-  kit::TextLineAt(P, P.v.XI1, P.v.YI1, "教科書P164 問1 解答", 3);
+  kit::OpenPage(P, {.numbers = 40, .margin = 121, .heading = "教科書P164 問1 解答"});
   shell::WaitAnyKey(P);
   kit::DrawTextPieces(P, kAnswerLines);
   drawFigure(P);

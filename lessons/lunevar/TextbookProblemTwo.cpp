@@ -88,11 +88,7 @@ void drawFigure(Program& P, const Figure& f) {
 
 Screen TextbookProblemTwoAnswers(Program& P) {
   auto& v = P.v;
-  kit::ClearWholePage(P);
-  v.XI0 = 40;
-  v.YI1 = 30;
-  P.pf.setDrawWidth(5);
-  kit::TextLineAt(P, v.XI0, v.YI1, "<問2 解答>", 3);
+  kit::OpenPage(P, {.numbers = 40, .heading = "<問2 解答>", .headingAtNumbers = true});
   drawFigure(P, kFigure1);
   drawFigure(P, kFigure2);
   shell::WaitAnyKey(P);

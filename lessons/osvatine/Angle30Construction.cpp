@@ -4,10 +4,9 @@
 #include "kit/Figures.h"
 #include "kit/Page.h"
 #include "kit/TablePoints.h"
-#include "kit/Text.h"
+#include "kit/TextPieces.h"
 #include "osvatine/ShipPosition.h"
 #include "osvatine/ShipStrokes.h"
-#include "shell/Waits.h"
 
 namespace osvatine {
 
@@ -49,30 +48,44 @@ void radiiOA(Program& P) {
 }
 void eraseFigure(Program& P) { kit::EraseBox(P, P.v.GX1, P.v.GY1, P.v.GX2, P.v.GY2); }
 
-using Drawing = void (*)(Program&);
-constexpr Drawing kDrawings[] = {
-    // 0: the grid (no lines), the map, A and B, and the figure of P.
-    [](Program& P) {
+using kit::AtMargin, kit::FigurePiece, kit::kKeyWait, kit::SameLine;
+
+// The screen, one step per key: the text column at the margin and the figure's steps.
+constexpr kit::TextPiece kScreen[] = {
+    AtMargin(0, 3, "∠APB=30% となる点Pをさがそう。"),
+    // The grid (no lines), the map, A and B, and the figure of P.
+    FigurePiece([](Program& P) {
       kit::GridPaper(P, 720, 50, 7, 7, 15, 70);
       SetUpShipFigure(P);
       pointA(P);
       pointB(P);
       figureOfP(P);
-    },
-    // 1: circle O through A, B and P.
-    [](Program& P) {
+    }),
+    kKeyWait,
+    AtMargin(50, 0, "3点ABPを通る円Oをかくと"),
+    // Circle O through A, B and P.
+    FigurePiece([](Program& P) {
       pointO(P);
       P.v.R1 = kit::PointDistance(P, O, A);
       circleO(P);
-    },
-    [](Program& P) {
+    }),
+    kKeyWait,
+    AtMargin(50, 3, "∠AOB="),
+    FigurePiece([](Program& P) {
       radiiOA(P);
       angleAt(P, O, "");
-    },
-    [](Program& P) { angleAt(P, O, "60%"); },
-    [](Program&) {},
-    // 5: eight points of the arc, each with its lines to A and B, and no key between them.
-    [](Program& P) {
+    }),
+    kKeyWait,
+    SameLine(0, 3, "60%"),
+    FigurePiece([](Program& P) { angleAt(P, O, "60%"); }),
+    kKeyWait,
+    SameLine(0, 0, " だから"),
+    SameLine(0, 7, "点Pの位置は、"),
+    kKeyWait,
+    AtMargin(50, 3, "直線ABについて点Oと同じ側の"),
+    SameLine(0, 5, "弧AB上"),
+    // Eight points of the arc, each with its lines to A and B, and no key between them.
+    FigurePiece([](Program& P) {
       auto& v = P.v;
       v.II = 1;
       do {
@@ -81,9 +94,11 @@ constexpr Drawing kDrawings[] = {
         kit::DrawSegment(P, B, Own, 7);
         v.II = v.II + 1;
       } while (v.II <= 8);
-    },
-    // 6: the figure again, clean.
-    [](Program& P) {
+    }),
+    kKeyWait,
+    AtMargin(70, 7, "円Oを作図しよう。"),
+    // The figure again, clean.
+    FigurePiece([](Program& P) {
       eraseFigure(P);
       pointO(P);
       circleO(P);
@@ -92,70 +107,48 @@ constexpr Drawing kDrawings[] = {
       figureOfP(P);
       radiiOA(P);
       angleAt(P, O, "60%");
-    },
-    [](Program& P) { kit::DrawSegment(P, A, B, 0); },
-    [](Program&) {},
-    [](Program&) {},
-    [](Program&) {},
-    [](Program&) {},
-    // 12: the construction starts from A and B alone.
-    [](Program& P) {
+    }),
+    kKeyWait,
+    AtMargin(50, 0, "△OABは"),
+    FigurePiece([](Program& P) { kit::DrawSegment(P, A, B, 0); }),
+    kKeyWait,
+    SameLine(0, 3, "正三角形"),
+    SameLine(0, 0, " だから"),
+    kKeyWait,
+    AtMargin(50, 0, "①ABを1辺とする正三角形をかく。"),
+    kKeyWait,
+    AtMargin(50, 0, "②A,B以外の頂点をOとする。"),
+    kKeyWait,
+    AtMargin(50, 0, "③中心O、半径OAの円をかく。"),
+    kKeyWait,
+    // The construction starts from A and B alone.
+    FigurePiece([](Program& P) {
       eraseFigure(P);
       pointA(P);
       pointB(P);
-    },
-    [](Program& P) {
+    }),
+    kKeyWait,
+    FigurePiece([](Program& P) {
       P.v.R2 = kit::PointDistance(P, A, B);
       kit::CompassArcStep(P, kStrokeAB, P.v.R2);
-    },
-    [](Program& P) { kit::CompassArcStep(P, kStrokeAO, P.v.R1); },
-    [](Program& P) { kit::CompassArcStep(P, kStrokeBO, P.v.R1); },
-    pointO,
-    circleO,
-    figureOfP,
-};
-constexpr int kLastStep = std::size(kDrawings) - 1;
-
-// The text column, step by step: a new line `down` below the last, or (kSameLine) continuing it.
-constexpr float kSameLine = -1;
-struct Piece {
-  int step;
-  float down;
-  const char* text;
-  float colour;
-};
-constexpr Piece kTexts[] = {
-    {0, 0, "∠APB=30% となる点Pをさがそう。", 3},
-    {1, 50, "3点ABPを通る円Oをかくと", 0},
-    {2, 50, "∠AOB=", 3},
-    {3, kSameLine, "60%", 3},
-    {4, kSameLine, " だから", 0},
-    {4, kSameLine, "点Pの位置は、", 7},
-    {5, 50, "直線ABについて点Oと同じ側の", 3},
-    {5, kSameLine, "弧AB上", 5},
-    {6, 70, "円Oを作図しよう。", 7},
-    {7, 50, "△OABは", 0},
-    {8, kSameLine, "正三角形", 3},
-    {8, kSameLine, " だから", 0},
-    {9, 50, "①ABを1辺とする正三角形をかく。", 0},
-    {10, 50, "②A,B以外の頂点をOとする。", 0},
-    {11, 50, "③中心O、半径OAの円をかく。", 0},
+    }),
+    kKeyWait,
+    FigurePiece([](Program& P) { kit::CompassArcStep(P, kStrokeAO, P.v.R1); }),
+    kKeyWait,
+    FigurePiece([](Program& P) { kit::CompassArcStep(P, kStrokeBO, P.v.R1); }),
+    kKeyWait,
+    FigurePiece(pointO),
+    kKeyWait,
+    FigurePiece(circleO),
+    kKeyWait,
+    FigurePiece(figureOfP),
 };
 
 }  // namespace
 
 Screen ShowAngle30Construction(Program& P) {
-  auto& v = P.v;
-  StartShipScreen(P, 40);
-  for (int step = 0; step <= kLastStep; ++step) {
-    for (const Piece& t : kTexts) {
-      if (t.step != step) continue;
-      if (t.down == kSameLine) kit::TextOnLine(P, 0, t.text, t.colour);
-      else kit::TextOnNewLine(P, v.XI1, t.down, t.text, t.colour);
-    }
-    kDrawings[step](P);
-    if (step < kLastStep) shell::WaitAnyKey(P);
-  }
+  kit::OpenPage(P, {.numbers = 40, .margin = 40});
+  kit::DrawTextPieces(P, kScreen);
   return {ShipPositionSubMenu};
 }
 

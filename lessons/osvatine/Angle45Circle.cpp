@@ -75,7 +75,7 @@ constexpr int kLastStep = std::size(kDrawings) - 1;
 
 Screen ShowAngle45Circle(Program& P) {
   auto& v = P.v;
-  StartShipScreen(P, 40);
+  kit::OpenPage(P, {.numbers = 40, .margin = 40});
   kit::GridPaper(P, 40, 50, 11, 7, 15, 120);
   SetUpShipFigure(P);
   kit::TextOnNewLine(P, v.XI1, 0, "∠CPD=45% となるときの円の中心と半径は？", 3);

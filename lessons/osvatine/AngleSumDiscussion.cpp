@@ -79,11 +79,8 @@ void SetUpDiscussionPoints(Program& P) {
 
 Screen ShowAngleSumDiscussion(Program& P) {
   auto& v = P.v;
-  kit::ClearWholePage(P);
-  v.XI0 = 30;
-  kit::TextCursorAt(P, v.XI0 + 36, 20);
-  P.pf.setDrawWidth(5);
-  kit::TextOnNewLine(P, v.XI0, 0, "P172 ", 7);
+  kit::OpenPage(P, {.numbers = 30, .margin = 30 + 36, .top = 20, .heading = "P172 ", .colour = 7,
+                    .headingAtNumbers = true});
   kit::TextOnLine(P, 0, "∠BPC=120%,∠CPD=60% となる点Pをさがそう。", 3);
   kit::GridPaper(P, 400, 150, 10, 7, 15, 90);
   SetUpShipFigure(P);

@@ -1,6 +1,6 @@
 // Screen 3 of item 2: two chords AB and CD of circle O meet at P, and triangles PAC and PDB are
 // similar. The figure is built in eight steps, then the proof with four blanks filled one per key.
-#include "kit/AnswerBlanks.h"
+#include "kit/Boxes.h"
 #include "kit/Crossings.h"
 #include "kit/FigureFrame.h"
 #include "kit/Figures.h"
@@ -25,6 +25,7 @@ constexpr kit::AngleMark inscribedAngle(int vertex, int arm1, int arm2, float fi
 
 // Blanks ア to エ and their answers.
 constexpr kit::Answer kAnswers[] = {{396, "等しい弧に対する円周角"}, {144, "∠BDP"}, {144, "∠DBP"}, {144, "2組の角"}};
+constexpr kit::AnswerBoxes kBlanks{kAnswers};
 
 void setUpChords(Program& P) {
   auto& v = P.v;
@@ -46,10 +47,8 @@ void setUpChords(Program& P) {
 
 void buildFigure(Program& P) {
   auto& v = P.v;
-  kit::ClearWholePage(P);
-  kit::FigureFrame(P, 720, 100, 12, 12, 30);
-  kit::TextCursorAt(P, 36, 30);
-  kit::TextOnNewLine(P, v.XI1, 0, "例題1 △PAC∽△PDB を証明しなさい。", 3);
+  kit::OpenPage(P, {.margin = 36, .heading = "例題1 △PAC∽△PDB を証明しなさい。", .drawWidth = 0});
+  kit::FigureFrame(P, 720, 100, 12, 12, 30);  // draws no line: the heading may stand before it
   setUpChords(P);
   P.pf.setDrawWidth(5);
   kit::DrawCircle(P, O, v.R1, 0);
@@ -83,16 +82,16 @@ void writeProof(Program& P) {
   auto& v = P.v;
   kit::TextOnNewLine(P, v.XI1, 60, "△PACと△PDBにおいて", 0);
   kit::EmptyLine(P, 60);
-  kit::AnswerBlank(P, kAnswers, 1, 10, "ア");
+  kit::EmptyAnswerBox(P, kBlanks, 1, 10, "ア");
   kit::TextOnLine(P, 4, "は等しいから", 0);
   kit::TextOnNewLine(P, v.XI1, 60, "∠CAP=", 3);
-  kit::AnswerBlank(P, kAnswers, 2, 10, "イ");
+  kit::EmptyAnswerBox(P, kBlanks, 2, 10, "イ");
   kit::TextOnLine(P, 4, "…①", 0);
   kit::TextOnNewLine(P, v.XI1, 60, "∠ACP=", 3);
-  kit::AnswerBlank(P, kAnswers, 3, 10, "ウ");
+  kit::EmptyAnswerBox(P, kBlanks, 3, 10, "ウ");
   kit::TextOnLine(P, 4, "…②", 0);
   kit::TextOnNewLine(P, v.XI1, 60, "①,②より、", 0);
-  kit::AnswerBlank(P, kAnswers, 4, 10, "エ");
+  kit::EmptyAnswerBox(P, kBlanks, 4, 10, "エ");
   kit::TextOnNewLine(P, v.XI1, 55, "がそれぞれ等しいから", 0);
   kit::TextOnNewLine(P, v.XI1, 60, "△PAC∽△PDB", 7);
   shell::WaitAnyKey(P);
@@ -103,15 +102,15 @@ void writeProof(Program& P) {
 Screen ShowChordsSimilarityProof(Program& P) {
   buildFigure(P);
   writeProof(P);
-  kit::FillAnswerBlank(P, kAnswers, 1);
+  kit::FillAnswerBox(P, kBlanks, 1);
   shell::WaitAnyKey(P);
   kit::DrawAngleMark(P, inscribedAngle(D, C, B, 3));
-  kit::FillAnswerBlank(P, kAnswers, 2);
+  kit::FillAnswerBox(P, kBlanks, 2);
   shell::WaitAnyKey(P);
-  kit::FillAnswerBlank(P, kAnswers, 3);
+  kit::FillAnswerBox(P, kBlanks, 3);
   kit::DrawAngleMark(P, inscribedAngle(B, D, A, 7));
   shell::WaitAnyKey(P);
-  kit::FillAnswerBlank(P, kAnswers, 4);
+  kit::FillAnswerBox(P, kBlanks, 4);
   shell::WaitAnyKey(P);
   kit::TextLineAt(P, 44, 590, "教科書P174 問5　をやってみよう。", 0);
   return {ConstructProveSubMenu};

@@ -1,7 +1,7 @@
 // Screen 5 of item 2, the answer to problem 6: on circle O with the chords AD and BC, (1) parallel
 // chords cut off equal arcs, and (2) the converse. Each proof draws the figure, the line AC and
 // the alternate angles at A and C, writes its text with numbered blanks and fills them one per key.
-#include "kit/AnswerBlanks.h"
+#include "kit/Boxes.h"
 #include "kit/FigureFrame.h"
 #include "kit/Figures.h"
 #include "kit/Page.h"
@@ -30,6 +30,7 @@ constexpr Label kLabels[] = {
 // The blanks' answers, shared by the two proofs: blank 1 is ① in proof (1) and ② in (2), blank
 // 2 the other way round.
 constexpr kit::Answer kAnswers[] = {{108, "錯角"}, {144, "∠CAD"}, {396, "等しい円周角に対する弧"}};
+constexpr kit::AnswerBoxes kBlanks{kAnswers};
 
 // O on the grid, A, D, B and C on the circle: AD and BC are parallel (horizontal on the page).
 void SetUpChords(Program& P) {
@@ -48,13 +49,6 @@ void SetUpChords(Program& P) {
   kit::PointOnCircle(P, D, O, v.R1, o.DHRB);
   kit::PointOnCircle(P, B, O, v.R1, o.DHRC);
   kit::PointOnCircle(P, C, O, v.R1, o.DHRD);
-}
-
-// The page cleared and the proof's heading at the top of the text column.
-void StartProof(Program& P, const char* heading) {
-  kit::ClearWholePage(P);
-  kit::TextCursorAt(P, 36, 30);
-  kit::TextOnNewLine(P, P.v.XI1, 0, heading, 3);
 }
 
 // The line AC and, a key later, the alternate angles ∠CAD and ∠ACB it makes with the chords.
@@ -99,7 +93,7 @@ Screen ShowParallelChordsProof(Program& P) {
   auto& v = P.v;
   auto& o = Os(P);
   // (1) AD ∥ BC, so arcs AB and CD are equal: the given in colour 3, what is proved in colour 5.
-  StartProof(P, "<問6(1) 証明>");
+  kit::OpenPage(P, {.margin = 36, .heading = "<問6(1) 証明>", .drawWidth = 0});
   SetUpChords(P);
   o.IRO1 = 3;
   o.IRO2 = 5;
@@ -107,25 +101,25 @@ Screen ShowParallelChordsProof(Program& P) {
   shell::WaitAnyKey(P);
   AlternateAngles(P);
   kit::TextOnNewLine(P, v.XI1, 60, "AD∥BCで、平行線の", 0);
-  kit::AnswerBlank(P, kAnswers, 1, 10, "①");
+  kit::EmptyAnswerBox(P, kBlanks, 1, 10);
   kit::TextOnLine(P, 10, "は等しいので", 0);
   kit::TextOnNewLine(P, v.XI1, 60, "∠ACB=", 0);
-  kit::AnswerBlank(P, kAnswers, 2, 10, "②");
+  kit::EmptyAnswerBox(P, kBlanks, 2, 10);
   kit::TextOnNewLine(P, v.XI1, 60, "1つの円において、", 0);
   kit::EmptyLine(P, 60);
-  kit::AnswerBlank(P, kAnswers, 3, 10, "③");
+  kit::EmptyAnswerBox(P, kBlanks, 3, 10);
   kit::TextOnLine(P, 10, "は等しいので", 0);
   EqualArcsLine(P, 70, "CD");
   shell::WaitAnyKey(P);
-  kit::FillAnswerBlank(P, kAnswers, 1);
+  kit::FillAnswerBox(P, kBlanks, 1);
   shell::WaitAnyKey(P);
-  kit::FillAnswerBlank(P, kAnswers, 2);
+  kit::FillAnswerBox(P, kBlanks, 2);
   shell::WaitAnyKey(P);
-  kit::FillAnswerBlank(P, kAnswers, 3);
+  kit::FillAnswerBox(P, kBlanks, 3);
   shell::WaitAnyKey(P);
 
   // (2) The converse, on the same points, the colours exchanged.
-  StartProof(P, "<問6(2) 証明>");
+  kit::OpenPage(P, {.margin = 36, .heading = "<問6(2) 証明>", .drawWidth = 0});
   o.IRO1 = 5;
   o.IRO2 = 3;
   DrawTrapezoidInCircle(P);
@@ -133,16 +127,16 @@ Screen ShowParallelChordsProof(Program& P) {
   AlternateAngles(P);
   EqualArcsLine(P, 70, "CD だから");
   kit::TextOnNewLine(P, v.XI1, 60, "∠ACB=", 0);
-  kit::AnswerBlank(P, kAnswers, 2, 10, "①");
+  kit::EmptyAnswerBox(P, kBlanks, 2, 10, "①");
   kit::EmptyLine(P, 60);
-  kit::AnswerBlank(P, kAnswers, 1, 10, "②");
+  kit::EmptyAnswerBox(P, kBlanks, 1, 10, "②");
   kit::TextOnLine(P, 10, "が等しいので", 0);
   kit::TextOnNewLine(P, v.XI1, 60, "AD∥BC", 0);
   kit::TextOnNewLine(P, v.XI1, 60, "したがって、(1)の逆は成り立つ。", 0);
   shell::WaitAnyKey(P);
-  kit::FillAnswerBlank(P, kAnswers, 2);
+  kit::FillAnswerBox(P, kBlanks, 2);
   shell::WaitAnyKey(P);
-  kit::FillAnswerBlank(P, kAnswers, 1);
+  kit::FillAnswerBox(P, kBlanks, 1);
   return {ConstructProveSubMenu};
 }
 

@@ -1,7 +1,7 @@
 // Screen 4 of item 2, the answer to problem 5: from A outside circle O one secant meets the
 // circle at D and B, another at E and C, and triangles ABE and ACD are similar.
 #include "geometry/Lines.h"
-#include "kit/AnswerBlanks.h"
+#include "kit/Boxes.h"
 #include "kit/CircleArcs.h"
 #include "kit/FigureFrame.h"
 #include "kit/Figures.h"
@@ -19,6 +19,7 @@ constexpr int O = 0, A = 1, B = 2, C = 3, D = 4, E = 5;
 
 // Blanks ア to ウ and their answers.
 constexpr kit::Answer kAnswers[] = {{108, "∠A"}, {180, "∠ACD"}, {432, "2組の角がそれぞれ等しい"}};
+constexpr kit::AnswerBoxes kBlanks{kAnswers};
 
 // O and A on the grid, C on the circle at 80°, then B and D on the horizontal secant through A
 // and E on the secant AC (the circle stays in X1, Y1, RR1 between the two cuts).
@@ -46,10 +47,7 @@ constexpr kit::Letter kLetters[] = {{"A", A, -14, 10}, {"B", B, -14, 10}, {"C", 
 
 void buildFigure(Program& P) {
   auto& v = P.v;
-  kit::ClearWholePage(P);
-  kit::TextCursorAt(P, 36, 30);
-  P.pf.setDrawWidth(5);
-  kit::TextOnNewLine(P, v.XI1, 0, "<問5 解答>", 3);
+  kit::OpenPage(P, {.margin = 36, .heading = "<問5 解答>"});
   kit::FigureFrame(P, 640, 100, 12, 9, 50);
   setUpSecants(P);
   kit::DrawCircle(P, O, v.R1, 0);
@@ -78,15 +76,15 @@ void buildFigure(Program& P) {
 void writeProof(Program& P) {
   auto& v = P.v;
   kit::EmptyLine(P, 60);
-  kit::AnswerBlank(P, kAnswers, 1, 10, "ア");
+  kit::EmptyAnswerBox(P, kBlanks, 1, 10, "ア");
   kit::TextOnLine(P, 4, "は共通　…①", 0);
   kit::TextOnNewLine(P, v.XI1, 60, "等しい弧に対する円周角は等しいから", 0);
   kit::TextOnNewLine(P, v.XI1, 60, "∠ABE=", 0);
-  kit::AnswerBlank(P, kAnswers, 2, 10, "イ");
+  kit::EmptyAnswerBox(P, kBlanks, 2, 10, "イ");
   kit::TextOnLine(P, 4, "…②", 0);
   kit::TextOnNewLine(P, v.XI1, 60, "①②より", 0);
   kit::EmptyLine(P, 55);  // blank ウ begins its line
-  kit::AnswerBlank(P, kAnswers, 3, 0, "ウ");
+  kit::EmptyAnswerBox(P, kBlanks, 3, 0, "ウ");
   kit::TextOnLine(P, 4, "から", 0);
   kit::TextOnNewLine(P, v.XI1, 60, "△ABE∽△ACD", 0);
   shell::WaitAnyKey(P);
@@ -97,11 +95,11 @@ void writeProof(Program& P) {
 Screen ShowProblem5Answer(Program& P) {
   buildFigure(P);
   writeProof(P);
-  kit::FillAnswerBlank(P, kAnswers, 1);
+  kit::FillAnswerBox(P, kBlanks, 1);
   shell::WaitAnyKey(P);
-  kit::FillAnswerBlank(P, kAnswers, 2);
+  kit::FillAnswerBox(P, kBlanks, 2);
   shell::WaitAnyKey(P);
-  kit::FillAnswerBlank(P, kAnswers, 3);
+  kit::FillAnswerBox(P, kBlanks, 3);
   shell::WaitAnyKey(P);
   kit::TextLineAt(P, 40, 590, "教科書P174 問6　をやろう。", 7);
   return {ConstructProveSubMenu};

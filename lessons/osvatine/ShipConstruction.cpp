@@ -19,8 +19,7 @@ using namespace ship;
 // Step ①: the heading, the map, and circle O through A and B.
 void constructCircle30(Program& P) {
   auto& v = P.v;
-  StartShipScreen(P, 40);
-  kit::TextOnNewLine(P, v.XI1, 0, "問3", 3);
+  kit::OpenPage(P, {.numbers = 40, .margin = 40, .heading = "問3"});
   kit::TextOnNewLine(P, v.XI1, 50, "船の位置はどこ？", 3);
   kit::TextOnNewLine(P, v.XI1, 50, "Pの位置を作図しよう。", 7);
   DrawShipMap(P);

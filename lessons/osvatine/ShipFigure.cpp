@@ -68,13 +68,6 @@ void SetUpShipFigure(Program& P) {
   v.X_a(Other) = v.X4; v.Y_a(Other) = v.Y4;
 }
 
-void StartShipScreen(Program& P, float margin) {
-  kit::ClearWholePage(P);
-  P.v.XI0 = 40;
-  kit::TextCursorAt(P, margin, 30);
-  P.pf.setDrawWidth(5);
-}
-
 void Landmark(Program& P, int point, const char* letter) {
   kit::DrawDot(P, point, 6, 0);
   kit::LetterAt(P, point, 0, 0, letter, 0);

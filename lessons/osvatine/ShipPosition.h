@@ -28,9 +28,6 @@ constexpr int Sea1 = 21, Sea6 = 26;
 constexpr int Own = 31;
 }  // namespace ship
 
-// The opening of every ship screen: the page cleared, XI0 = 40, the text cursor at (margin, 30),
-// draw width 5 (left so).
-void StartShipScreen(Program& P, float margin);
 // A landmark: a dot of radius 6 in colour 0 with its letter's top-left on the point.
 void Landmark(Program& P, int point, const char* letter);
 // The map of screens 1 and 5: grid paper (its lines then hidden by the land), the ship map set up,

@@ -12,8 +12,7 @@ using namespace ship;
 
 Screen ShowShipProblem(Program& P) {
   auto& v = P.v;
-  StartShipScreen(P, 40);
-  kit::TextOnNewLine(P, v.XI1, 0, "P170", 3);
+  kit::OpenPage(P, {.numbers = 40, .margin = 40, .heading = "P170"});
   kit::TextOnNewLine(P, v.XI1, 50, "船の位置はどこ？", 3);
   DrawShipMap(P);
   shell::WaitAnyKey(P);

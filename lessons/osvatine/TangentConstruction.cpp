@@ -116,17 +116,12 @@ void DrawTangentReasonFigure(Program& P) {
 
 Screen ShowTangentConstruction(Program& P) {
   auto& v = P.v;
-  kit::ClearWholePage(P);
-  kit::TextCursorAt(P, 36, 30);
-  P.pf.setDrawWidth(5);
-  kit::TextOnNewLine(P, v.XI1, 0, "点Aを通る円Oの接線を作図しよう。", 0);
+  kit::OpenPage(P, {.margin = 36, .heading = "点Aを通る円Oの接線を作図しよう。", .colour = 0});
   kit::TextOnNewLine(P, v.XI1, 50, "<Aから円Oへの接線のひき方>", 3);
   AnimateTangentConstruction(P);
   shell::WaitAnyKey(P);
 
-  kit::ClearWholePage(P);
-  kit::TextCursorAt(P, 36, 30);
-  kit::TextOnNewLine(P, v.XI1, 0, "この方法で円の接線が作図できる理由を説明しよう。", 3);
+  kit::OpenPage(P, {.margin = 36, .heading = "この方法で円の接線が作図できる理由を説明しよう。", .drawWidth = 0});
   DrawTangentReasonFigure(P);
   shell::WaitAnyKey(P);
   drawRadiusOP(P);

@@ -71,9 +71,8 @@ void DrawCircumscribedQuad(Program& P) {
 
 Screen ShowTangentPerimeter(Program& P) {
   auto& v = P.v;
-  kit::ClearWholePage(P);
-  kit::TextCursorAt(P, 36, 30);
-  kit::TextOnNewLine(P, v.XI1, 0, "点P,Q,R,Sが接点のとき、四角形ABCDの周の長さを求めなさい。", 3);
+  kit::OpenPage(P, {.margin = 36, .heading = "点P,Q,R,Sが接点のとき、四角形ABCDの周の長さを求めなさい。",
+                    .drawWidth = 0});
   DrawCircumscribedQuad(P);
   shell::WaitAnyKey(P);
   kit::TextOnNewLine(P, v.XI1, 50, "図のようにa,b,c,dをとると、", 0);

@@ -1,10 +1,9 @@
-// The answer screens' opening, text column and figure steps (see AnswerScreen.h).
+// The answer screens' opening and figure steps (see AnswerScreen.h).
 #include "pendrel/AnswerScreen.h"
 
 #include "kit/Boxes.h"
 #include "kit/Page.h"
 #include "kit/Text.h"
-#include "shell/Waits.h"
 
 namespace pendrel {
 
@@ -15,28 +14,9 @@ void ColumnAt(Program& P, float xi0, float xi1, float yi1) {
 
 void OpenAnswerScreen(Program& P, const Opening& o) {
   auto& v = P.v;
-  kit::ClearWholePage(P);
-  ColumnAt(P, o.xi0, o.xi1, o.yi1);
-  P.pf.setDrawWidth(5);
-  kit::TextBox(P, v.XI0, v.YI1, 256, 48, {0, 3, 13}, o.caption);
-  v.XI2 = v.X;
-  v.YI1 = v.Y;
-  kit::TextBox(P, v.XI2 + 10, v.YI1, o.numberWidth, 48, {13, 4, 3}, o.number);
-  v.XI2 = v.X;
-  v.YI1 = v.Y;
-}
-
-void WriteColumn(Program& P, std::span<const Piece> pieces) {
-  auto& v = P.v;
-  for (const Piece& p : pieces) {
-    switch (p.at) {
-      case At::SameLine: kit::TextOnLine(P, 0, p.text, p.colour); break;
-      case At::Number: kit::TextOnNewLine(P, v.XI0, p.step, p.text, p.colour); break;
-      case At::Working: kit::TextOnNewLine(P, v.XI1, p.step, p.text, p.colour); break;
-      case At::Indented: kit::TextOnNewLine(P, v.XI1 + 48, p.step, p.text, p.colour); break;
-      case At::Wait: shell::WaitAnyKey(P); break;
-    }
-  }
+  kit::OpenPage(P, {.numbers = o.xi0, .margin = o.xi1, .top = o.yi1});
+  kit::TextBoxOnLine(P, v.XI0, 256, 48, {0, 3, 13}, o.caption);
+  kit::TextBoxOnLine(P, v.XI2 + 10, o.numberWidth, 48, {13, 4, 3}, o.number);
 }
 
 void Polyline(Program& P, int a, int b, int c, kit::PathKind kind) {

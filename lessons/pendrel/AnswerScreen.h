@@ -1,5 +1,5 @@
 // What the worked-answer screens of both problem sets share: the opening with its caption and
-// number boxes, the text column written from a table of pieces, and the figure steps that pass
+// number boxes, the text column written as the kit's text pieces, and the figure steps that pass
 // their points through A, B, C, M, N and N1 to N3 as the answers' own steps do.
 #pragma once
 
@@ -7,6 +7,7 @@
 
 #include "kit/FigureFrame.h"
 #include "kit/Figures.h"
+#include "kit/TextPieces.h"
 #include "shell/Program.h"
 
 namespace pendrel {
@@ -28,19 +29,9 @@ void ColumnAt(Program& P, float xi0, float xi1, float yi1);
 // HABA, TATE, CCC1 to CCC3, A$; leaves XI2 = the number box's right edge, YI1 = its top.
 void OpenAnswerScreen(Program& P, const Opening& o);
 
-// Where a piece of the text column goes: on the line where the last piece ended (XI2, YI1), or
-// `step` below the last line at the question numbers (XI0), at the working (XI1), or indented
-// under the working (XI1 + 48); or a key wait.
-enum class At { SameLine, Number, Working, Indented, Wait };
-struct Piece {
-  const char* text;
-  At at;
-  float step;
-  float colour;
-};
-inline constexpr Piece kWait{"", At::Wait, 0, 0};
-// The pieces in turn. Writes CCC1, X, Y, AA$; leaves XI2 = X, YI1 = Y after each piece.
-void WriteColumn(Program& P, std::span<const Piece> pieces);
+// The text column is written with the kit's text pieces: the question numbers stand at XI0, the
+// working at XI1, and indented lines 48 right of it (AtMargin's indent).
+using kit::AtMargin, kit::AtNumbers, kit::DrawTextPieces, kit::kKeyWait, kit::SameLine, kit::TextPiece;
 
 // A figure's letters (kit::Letter rows), drawn in colour 0 by kit::DrawLetters.
 using kit::DrawLetters;

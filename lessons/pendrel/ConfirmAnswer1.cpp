@@ -9,37 +9,36 @@ namespace pendrel {
 
 namespace {
 
-using enum At;
 
 constexpr Opening kOpening{"P176 解答", "1", 30, 30 + 54, 20};
 
 // Questions (1) to (7): number in 7, working in 0, answer in 5. (7) runs on into the second column.
-constexpr Piece kLeftColumn[] = {
-    {"(1)", Number, 60, 7}, {"∠x=", SameLine, 0, 0}, {"50%", SameLine, 0, 5}, kWait,
-    {"(2)", Number, 60, 7}, {"∠x=120%/2=", SameLine, 0, 0}, {"60%", SameLine, 0, 5}, kWait,
-    {"(3)", Number, 60, 7}, {"∠x=90%*2=", SameLine, 0, 0}, {"180%", SameLine, 0, 5}, kWait,
-    {"(4)", Number, 60, 7}, {"∠x=37%*2=", SameLine, 0, 0}, {"74%", SameLine, 0, 5}, kWait,
-    {"(5)", Number, 60, 7}, {"∠x=100%/2-30%", SameLine, 0, 0},
-    {"=50%-30%=", Working, 50, 0}, {"20%", SameLine, 0, 5}, kWait,
-    {"(6)", Number, 60, 7}, {"∠x=360%-120%*2", SameLine, 0, 0},
-    {"=360%-240%=", Working, 50, 0}, {"120%", SameLine, 0, 5}, kWait,
-    {"(7)", Number, 60, 7}, {"△OABは二等辺三角形だから", SameLine, 0, 0},
-    {"∠x=(180%-2*20%)/2", Working, 50, 0},
+constexpr TextPiece kLeftColumn[] = {
+    AtNumbers(60, 7, "(1)"), SameLine(0, 0, "∠x="), SameLine(0, 5, "50%"), kKeyWait,
+    AtNumbers(60, 7, "(2)"), SameLine(0, 0, "∠x=120%/2="), SameLine(0, 5, "60%"), kKeyWait,
+    AtNumbers(60, 7, "(3)"), SameLine(0, 0, "∠x=90%*2="), SameLine(0, 5, "180%"), kKeyWait,
+    AtNumbers(60, 7, "(4)"), SameLine(0, 0, "∠x=37%*2="), SameLine(0, 5, "74%"), kKeyWait,
+    AtNumbers(60, 7, "(5)"), SameLine(0, 0, "∠x=100%/2-30%"),
+    AtMargin(50, 0, "=50%-30%="), SameLine(0, 5, "20%"), kKeyWait,
+    AtNumbers(60, 7, "(6)"), SameLine(0, 0, "∠x=360%-120%*2"),
+    AtMargin(50, 0, "=360%-240%="), SameLine(0, 5, "120%"), kKeyWait,
+    AtNumbers(60, 7, "(7)"), SameLine(0, 0, "△OABは二等辺三角形だから"),
+    AtMargin(50, 0, "∠x=(180%-2*20%)/2"),
 };
 
 // The second column opens on its own top line (y 20), not a line below it.
-constexpr Piece kSecondColumnTop[] = {
-    {"=(180%-40%)/2", Working, 0, 0}, {"=140%/2=", Working, 50, 0}, {"70%", SameLine, 0, 5}, kWait,
-    {"(8)", Number, 60, 7},
+constexpr TextPiece kSecondColumnTop[] = {
+    AtMargin(0, 0, "=(180%-40%)/2"), AtMargin(50, 0, "=140%/2="), SameLine(0, 5, "70%"), kKeyWait,
+    AtNumbers(60, 7, "(8)"),
 };
 
-constexpr Piece kAnswer8[] = {
-    {"∠x", SameLine, 0, 0}, {"=90%-47%=", Working, 50, 0}, {"43%", SameLine, 0, 5}, kWait,
-    {"(9)", Number, 180, 7},  // level with its figure
+constexpr TextPiece kAnswer8[] = {
+    SameLine(0, 0, "∠x"), AtMargin(50, 0, "=90%-47%="), SameLine(0, 5, "43%"), kKeyWait,
+    AtNumbers(180, 7, "(9)"),  // level with its figure
 };
 
-constexpr Piece kAnswer9[] = {
-    {"∠x", SameLine, 0, 0}, {"=180%-90%-50%", Working, 50, 0}, {"=40%", Working, 50, 5},
+constexpr TextPiece kAnswer9[] = {
+    SameLine(0, 0, "∠x"), AtMargin(50, 0, "=180%-90%-50%"), AtMargin(50, 5, "=40%"),
 };
 
 // Entries of the point table: the centre O and A to D on the circle.
@@ -63,7 +62,7 @@ struct CircleQuestion {
   kit::AngleMark third;
   Point corner[3];  // vertex, arms
   float cornerSide;
-  std::span<const Piece> working;
+  std::span<const TextPiece> working;
 };
 
 // Angle marks: vertex, arms, size, arcs, arm order, label colour, sector outline, arc colour, label.
@@ -109,7 +108,7 @@ void ShowCircleQuestion(Program& P, float top, const CircleQuestion& q) {
   shell::WaitAnyKey(P);
   RightAngle(P, q.corner[0], q.corner[1], q.corner[2], -1, q.cornerSide, 7);
   shell::WaitAnyKey(P);
-  WriteColumn(P, q.working);
+  DrawTextPieces(P, q.working);
 }
 
 }  // namespace
@@ -117,9 +116,9 @@ void ShowCircleQuestion(Program& P, float top, const CircleQuestion& q) {
 Screen ConfirmAnswer1(Program& P) {
   OpenAnswerScreen(P, kOpening);
   shell::WaitAnyKey(P);
-  WriteColumn(P, kLeftColumn);
+  DrawTextPieces(P, kLeftColumn);
   ColumnAt(P, 560, 560 + 54, 20);
-  WriteColumn(P, kSecondColumnTop);
+  DrawTextPieces(P, kSecondColumnTop);
   ShowCircleQuestion(P, 70, kQuestion8);
   ShowCircleQuestion(P, P.v.GY2, kQuestion9);  // directly below the first figure
   return {ConfirmLearningSubMenu};

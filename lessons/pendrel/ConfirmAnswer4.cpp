@@ -14,7 +14,6 @@ namespace pendrel {
 
 namespace {
 
-using enum At;
 
 constexpr Opening kOpening{"P177 解答", "4", 40, 40, 30};
 
@@ -29,10 +28,10 @@ constexpr kit::GridEntry kGridPoints[] = {
     {BisectorFoot, 2.5, 3.5},
 };
 
-constexpr Piece kStep1[] = {{"①線分AOの中点Mをとる。", Working, 60, 0}};
-constexpr Piece kStep2[] = {{"②Mを中心として、", Working, 60, 0}, {"　MOを半径とする円Mをかく。", Working, 50, 0}};
-constexpr Piece kStep3[] = {{"③円Oとの交点をP,P'として、", Working, 60, 0}};
-constexpr Piece kStep3Lines[] = {{"　直線AP,AP'をひく。", Working, 50, 0}};
+constexpr TextPiece kStep1[] = {AtMargin(60, 0, "①線分AOの中点Mをとる。")};
+constexpr TextPiece kStep2[] = {AtMargin(60, 0, "②Mを中心として、"), AtMargin(50, 0, "　MOを半径とする円Mをかく。")};
+constexpr TextPiece kStep3[] = {AtMargin(60, 0, "③円Oとの交点をP,P'として、")};
+constexpr TextPiece kStep3Lines[] = {AtMargin(50, 0, "　直線AP,AP'をひく。")};
 
 // The far end of the tangent from A through `contact`: as far beyond it as A lies before it.
 // Writes DX, DY.
@@ -81,7 +80,7 @@ Screen ConfirmAnswer4(Program& P) {
   kit::DrawDot(P, PA, 4, 0);
   kit::LetterAt(P, PA, -40, -20, "A", 0);
   shell::WaitAnyKey(P);
-  WriteColumn(P, kStep1);
+  DrawTextPieces(P, kStep1);
   shell::WaitAnyKey(P);
   Segment(P, PA, PO);
   shell::WaitAnyKey(P);
@@ -94,15 +93,15 @@ Screen ConfirmAnswer4(Program& P) {
   kit::DrawDot(P, PM, 4, 0);
   kit::LetterAt(P, PM, -46, 6, "M", 0);
   shell::WaitAnyKey(P);
-  WriteColumn(P, kStep2);
+  DrawTextPieces(P, kStep2);
   v.R2 = v.SIZE * 2.5f;
   kit::DrawCircle(P, PM, v.R2, 9);
   shell::WaitAnyKey(P);
-  WriteColumn(P, kStep3);
+  DrawTextPieces(P, kStep3);
   kit::LetterAt(P, PP, -20, -45, "P", 0);
   kit::LetterAt(P, PP2, -40, 10, "P'", 0);
   shell::WaitAnyKey(P);
-  WriteColumn(P, kStep3Lines);
+  DrawTextPieces(P, kStep3Lines);
   Segment(P, PA, TangentEndP, 3);
   Segment(P, PA, TangentEndP2, 3);
   return {ConfirmLearningSubMenu};

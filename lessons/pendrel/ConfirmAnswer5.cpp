@@ -10,7 +10,6 @@ namespace pendrel {
 
 namespace {
 
-using enum At;
 
 constexpr Opening kOpening{"P177 解答", "5", 40, 40, 30};
 
@@ -22,20 +21,20 @@ constexpr Letter kLetters[] = {
 };
 
 // The reasoning: working in 0, the terms it rests on in 3; lines 55 apart.
-constexpr Piece kPair[] = {{"△ABDと△CBDで，", Working, 60, 0}};
-constexpr Piece kRightAngles[] = {{"半円の弧に対する円周角だから，", Working, 55, 0}, {"∠BAD＝", Working, 55, 0}};
-constexpr Piece kRightAnglesEqual[] = {
-    {"∠BCD", SameLine, 0, 3}, {"＝90°　　　…①", SameLine, 0, 0},
-    {"等しい弧に対する円周角は等しいので，", Working, 55, 0},
+constexpr TextPiece kPair[] = {AtMargin(60, 0, "△ABDと△CBDで，")};
+constexpr TextPiece kRightAngles[] = {AtMargin(55, 0, "半円の弧に対する円周角だから，"), AtMargin(55, 0, "∠BAD＝")};
+constexpr TextPiece kRightAnglesEqual[] = {
+    SameLine(0, 3, "∠BCD"), SameLine(0, 0, "＝90°　　　…①"),
+    AtMargin(55, 0, "等しい弧に対する円周角は等しいので，"),
 };
-constexpr Piece kArcAD[] = {{"AD=", Working, 60, 0}};  // under an arc sign: the arc AD
-constexpr Piece kArcDC[] = {{"DCから,∠ABD＝", SameLine, 0, 0}};  // under an arc sign: the arc DC
-constexpr Piece kAnglesEqual[] = {
-    {"∠CBD", SameLine, 0, 3}, {"…②", SameLine, 0, 0},
-    {"共通な辺だから，BD＝BD　…③", Working, 55, 0},
-    {"①，②，③から，直角三角形の", Working, 55, 0}, kWait,
-    {"斜辺と1つの鋭角", Working, 55, 3}, {"が，それぞれ等しいので，", SameLine, 0, 0},
-    {"△ABD≡△CBD", Working, 55, 0},
+constexpr TextPiece kArcAD[] = {AtMargin(60, 0, "AD=")};  // under an arc sign: the arc AD
+constexpr TextPiece kArcDC[] = {SameLine(0, 0, "DCから,∠ABD＝")};  // under an arc sign: the arc DC
+constexpr TextPiece kAnglesEqual[] = {
+    SameLine(0, 3, "∠CBD"), SameLine(0, 0, "…②"),
+    AtMargin(55, 0, "共通な辺だから，BD＝BD　…③"),
+    AtMargin(55, 0, "①，②，③から，直角三角形の"), kKeyWait,
+    AtMargin(55, 3, "斜辺と1つの鋭角"), SameLine(0, 0, "が，それぞれ等しいので，"),
+    AtMargin(55, 0, "△ABD≡△CBD"),
 };
 
 // The equal-angle dot 70 from B in the angle between the arms, in colour 3; the pen X, Y is
@@ -66,7 +65,7 @@ Screen ConfirmAnswer5(Program& P) {
   kit::DrawCircle(P, PO, v.R1, 3, 0.8333333f, 1.0f);   // arc AD
   kit::DrawCircle(P, PO, v.R1, 7, 0.0f, 0.16666667f);  // arc DC
   shell::WaitAnyKey(P);
-  WriteColumn(P, kPair);
+  DrawTextPieces(P, kPair);
   shell::WaitAnyKey(P);
   RightAngle(P, PA, PB, PD, -1, 30, 3);
   RightAngle(P, PC, PB, PD, -1, 30, 3);
@@ -76,17 +75,17 @@ Screen ConfirmAnswer5(Program& P) {
   EqualAngleDotAtB(P, PD, PA);
   EqualAngleDotAtB(P, PC, PD);
   shell::WaitAnyKey(P);
-  WriteColumn(P, kRightAngles);
+  DrawTextPieces(P, kRightAngles);
   shell::WaitAnyKey(P);
-  WriteColumn(P, kRightAnglesEqual);
+  DrawTextPieces(P, kRightAnglesEqual);
   P.pf.setDrawWidth(3);
   kit::ArcSignAt(P, v.XI1, v.YI1 + 60);
-  WriteColumn(P, kArcAD);
+  DrawTextPieces(P, kArcAD);
   P.pf.setDrawWidth(3);
   kit::ArcSignOverLetters(P);
-  WriteColumn(P, kArcDC);
+  DrawTextPieces(P, kArcDC);
   shell::WaitAnyKey(P);
-  WriteColumn(P, kAnglesEqual);
+  DrawTextPieces(P, kAnglesEqual);
   return {ConfirmLearningSubMenu};
 }
 

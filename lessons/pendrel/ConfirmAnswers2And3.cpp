@@ -12,17 +12,16 @@ namespace pendrel {
 
 namespace {
 
-using enum At;
 
 // Answer 2. Questions (1) and (2), then "(3)" with its figure.
 constexpr Opening kOpening2{"P176 解答", "2", 30, 30 + 54, 30};
-constexpr Piece kAnswer2Questions[] = {
-    {"(1)", Number, 60, 7}, {"∠x=", SameLine, 0, 0}, {"30%", SameLine, 0, 5}, kWait,
-    {"(2)", Number, 60, 7}, {"∠x=50%*2=", SameLine, 0, 0}, {"100%", SameLine, 0, 5}, kWait,
-    {"(3)", Number, 60, 7},
+constexpr TextPiece kAnswer2Questions[] = {
+    AtNumbers(60, 7, "(1)"), SameLine(0, 0, "∠x="), SameLine(0, 5, "30%"), kKeyWait,
+    AtNumbers(60, 7, "(2)"), SameLine(0, 0, "∠x=50%*2="), SameLine(0, 5, "100%"), kKeyWait,
+    AtNumbers(60, 7, "(3)"),
 };
-constexpr Piece kAnswer2Working[] = {
-    {"∠x", SameLine, 0, 0}, {"=20%*3", Working, 50, 0}, {"=60%", Working, 50, 5},
+constexpr TextPiece kAnswer2Working[] = {
+    SameLine(0, 0, "∠x"), AtMargin(50, 0, "=20%*3"), AtMargin(50, 5, "=60%"),
 };
 
 // Entries of the point table: the centre (not marked), A to E, and the unlettered point G on
@@ -42,14 +41,14 @@ constexpr kit::AngleMark kXAtE{PE, PA, PC, 40, 1, 1, 5, 0, 3, "x"};
 
 // Answer 3: text only, the working at XI1 and its lines indented under it.
 constexpr Opening kOpening3{"P177 解答", "3", 40, 40 + 54, 30};
-constexpr Piece kAnswer3[] = {
-    {"(ア)、(ウ)", Working, 60, 5}, kWait,
-    {"(ア) ∠CBD=∠CAD=30% だから、", Working, 60, 0},
-    {"4点A,B,C,Dは同じ円周上にある。", Indented, 50, 5}, kWait,
-    {"(ウ) ∠ABD=180%-(40%+75%+35%)", Working, 60, 0},
-    {"=180%-150%=30% で、", Indented, 50, 0},
-    {"∠ABD=∠ACD=30% だから、", Indented, 50, 0},
-    {"4点A,B,C,Dは同じ円周上にある。", Indented, 50, 5},
+constexpr TextPiece kAnswer3[] = {
+    AtMargin(60, 5, "(ア)、(ウ)"), kKeyWait,
+    AtMargin(60, 0, "(ア) ∠CBD=∠CAD=30% だから、"),
+    AtMargin(50, 5, "4点A,B,C,Dは同じ円周上にある。", 48), kKeyWait,
+    AtMargin(60, 0, "(ウ) ∠ABD=180%-(40%+75%+35%)"),
+    AtMargin(50, 0, "=180%-150%=30% で、", 48),
+    AtMargin(50, 0, "∠ABD=∠ACD=30% だから、", 48),
+    AtMargin(50, 5, "4点A,B,C,Dは同じ円周上にある。", 48),
 };
 
 }  // namespace
@@ -58,7 +57,7 @@ Screen ConfirmAnswer2(Program& P) {
   auto& v = P.v;
   OpenAnswerScreen(P, kOpening2);
   shell::WaitAnyKey(P);
-  WriteColumn(P, kAnswer2Questions);
+  DrawTextPieces(P, kAnswer2Questions);
   kit::GridPaper(P, 520, 100, 8, 7, 15, 50);
   kit::GridPoint(P, O, 4, 4);
   v.R1 = v.SIZE * 3;
@@ -74,14 +73,14 @@ Screen ConfirmAnswer2(Program& P) {
   Segment(P, PE, PG);
   Segment(P, PE, PB);
   shell::WaitAnyKey(P);
-  WriteColumn(P, kAnswer2Working);
+  DrawTextPieces(P, kAnswer2Working);
   return {ConfirmLearningSubMenu};
 }
 
 Screen ConfirmAnswer3(Program& P) {
   OpenAnswerScreen(P, kOpening3);
   shell::WaitAnyKey(P);
-  WriteColumn(P, kAnswer3);
+  DrawTextPieces(P, kAnswer3);
   return {ConfirmLearningSubMenu};
 }
 

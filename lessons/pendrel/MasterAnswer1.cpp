@@ -50,21 +50,21 @@ Screen MasterAnswer1(Program& P) {
   DrawDividedCircle(P, v.GX1, v.GY2 + 10, kFifths);  // the second grid right under the first
 
   shell::WaitAnyKey(P);
-  Write(P, {{"(1)", At::Number, 80, 3}, {"円周のﾀ2/3ﾀの弧", At::SameLine, 0, 0},
-            {"に対する中心角は、", At::Working, 60, 0}});
+  DrawTextPieces(P, {AtNumbers(80, 3, "(1)"), SameLine(0, 0, "円周のﾀ2/3ﾀの弧"),
+                     AtMargin(60, 0, "に対する中心角は、")});
   shell::WaitAnyKey(P);
-  Write(P, {{"360%*ﾀ2/3ﾀ=", At::Working, 70, 0}, {"240%", At::SameLine, 0, 3}, {" だから", At::SameLine, 0, 0}});
+  DrawTextPieces(P, {AtMargin(70, 0, "360%*ﾀ2/3ﾀ="), SameLine(0, 3, "240%"), SameLine(0, 0, " だから")});
   DrawMark(P, kCentralThirds);
   shell::WaitAnyKey(P);
-  Write(P, {{"円周角は、", At::Working, 70, 0}, {"120%", At::SameLine, 0, 5}});
+  DrawTextPieces(P, {AtMargin(70, 0, "円周角は、"), SameLine(0, 5, "120%")});
   shell::WaitAnyKey(P);
-  Write(P, {{"(2)", At::Number, 80, 3}, {"円周のﾀ2/5ﾀの弧", At::SameLine, 0, 0},
-            {"に対する中心角は、", At::Working, 60, 0}});
+  DrawTextPieces(P, {AtNumbers(80, 3, "(2)"), SameLine(0, 0, "円周のﾀ2/5ﾀの弧"),
+                     AtMargin(60, 0, "に対する中心角は、")});
   shell::WaitAnyKey(P);
-  Write(P, {{"360%*ﾀ2/5ﾀ=", At::Working, 70, 0}, {"144%", At::SameLine, 0, 3}, {" だから", At::SameLine, 0, 0}});
+  DrawTextPieces(P, {AtMargin(70, 0, "360%*ﾀ2/5ﾀ="), SameLine(0, 3, "144%"), SameLine(0, 0, " だから")});
   DrawMark(P, kCentralFifths);
   shell::WaitAnyKey(P);
-  Write(P, {{"円周角は、", At::Working, 70, 0}, {"72%", At::SameLine, 0, 5}});
+  DrawTextPieces(P, {AtMargin(70, 0, "円周角は、"), SameLine(0, 5, "72%")});
   return {MasterLearningSubMenu};
 }
 

@@ -68,23 +68,23 @@ Screen MasterAnswer2(Program& P) {
   DrawMarks(P, kMarks1);
 
   shell::WaitAnyKey(P);
-  Write(P, {{"ACは直径だから ", At::Working, 60, 0}, {"∠ADC=90%", At::SameLine, 0, 3}});
+  DrawTextPieces(P, {AtMargin(60, 0, "ACは直径だから "), SameLine(0, 3, "∠ADC=90%")});
   RightAngle(P, 4, 1, 3, -1, 30, 5);
   shell::WaitAnyKey(P);
-  Write(P, {{"∠x=", At::Working, 50, 5}, {"180%-(40%+90%)=", At::SameLine, 0, 0}, {"50%", At::SameLine, 0, 5}});
+  DrawTextPieces(P, {AtMargin(50, 5, "∠x="), SameLine(0, 0, "180%-(40%+90%)="), SameLine(0, 5, "50%")});
   shell::WaitAnyKey(P);
-  Write(P, {{"", At::Working, 70, 0}});  // moves the cursor only: the arc sign starts the line
+  DrawTextPieces(P, {AtMargin(70, 0, "")});  // moves the cursor only: the arc sign starts the line
   P.pf.setDrawWidth(3);
   kit::ArcSignOverLetters(P, 54, 0);
-  Write(P, {{"AB=", At::SameLine, 0, 0}});
+  DrawTextPieces(P, {SameLine(0, 0, "AB=")});
   kit::ArcSignOverLetters(P, 54, 0);
   P.pf.setDrawWidth(5);
-  Write(P, {{"CD だから ", At::SameLine, 0, 0}, {"∠COD=∠y", At::SameLine, 0, 3}});
+  DrawTextPieces(P, {SameLine(0, 0, "CD だから "), SameLine(0, 3, "∠COD=∠y")});
   Segment(P, 0, 3);
   Segment(P, 0, 4);
   DrawMark(P, kAngleCOD);
   shell::WaitAnyKey(P);
-  Write(P, {{"したがって、", At::Working, 60, 0}, {"∠y=80%", At::SameLine, 0, 5}});
+  DrawTextPieces(P, {AtMargin(60, 0, "したがって、"), SameLine(0, 5, "∠y=80%")});
   shell::WaitAnyKey(P);
   return {MasterAnswer2Page2};
 }
@@ -99,14 +99,14 @@ Screen MasterAnswer2Page2(Program& P) {
   DrawMarks(P, kMarks2);
 
   shell::WaitAnyKey(P);
-  Write(P, {{"中心角が40%だから ", At::Working, 60, 0}, {"∠ACB=20%", At::SameLine, 0, 3}});
+  DrawTextPieces(P, {AtMargin(60, 0, "中心角が40%だから "), SameLine(0, 3, "∠ACB=20%")});
   DrawMark(P, kAngleACB);
   shell::WaitAnyKey(P);
-  Write(P, {{"∠ADBは△DCAと△DBOの外角だから ", At::Working, 60, 0}, {"∠x+20%=40%+15%", At::Working, 50, 3}});
+  DrawTextPieces(P, {AtMargin(60, 0, "∠ADBは△DCAと△DBOの外角だから "), AtMargin(50, 3, "∠x+20%=40%+15%")});
   DrawMark(P, kSectorADB);
   shell::WaitAnyKey(P);
-  Write(P, {{"=55%", At::SameLine, 0, 0},
-            {"∠x=", At::Working, 70, 5}, {"55%-20%=", At::SameLine, 0, 0}, {"35%", At::SameLine, 0, 5}});
+  DrawTextPieces(P, {SameLine(0, 0, "=55%"),
+                     AtMargin(70, 5, "∠x="), SameLine(0, 0, "55%-20%="), SameLine(0, 5, "35%")});
   shell::WaitAnyKey(P);
   return {MasterAnswer2Page3};
 }
@@ -122,23 +122,23 @@ Screen MasterAnswer2Page3(Program& P) {
   kit::DrawTicks(P, 1, 3, 15, 1, 3, 0, 8);
 
   shell::WaitAnyKey(P);
-  Write(P, {{"OB=OC だから ", At::Working, 60, 0}, {"∠OBC=∠OCB", At::SameLine, 0, 3}});
+  DrawTextPieces(P, {AtMargin(60, 0, "OB=OC だから "), SameLine(0, 3, "∠OBC=∠OCB")});
   Segment(P, 2, 3);
   kit::DrawTicks(P, 0, 2, 15, 2, 3, -30, 8);  // the pair on OB stands 30 back towards O
   kit::DrawTicks(P, 0, 3, 15, 2, 3, 0, 8);
   shell::WaitAnyKey(P);
-  Write(P, {{"∠OBC=", At::Working, 60, 3}, {"(180%-80%)/2=", At::SameLine, 0, 0}, {"50%", At::SameLine, 0, 3}});
+  DrawTextPieces(P, {AtMargin(60, 3, "∠OBC="), SameLine(0, 0, "(180%-80%)/2="), SameLine(0, 3, "50%")});
   DrawMark(P, kAngleOBC);
   shell::WaitAnyKey(P);
-  Write(P, {{"中心角が80%だから ", At::Working, 60, 0}, {"∠BAC=40%", At::SameLine, 0, 3}});
+  DrawTextPieces(P, {AtMargin(60, 0, "中心角が80%だから "), SameLine(0, 3, "∠BAC=40%")});
   DrawMark(P, kAngleBAC);
   shell::WaitAnyKey(P);
-  Write(P, {{"AB=AC だから ", At::Working, 60, 0}, {"∠ABC=∠ACB", At::SameLine, 0, 3}});
+  DrawTextPieces(P, {AtMargin(60, 0, "AB=AC だから "), SameLine(0, 3, "∠ABC=∠ACB")});
   shell::WaitAnyKey(P);
-  Write(P, {{"∠ABC=", At::Working, 60, 3}, {"(180%-40%)/2=", At::SameLine, 0, 0}, {"70%", At::SameLine, 0, 3}});
+  DrawTextPieces(P, {AtMargin(60, 3, "∠ABC="), SameLine(0, 0, "(180%-40%)/2="), SameLine(0, 3, "70%")});
   DrawMark(P, kAngleABC);
   shell::WaitAnyKey(P);
-  Write(P, {{"∠x=", At::Working, 50, 5}, {"70%-50%=", At::SameLine, 0, 0}, {"20%", At::SameLine, 0, 5}});
+  DrawTextPieces(P, {AtMargin(50, 5, "∠x="), SameLine(0, 0, "70%-50%="), SameLine(0, 5, "20%")});
   return {MasterLearningSubMenu};
 }
 

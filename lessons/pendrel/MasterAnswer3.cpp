@@ -83,15 +83,15 @@ Screen MasterAnswer3(Program& P) {
   DrawLetters(P, kLetters1);
   DrawMarks(P, kMarks1);
   shell::WaitAnyKey(P);
-  Write(P, {{"∠BAC=∠BDC=60% だから ", At::Working, 60, 0}, {"4点A,B,C,Dは同じ円周上にある。", At::Working, 50, 3}});
+  DrawTextPieces(P, {AtMargin(60, 0, "∠BAC=∠BDC=60% だから "), AtMargin(50, 3, "4点A,B,C,Dは同じ円周上にある。")});
   kit::DrawCircle(P, 0, P.v.R1, 0);  // no centre dot, no O
   shell::WaitAnyKey(P);
-  Write(P, {{"したがって、", At::Working, 60, 0}, {"∠ADB=∠ACB=40%", At::Working, 50, 3}});
+  DrawTextPieces(P, {AtMargin(60, 0, "したがって、"), AtMargin(50, 3, "∠ADB=∠ACB=40%")});
   DrawMark(P, kAngleADB);
   shell::WaitAnyKey(P);
-  Write(P, {{"△ABDで、", At::Working, 60, 0}, {"∠x+60%+30%+40%=180%", At::Working, 50, 3}});
+  DrawTextPieces(P, {AtMargin(60, 0, "△ABDで、"), AtMargin(50, 3, "∠x+60%+30%+40%=180%")});
   shell::WaitAnyKey(P);
-  Write(P, {{"∠x=", At::Working, 50, 5}, {"180%-130%=", At::SameLine, 0, 0}, {"50%", At::SameLine, 0, 5}});
+  DrawTextPieces(P, {AtMargin(50, 5, "∠x="), SameLine(0, 0, "180%-130%="), SameLine(0, 5, "50%")});
   shell::WaitAnyKey(P);
   return {MasterAnswer3Page2};
 }
@@ -107,22 +107,22 @@ Screen MasterAnswer3Page2(Program& P) {
   DrawLetters(P, kLetters2);
   DrawMarks(P, kMarks2);
   shell::WaitAnyKey(P);
-  Write(P, {{"", At::Working, 70, 0}});  // moves the cursor only: the arc sign starts the line
+  DrawTextPieces(P, {AtMargin(70, 0, "")});  // moves the cursor only: the arc sign starts the line
   ArcSign(P, 54);
-  Write(P, {{"AC", At::SameLine, 0, 0}, {"に対する中心角が62% だから ", At::SameLine, 0, 0}});
+  DrawTextPieces(P, {SameLine(0, 0, "AC"), SameLine(0, 0, "に対する中心角が62% だから ")});
   kit::DrawCircle(P, 0, v.R1, 3, 0.5f, 242.0f / 360);  // arc AC, 62°
   shell::WaitAnyKey(P);
-  Write(P, {{"∠x=31%", At::Working, 60, 5}});
+  DrawTextPieces(P, {AtMargin(60, 5, "∠x=31%")});
   shell::WaitAnyKey(P);
-  Write(P, {{"", At::Working, 70, 0}});
+  DrawTextPieces(P, {AtMargin(70, 0, "")});
   ArcSign(P, 81);
-  Write(P, {{"ABD", At::SameLine, 0, 0}, {"に対する中心角は", At::SameLine, 0, 0}});
+  DrawTextPieces(P, {SameLine(0, 0, "ABD"), SameLine(0, 0, "に対する中心角は")});
   kit::DrawCircle(P, 0, v.R1, 7, 290.0f / 360, 0.5f);  // arc ABD, 250° through B
   shell::WaitAnyKey(P);
-  Write(P, {{"180%+70%=", At::Working, 60, 0}, {"250%", At::SameLine, 0, 3}});
+  DrawTextPieces(P, {AtMargin(60, 0, "180%+70%="), SameLine(0, 3, "250%")});
   DrawMark(P, kReflexAOD);
   shell::WaitAnyKey(P);
-  Write(P, {{" だから", At::SameLine, 0, 0}, {"∠y=125%", At::Working, 60, 5}});
+  DrawTextPieces(P, {SameLine(0, 0, " だから"), AtMargin(60, 5, "∠y=125%")});
   shell::WaitAnyKey(P);
   return {MasterAnswer3Page3};
 }
@@ -142,22 +142,22 @@ Screen MasterAnswer3Page3(Program& P) {
   DrawLetters(P, kLetters3);
   DrawMarks(P, kMarks3);
   shell::WaitAnyKey(P);
-  Write(P, {{"PA,PBは円Oの接線 だから ", At::Working, 60, 0}, {"∠PAO=∠PBO=90%", At::Working, 50, 3}});
+  DrawTextPieces(P, {AtMargin(60, 0, "PA,PBは円Oの接線 だから "), AtMargin(50, 3, "∠PAO=∠PBO=90%")});
   Segment(P, 1, 0);
   Segment(P, 2, 0);
   RightAngle(P, 1, 4, 0, -1, 25, 3);
   RightAngle(P, 2, 4, 0, -1, 25, 3);
   shell::WaitAnyKey(P);
-  Write(P, {{"∠AOB=", At::Working, 60, 3}, {"140%", At::SameLine, 0, 3}, {" だから", At::SameLine, 0, 0}});
+  DrawTextPieces(P, {AtMargin(60, 3, "∠AOB="), SameLine(0, 3, "140%"), SameLine(0, 0, " だから")});
   shell::WaitAnyKey(P);
-  Write(P, {{"∠AOP=∠BOP=", At::Working, 60, 3}, {"70%", At::SameLine, 0, 3}});
+  DrawTextPieces(P, {AtMargin(60, 3, "∠AOP=∠BOP="), SameLine(0, 3, "70%")});
   Segment(P, 4, 0);
   DrawMarks(P, kHalvesAtO);
   shell::WaitAnyKey(P);
-  Write(P, {{"四角形APBOで、", At::Working, 60, 0}, {"∠x+2*90%+2*70%=360%", At::Working, 50, 0},
-            {"∠x+180%+140%=360%", At::Working, 50, 0}});
+  DrawTextPieces(P, {AtMargin(60, 0, "四角形APBOで、"), AtMargin(50, 0, "∠x+2*90%+2*70%=360%"),
+                     AtMargin(50, 0, "∠x+180%+140%=360%")});
   shell::WaitAnyKey(P);
-  Write(P, {{"∠x=", At::Working, 50, 5}, {"360%-320%=", At::SameLine, 0, 0}, {"40%", At::SameLine, 0, 5}});
+  DrawTextPieces(P, {AtMargin(50, 5, "∠x="), SameLine(0, 0, "360%-320%="), SameLine(0, 5, "40%")});
   return {MasterLearningSubMenu};
 }
 

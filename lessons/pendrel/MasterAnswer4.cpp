@@ -55,13 +55,13 @@ Screen MasterAnswer4(Program& P) {
   DrawCorners(P, kOverAP);
   shell::WaitAnyKey(P);
   // The degree signs of this answer are the character "°" itself, not the markup "%".
-  Write(P, {{"点A,E,P,D", At::Working, 70, 5}, {"∠AEP=∠ADP=90° だから", At::Working, 60, 0},
-            {"4点A,E,P,DはAPを直径とする円周上にある", At::Working, 60, 0}});
+  DrawTextPieces(P, {AtMargin(70, 5, "点A,E,P,D"), AtMargin(60, 0, "∠AEP=∠ADP=90° だから"),
+                     AtMargin(60, 0, "4点A,E,P,DはAPを直径とする円周上にある")});
   shell::WaitAnyKey(P);
   Segment(P, 2, 3, 5);
   shell::WaitAnyKey(P);
-  Write(P, {{"点B,C,D,E", At::Working, 70, 5}, {"2点D,Eは直線BCの同じ側にあって、", At::Working, 60, 0},
-            {"∠BDC=∠BEC=90°だから", At::Working, 60, 0}});
+  DrawTextPieces(P, {AtMargin(70, 5, "点B,C,D,E"), AtMargin(60, 0, "2点D,Eは直線BCの同じ側にあって、"),
+                     AtMargin(60, 0, "∠BDC=∠BEC=90°だから")});
   return {MasterLearningSubMenu};
 }
 

@@ -54,26 +54,26 @@ Screen MasterAnswer5(Program& P) {
   for (int i = 1; i <= 5; ++i) DrawTickPair(P, i);
 
   shell::WaitAnyKey(P);
-  Write(P, {{"∠xは△ABFの外角だから", At::Working, 60, 0}});
+  DrawTextPieces(P, {AtMargin(60, 0, "∠xは△ABFの外角だから")});
   Segment(P, 1, 2);
   shell::WaitAnyKey(P);
-  Write(P, {{"∠x=∠BAC+∠ABE", At::Working, 50, 3}});
+  DrawTextPieces(P, {AtMargin(50, 3, "∠x=∠BAC+∠ABE")});
   DrawMarks(P, kSectors);
   shell::WaitAnyKey(P);
-  Write(P, {{"", At::Working, 70, 0}});  // moves the cursor only: the arc sign starts the line
+  DrawTextPieces(P, {AtMargin(70, 0, "")});  // moves the cursor only: the arc sign starts the line
   ArcSign(P, 54);
-  Write(P, {{"BC", At::SameLine, 0, 0}, {"は円周のﾀ1/5ﾀ だから", At::SameLine, 0, 0}});
+  DrawTextPieces(P, {SameLine(0, 0, "BC"), SameLine(0, 0, "は円周のﾀ1/5ﾀ だから")});
   shell::WaitAnyKey(P);
-  Write(P, {{"∠BAC=", At::Working, 70, 3}, {"360%*ﾀ1/5ﾀ*ﾀ1/2ﾀ=", At::SameLine, 0, 0}, {"36%", At::SameLine, 0, 3}});
+  DrawTextPieces(P, {AtMargin(70, 3, "∠BAC="), SameLine(0, 0, "360%*ﾀ1/5ﾀ*ﾀ1/2ﾀ="), SameLine(0, 3, "36%")});
   shell::WaitAnyKey(P);
-  Write(P, {{"", At::Working, 70, 0}});
+  DrawTextPieces(P, {AtMargin(70, 0, "")});
   ArcSign(P, 54);
-  Write(P, {{"BC=", At::SameLine, 0, 0}});
+  DrawTextPieces(P, {SameLine(0, 0, "BC=")});
   ArcSign(P, 54);
-  Write(P, {{"AE だから", At::SameLine, 0, 0}, {"∠ABE=∠BAC=36%", At::Working, 50, 3},
-            {" したがって、", At::SameLine, 0, 0}});
+  DrawTextPieces(P, {SameLine(0, 0, "AE だから"), AtMargin(50, 3, "∠ABE=∠BAC=36%"),
+                     SameLine(0, 0, " したがって、")});
   shell::WaitAnyKey(P);
-  Write(P, {{"∠x=", At::Working, 60, 5}, {"2*36%=", At::SameLine, 0, 0}, {"72%", At::SameLine, 0, 5}});
+  DrawTextPieces(P, {AtMargin(60, 5, "∠x="), SameLine(0, 0, "2*36%="), SameLine(0, 5, "72%")});
   return {MasterLearningSubMenu};
 }
 

@@ -44,7 +44,7 @@ Screen MasterAnswer6(Program& P) {
   for (const EqualAngle& a : kHypothesis) DrawEqualAngleDot(P, a);
 
   shell::WaitAnyKey(P);
-  Write(P, {{"△ABEと△BDEで，", At::Working, 60, 0}});
+  DrawTextPieces(P, {AtMargin(60, 0, "△ABEと△BDEで，")});
   kit::DrawPath(P, {2, 5, 4}, 0, kit::PathKind::Filled, 13);
   P.pf.setDrawWidth(8);
   kit::DrawPath(P, {1, 2, 5}, 9, kit::PathKind::Closed);
@@ -56,14 +56,14 @@ Screen MasterAnswer6(Program& P) {
   shell::WaitAnyKey(P);
   DrawEqualAngleDot(P, kAngleEBC);
   shell::WaitAnyKey(P);
-  Write(P, {{"∠Eは共通　　　　 　　　…①", At::Working, 60, 0},
-            {"仮定より ∠BAE＝∠CAE", At::Working, 60, 0},
-            {"弧ECに対する円周角は等しいので", At::Working, 60, 0},
-            {"∠CBE＝∠CAE", At::Working, 60, 0},
-            {"したがって、∠BAE＝∠DBE　…②", At::Working, 60, 0},
-            {"①，②から，", At::Working, 60, 0},
-            {"2組の角がそれぞれ等しいので，", At::Working, 60, 0},
-            {"△ABE∽△BDE", At::Working, 60, 0}});
+  DrawTextPieces(P, {AtMargin(60, 0, "∠Eは共通　　　　 　　　…①"),
+                     AtMargin(60, 0, "仮定より ∠BAE＝∠CAE"),
+                     AtMargin(60, 0, "弧ECに対する円周角は等しいので"),
+                     AtMargin(60, 0, "∠CBE＝∠CAE"),
+                     AtMargin(60, 0, "したがって、∠BAE＝∠DBE　…②"),
+                     AtMargin(60, 0, "①，②から，"),
+                     AtMargin(60, 0, "2組の角がそれぞれ等しいので，"),
+                     AtMargin(60, 0, "△ABE∽△BDE")});
   return {MasterLearningSubMenu};
 }
 

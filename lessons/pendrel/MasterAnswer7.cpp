@@ -76,7 +76,7 @@ Screen MasterAnswer7(Program& P) {
   DrawLetters(P, kLetters);
 
   shell::WaitAnyKey(P);
-  Write(P, {{"△ACDと△AEFで，", At::Working, 60, 0}});
+  DrawTextPieces(P, {AtMargin(60, 0, "△ACDと△AEFで，")});
   shell::WaitAnyKey(P);
   kit::DrawArcBetweenArms(P, 0, 2, 1, v.R1, 3);  // arc AB of circle O, inside circle O'
   shell::WaitAnyKey(P);
@@ -86,15 +86,15 @@ Screen MasterAnswer7(Program& P) {
   shell::WaitAnyKey(P);
   DrawMarks(P, kAnglesOnArcO2);
   shell::WaitAnyKey(P);
-  Write(P, {{"円Oの弧ABに対する", At::Working, 60, 0},
-            {"円周角は等しいので", At::Working, 50, 0},
-            {"∠ACD＝∠AEF …①", At::Working, 60, 3},
-            {"円O'の弧ABに対する", At::Working, 60, 0},
-            {"円周角は等しいので", At::Working, 50, 0},
-            {"∠ADC＝∠AFE …②", At::Working, 60, 3},
-            {"①，②から，", At::Working, 60, 0},
-            {"2組の角がそれぞれ等しいので，", At::Working, 60, 0},
-            {"△ACD∽△AEF", At::Working, 60, 3}});
+  DrawTextPieces(P, {AtMargin(60, 0, "円Oの弧ABに対する"),
+                     AtMargin(50, 0, "円周角は等しいので"),
+                     AtMargin(60, 3, "∠ACD＝∠AEF …①"),
+                     AtMargin(60, 0, "円O'の弧ABに対する"),
+                     AtMargin(50, 0, "円周角は等しいので"),
+                     AtMargin(60, 3, "∠ADC＝∠AFE …②"),
+                     AtMargin(60, 0, "①，②から，"),
+                     AtMargin(60, 0, "2組の角がそれぞれ等しいので，"),
+                     AtMargin(60, 3, "△ACD∽△AEF")});
   return {MasterLearningSubMenu};
 }
 

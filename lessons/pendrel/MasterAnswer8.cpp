@@ -63,11 +63,11 @@ Screen MasterAnswer8(Program& P) {
   shell::WaitAnyKey(P);
   Segment(P, 1, 2);
   kit::LetterAt(P, 2, 10, -25, "B", 0);
-  Write(P, {{"直径ABをひくと、", At::Working, 60, 0}});
+  DrawTextPieces(P, {AtMargin(60, 0, "直径ABをひくと、")});
   shell::WaitAnyKey(P);
   Segment(P, 3, 2);
   Segment(P, 0, 4);
-  Write(P, {{"△APBで", At::SameLine, 0, 0}});
+  DrawTextPieces(P, {SameLine(0, 0, "△APBで")});
   shell::WaitAnyKey(P);
   RightAngle(P, 3, 1, 2, -1, 30, 3);
   shell::WaitAnyKey(P);
@@ -81,16 +81,16 @@ Screen MasterAnswer8(Program& P) {
   Segment(P, 0, 6, 7);
   RightAngle(P, 6, 1, 0, -1, 30, 5);
   shell::WaitAnyKey(P);
-  Write(P, {{"∠APB＝90%", At::Working, 50, 0}});
+  DrawTextPieces(P, {AtMargin(50, 0, "∠APB＝90%")});
   shell::WaitAnyKey(P);
-  Write(P, {{"中点連結定理から、MO∥PB ", At::Working, 50, 0}});
+  DrawTextPieces(P, {AtMargin(50, 0, "中点連結定理から、MO∥PB ")});
   shell::WaitAnyKey(P);
-  Write(P, {{"同位角は等しいので ", At::Working, 50, 0}, {"∠AMO=90% …①", At::Working, 50, 3}});
+  DrawTextPieces(P, {AtMargin(50, 0, "同位角は等しいので "), AtMargin(50, 3, "∠AMO=90% …①")});
   shell::WaitAnyKey(P);
-  Write(P, {{"△AQBでも同じようにして、", At::Working, 70, 0}, {"∠ANO=90% …②", At::Working, 50, 3}});
+  DrawTextPieces(P, {AtMargin(70, 0, "△AQBでも同じようにして、"), AtMargin(50, 3, "∠ANO=90% …②")});
   shell::WaitAnyKey(P);
-  Write(P, {{"①②から、", At::Working, 50, 0}, {"4点A,O,M,NはAOの同じ側にあって", At::Working, 50, 3},
-            {"∠AMO=∠ANOだから同じ円周上にある。", At::Working, 50, 3}});
+  DrawTextPieces(P, {AtMargin(50, 0, "①②から、"), AtMargin(50, 3, "4点A,O,M,NはAOの同じ側にあって"),
+                     AtMargin(50, 3, "∠AMO=∠ANOだから同じ円周上にある。")});
   return {MasterLearningSubMenu};
 }
 

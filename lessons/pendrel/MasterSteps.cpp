@@ -17,10 +17,6 @@ void DrawCircleO(Program& P, float dx, float dy) {
   kit::LetterAt(P, 0, dx, dy, "O", 0);
 }
 
-void Write(Program& P, std::initializer_list<Piece> pieces) {
-  WriteColumn(P, std::span<const Piece>(pieces.begin(), pieces.size()));
-}
-
 void ArcSign(Program& P, float width) {
   P.pf.setDrawWidth(3);
   kit::ArcSignOverLetters(P, width, 0);

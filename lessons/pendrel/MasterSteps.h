@@ -1,8 +1,7 @@
-// The steps the second set's answers are written in: text pieces given inline, the arc sign
-// over letters of the text, points on the circle and angle marks from the answers' tables.
+// The steps the second set's answers are written in besides their text: the arc sign over
+// letters of the text, points on the circle and angle marks from the answers' tables.
 #pragma once
 
-#include <initializer_list>
 #include <span>
 
 #include "pendrel/AnswerScreen.h"
@@ -19,9 +18,6 @@ void CircleOnGrid(Program& P, const Grid& g, float cx, float cy, float radius);
 // The circle about O (entry 0) of radius R1 in colour 0, its centre dot and the letter "O" at
 // (dx, dy) from it.
 void DrawCircleO(Program& P, float dx, float dy);
-
-// The pieces in turn, as WriteColumn writes them.
-void Write(Program& P, std::initializer_list<Piece> pieces);
 
 // The arc sign over the letters that follow at the cursor, `width` across (54 over two letters,
 // 81 over three), drawn at width 3; the draw width is 5 again after it.

@@ -84,17 +84,18 @@ TEST(KitBoxes, AnswersLandOnTheBoxesTheProofDrew) {
   TestRun r("ab");
   auto& v = r.P.v;
   static constexpr kit::Answer kAnswers[] = {{144, "∠OAP"}, {324, "∠OPA+∠OAP"}};
+  static constexpr kit::AnswerBoxes kBoxes{kAnswers};
   kit::TextCursorAt(r.P, 72, 250);
   kit::TextOnNewLine(r.P, 72, 0, "∠OPA=", 0);
   float lineEnd = v.XI2;
-  kit::NumberedAnswerBox(r.P, kAnswers, 1, 10, 50, v.T_a, v.F_a);
+  kit::EmptyAnswerBox(r.P, kBoxes, 1, 10);
   EXPECT_EQ(v.T_a(1), lineEnd + 10);
   EXPECT_EQ(v.F_a(1), 250);
   EXPECT_EQ(v.XI2, lineEnd + 10 + 144);
   kit::TextOnNewLine(r.P, 72, 60, "∠AOB=", 0);
-  kit::NumberedAnswerBox(r.P, kAnswers, 2, 10, 50, v.T_a, v.F_a);
+  kit::EmptyAnswerBox(r.P, kBoxes, 2, 10);
   r.log.clear();
-  kit::RevealAnswers(r.P, kAnswers, 50, v.T_a, v.F_a);
+  kit::RevealAnswers(r.P, kBoxes);
   std::vector<platform::Op> fills;
   for (const auto& op : r.log)
     if (op.kind == platform::OpKind::Box && op.fill == 13) fills.push_back(op);
