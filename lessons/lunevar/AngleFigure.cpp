@@ -1,5 +1,5 @@
-// The interactive figure of item 1: its start values, its opening from the sub-menu, and the
-// key loop that moves P and B around the circle and works out the two angles on arc AB.
+// The interactive figure of item 1: its start values, its opening from the sub-menu (choice 1, or
+// an option taken over another screen), and the key loop that moves P and B around the circle.
 #include "kit/Figures.h"
 #include "kit/Page.h"
 #include "lunevar/InscribedAngles.h"
@@ -53,7 +53,28 @@ void AngleFigureSetUp(Program& P) {
   v.HH_a(5) = L.DHB / 2;
   v.HH_a(3) = L.DHB;
   v.X_a(6) = v.X_a(6) + 30; v.Y_a(6) = v.Y_a(6) - 20;
-  L.figureReady = true;
+  // Choices 4 and 5 set the figure up for their own screens: the explorer's figure is on the
+  // page again only once it is drawn.
+  L.explorerOnPage = false;
+}
+
+void WorkOutAngles(Program& P) {
+  auto& v = P.v;
+  Lunevar& L = Lv(P);
+  v.HH_a(3) = L.DHB;
+  // The inscribed angle stands on the arc AB that does not hold P.
+  switch (CaseOfPositions(L)) {
+    case PositionCase::PBeyondB:
+      v.HH_a(5) = L.DHB / 2;
+      break;
+    case PositionCase::PBetweenAAndB:
+      v.HH_a(5) = 180 - L.DHB / 2;
+      v.HH_a(3) = 360 - L.DHB;
+      break;
+    case PositionCase::POnAOrB:
+      v.HH_a(5) = 0;
+      break;
+  }
 }
 
 void EraseAngleFigure(Program& P) {
@@ -61,11 +82,28 @@ void EraseAngleFigure(Program& P) {
   kit::EraseBox(P, v.GX1, v.GY1 - 60, v.GX2 + 300, v.GY2 + 50);
 }
 
-Screen OperateAngleFigure(Program& P) {
+void OpenAngleFigure(Program& P) {
   AngleFigureTitle(P);
   AngleFigureSetUp(P);
   EraseAngleFigure(P);
+}
+
+Screen OperateAngleFigure(Program& P) {
+  OpenAngleFigure(P);
   return {RedrawAngleFigure};
+}
+
+void ShowAngleFigureAsLeft(Program& P) {
+  Lunevar& L = Lv(P);
+  if (L.explorerOnPage) return;
+  std::optional<Lunevar::Positions> left = L.explorerLeft;
+  OpenAngleFigure(P);
+  if (left) {
+    L.DHB = left->DHB;
+    L.DHP = left->DHP;
+    WorkOutAngles(P);
+  }
+  RedrawAngleFigure(P);
 }
 
 Screen AngleFigureKeyLoop(Program& P) {
@@ -90,21 +128,8 @@ Screen AngleFigureKeyLoop(Program& P) {
   else if (key == kBCounterClockwise) L.DHB = L.DHB + L.DH;
   else L.DHB = L.DHB - L.DH;
   L.DHB = clampTurn(L.DHB);
-  v.HH_a(3) = L.DHB;
   L.DHP = clampTurn(L.DHP);
-  // The inscribed angle stands on the arc AB that does not hold P.
-  switch (CaseOfPositions(L)) {
-    case PositionCase::PBeyondB:
-      v.HH_a(5) = L.DHB / 2;
-      break;
-    case PositionCase::PBetweenAAndB:
-      v.HH_a(5) = 180 - L.DHB / 2;
-      v.HH_a(3) = 360 - L.DHB;
-      break;
-    case PositionCase::POnAOrB:
-      v.HH_a(5) = 0;
-      break;
-  }
+  WorkOutAngles(P);
   EraseAngleFigure(P);
   return {RedrawAngleFigure};
 }

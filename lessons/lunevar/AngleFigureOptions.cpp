@@ -10,19 +10,6 @@
 
 namespace lunevar {
 
-namespace {
-
-// The options redraw the explorer's figure as the pupil left it. Taken before the explorer has
-// been opened in this visit of item 1, they open it first, so they never draw stale positions.
-void openFigureIfNeeded(Program& P) {
-  if (Lv(P).figureReady) return;
-  AngleFigureTitle(P);
-  AngleFigureSetUp(P);
-  EraseAngleFigure(P);
-}
-
-}  // namespace
-
 void AngleFigureTitle(Program& P) {
   shell::Routine r(P);
   auto& v = P.v;
@@ -36,9 +23,12 @@ void AngleFigureTitle(Program& P) {
 Screen AngleDisplayOptions(Program& P) {
   auto& v = P.v;
   Lunevar& L = Lv(P);
-  openFigureIfNeeded(P);
   v.AA_s = "表示(P…1,O…2) 消す(P…-1,O…-2,両方…-3) Enterキーで決定";
   shell::AskChoiceAtFoot(P);
+  shell::ClearFootBand(P);
+  // Asked over whatever the page shows; the explorer's opening hides both texts, as choice 1's
+  // does, before the typed text switches them.
+  ShowAngleFigureAsLeft(P);
   if (v.AINP_s == "1") {
     L.KAKU1_s = "on";
   } else if (v.AINP_s == "2") {
@@ -51,19 +41,18 @@ Screen AngleDisplayOptions(Program& P) {
     L.KAKU1_s = "";
     L.KAKU2_s = "";
   }
-  shell::ClearFootBand(P);
   // Drawn again over the figure as it stands: only a text switched off has its line erased.
   return {RedrawAngleFigure};
 }
 
 Screen DiameterDisplayOption(Program& P) {
   auto& v = P.v;
-  openFigureIfNeeded(P);
   v.AA_s = "表示…1, 非表示…-1  Enterキーで決定";
   shell::AskChoiceAtFoot(P);
+  shell::ClearFootBand(P);
+  ShowAngleFigureAsLeft(P);
   // The setting is never reset: it lasts for the rest of the run.
   Lv(P).TKEI_s = v.AINP_s == "1" ? "on" : "";
-  shell::ClearFootBand(P);
   EraseAngleFigure(P);
   return {RedrawAngleFigure};
 }

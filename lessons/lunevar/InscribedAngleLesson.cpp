@@ -20,7 +20,8 @@ constexpr kit::ScreenFn kSubMenuChoices[] = {
 }  // namespace
 
 Screen InscribedAngleLessonStart(Program& P) {
-  Lv(P).figureReady = false;
+  Lv(P).explorerOnPage = false;
+  Lv(P).explorerLeft.reset();
   InscribedAngleGoalText(P);
   shell::WaitAnyKey(P);
   InscribedAngleIntro(P);

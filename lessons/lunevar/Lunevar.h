@@ -1,6 +1,7 @@
 // Lunevar's own variables (the shared ones live in shell::Vars) and the program that holds them.
 // Every screen reaches them through Lv(P); they start at 0 and empty, like the shared ones.
 #pragma once
+#include <optional>
 #include <string>
 
 #include "shell/Program.h"
@@ -13,9 +14,13 @@ struct Lunevar {
   float IJ{};  // loop counter of the several-angles figure
   // Display switches of the explorer: "on" shows the angle texts, the diameter through P.
   std::string KAKU1_s, KAKU2_s, TKEI_s;
-  // Set by the explorer's set-up and cleared when item 1 is entered: whether the explorer's
-  // positions belong to this visit, so that the display options can redraw them.
-  bool figureReady = false;
+  // Whether the page shows the explorer's figure (the display options redraw it there), and
+  // where its last drawing in this visit of item 1 put B and P (none before the first).
+  bool explorerOnPage = false;
+  struct Positions {
+    float DHB, DHP;
+  };
+  std::optional<Positions> explorerLeft;
 
   // Items 2 and 3: the practice's problem type, the direction of K or Q (radians), and which
   // proof stands on the page (0 none; set by a proof screen, cleared when item 2 is entered).

@@ -73,6 +73,8 @@ Screen RedrawAngleFigure(Program& P) {
   angleText(P, 0, L.KAKU1_s == "on", "∠APB=", v.HH_a(5));
   angleText(P, 50, L.KAKU2_s == "on", "∠AOB=", v.HH_a(3));
   if (L.TKEI_s == "on") kit::DrawSegment(P, 5, 7, 7);
+  L.explorerOnPage = true;
+  L.explorerLeft = Lunevar::Positions{L.DHB, L.DHP};
   return {AngleFigureKeyLoop};
 }
 

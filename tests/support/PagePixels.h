@@ -1,6 +1,7 @@
 // The page rendered at one pixel per page unit, so a test can ask what colour shows where.
 #pragma once
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 
@@ -27,6 +28,13 @@ class PagePixels {
     return {static_cast<uint8_t>(px >> 16), static_cast<uint8_t>(px >> 8), static_cast<uint8_t>(px)};
   }
   bool is(int x, int y, int colour) const { return at(x, y) == platform::paletteRgb(colour); }
+  // How many pixels differ from another page's: 0 when the two pages look exactly the same.
+  size_t differencesFrom(const PagePixels& other) const {
+    size_t n = 0;
+    for (int y = 0; y < 900; ++y)
+      for (int x = 0; x < 1440; ++x) n += at(x, y) != other.at(x, y);
+    return n;
+  }
 
  private:
   std::unique_ptr<cairo_surface_t, void (*)(cairo_surface_t*)> surface_;
