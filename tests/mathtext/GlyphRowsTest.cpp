@@ -119,7 +119,7 @@ TEST_P(GlyphRows, PlacesTheCharacter) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, GlyphRows, ::testing::ValuesIn(kGlyphCases),
-                         [](const auto& info) { return "case" + std::to_string(info.index); });
+                         [](const auto& c) { return "case" + std::to_string(c.index); });
 
 struct StrokeCase {
   const char* in;

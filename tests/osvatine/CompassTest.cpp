@@ -32,10 +32,10 @@ TEST(Compass, EndsAreWidenedAndWrappedStrictly) {
 // Centre 1 at (500, 500); target 2 straight to the right (direction 1), target 3 straight up (0.75).
 struct StrokeRun : Bare {
   StrokeRun() : Bare("x") {
-    auto& v = P.v;
-    v.X_a(1) = 500; v.Y_a(1) = 500;
-    v.X_a(2) = 600; v.Y_a(2) = 500;
-    v.X_a(3) = 500; v.Y_a(3) = 400;
+    auto& t = P.v;
+    t.X_a(1) = 500; t.Y_a(1) = 500;
+    t.X_a(2) = 600; t.Y_a(2) = 500;
+    t.X_a(3) = 500; t.Y_a(3) = 400;
   }
 };
 

@@ -71,6 +71,6 @@ TEST_P(ExplorerPage, KeptOperationsDoNotGrowWithKeys) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Patterns, ExplorerPage, ::testing::ValuesIn(kPatterns),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& c) { return std::string(c.param.name); });
 
 }  // namespace
