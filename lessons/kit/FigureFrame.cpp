@@ -9,18 +9,9 @@ void FigureFrame(Program& P, float left, float top, float columns, float rows, f
   GridPaper(P, left, top, columns, rows, 15, size);
 }
 
-void PlacePoint(Program& P, int m, int from, float cells, float degrees) {
-  auto& v = P.v;
-  PointOnCircle(P, m, from, v.SIZE * cells, degrees * v.PI / 180);
-}
-
-void PlaceOnCircle(Program& P, int m, int centre, float radius, float degrees) {
-  auto& v = P.v;
-  v.M = static_cast<float>(m);
-  v.A = static_cast<float>(centre);
-  v.B = radius;
-  v.C = degrees;
-  PlacePoint(P, m, centre, v.B, v.C);
+void CentreAndRadius(Program& P, int centre, float gx, float gy, float cells) {
+  GridPoint(P, centre, gx, gy);
+  P.v.R1 = cells * P.v.SIZE;
 }
 
 }  // namespace kit

@@ -1,5 +1,5 @@
 // Figures laid out on an invisible grid: the frame that fixes the origin without drawing a line,
-// and points placed from another point by a distance in cells and an angle.
+// and the centre of a figure's circle with its radius.
 #pragma once
 
 #include "shell/Program.h"
@@ -11,12 +11,8 @@ using shell::Program;
 // The frame of columns x rows cells of `size` at (left, top), with no grid line drawn. Writes
 // GGX, GGY, YOKO, TATE, SIZE and CCC2 = 15; DrawGrid leaves GX0, GY0, GX1, GY1, GX2, GY2 and PI.
 void FigureFrame(Program& P, float left, float top, float columns, float rows, float size);
-// Point m placed `cells` grid cells from point `from` in the direction `degrees`, counted
-// counter-clockwise as the page is seen. Reads SIZE and PI (set by the frame); writes X(m), Y(m).
-void PlacePoint(Program& P, int m, int from, float cells, float degrees);
-// Point m on the circle of `radius` grid cells about point `centre`, `degrees` counter-clockwise,
-// as PlacePoint, with the arguments left where the lessons pass them: M = m, A = centre,
-// B = radius, C = degrees.
-void PlaceOnCircle(Program& P, int m, int centre, float radius, float degrees);
+// Point `centre` at (gx, gy) grid units and R1 = `cells` grid cells in page units. Reads GX0,
+// GY0, SIZE.
+void CentreAndRadius(Program& P, int centre, float gx, float gy, float cells);
 
 }  // namespace kit

@@ -2,7 +2,6 @@
 // call the figure marks; they keep nothing.
 #include "kit/Figures.h"
 
-#include <cmath>
 #include <utility>
 #include <vector>
 
@@ -41,12 +40,6 @@ void PlaceGridEntries(Program& P, std::span<const GridEntry> entries) {
   for (const GridEntry& g : entries) GridPoint(P, g.point, g.x, g.y);
 }
 
-void PointOnCircle(Program& P, int i, int centre, float r, float theta) {
-  auto& v = P.v;
-  v.X_a(i) = v.X_a(centre) + r * std::cos(theta);
-  v.Y_a(i) = v.Y_a(centre) - r * std::sin(theta);
-}
-
 void SetAngleArms(Program& P, int vertex, int arm1, int arm2) {
   auto& v = P.v;
   v.ZX0 = v.X_a(vertex); v.ZY0 = v.Y_a(vertex);
@@ -57,14 +50,6 @@ void SetAngleArms(Program& P, int vertex, int arm1, int arm2) {
 void DrawSegment(Program& P, int from, int to, float colour) {
   auto& v = P.v;
   P.pf.line(v.X_a(from), v.Y_a(from), v.X_a(to), v.Y_a(to), colourOf(colour));
-}
-
-void DrawSegments(Program& P, std::initializer_list<int> points, float colour) {
-  const int* prev = nullptr;
-  for (const int& i : points) {
-    if (prev) DrawSegment(P, *prev, i, colour);
-    prev = &i;
-  }
 }
 
 void DrawDot(Program& P, int i, float r, float colour) {

@@ -1,4 +1,4 @@
-// Figure steps on the point tables X(), Y(): grid paper and grid points, points on a circle,
+// Figure steps on the point tables X(), Y(): grid paper and grid points,
 // segments, dots, paths, letters, angle marks, ticks and parallel marks, corner marks and the
 // arc sign over letters of the text. Typed wrappers over the figure marks: each sets the marks'
 // shared inputs from its arguments, calls the mark, and keeps nothing of its own.
@@ -30,16 +30,11 @@ struct GridEntry {
 };
 // Each entry's point at its grid place, in page units (as GridPoint). Reads GX0, GY0, SIZE.
 void PlaceGridEntries(Program& P, std::span<const GridEntry> entries);
-// Point i on the circle of radius r about point `centre`, in the direction theta (radians,
-// counter-clockwise as the page is seen). Writes X(i), Y(i).
-void PointOnCircle(Program& P, int i, int centre, float r, float theta);
 
 // Writes ZX0, ZY0 (vertex), ZX1, ZY1 (arm 1) and ZX2, ZY2 (arm 2) from the point table.
 void SetAngleArms(Program& P, int vertex, int arm1, int arm2);
 // Line from point `from` to point `to` in colour, at the draw width in force. Reads the point table.
 void DrawSegment(Program& P, int from, int to, float colour);
-// Lines through the listed points in turn (from each to the next). Reads the point table.
-void DrawSegments(Program& P, std::initializer_list<int> points, float colour);
 // A dot of radius r on point i, filled in its own colour. Reads the point table.
 void DrawDot(Program& P, int i, float r, float colour);
 // A circle of radius r about point i in colour, not filled; or, with start and end (fractions of

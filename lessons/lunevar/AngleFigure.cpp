@@ -2,6 +2,7 @@
 // an option taken over another screen), and the key loop that moves P and B around the circle.
 #include "kit/Figures.h"
 #include "kit/Page.h"
+#include "kit/TablePoints.h"
 #include "lunevar/InscribedAngles.h"
 #include "lunevar/Lunevar.h"
 #include "platform/KeyCodes.h"
@@ -46,10 +47,10 @@ void AngleFigureSetUp(Program& P) {
   L.DHRB = (230 + L.DHB) * v.PI / 180;
   L.DHRQ = 150 * v.PI / 180;
   L.DHRP = (230 + L.DHP) * v.PI / 180;
-  kit::PointOnCircle(P, 2, 1, v.R1, L.DHRA);
-  kit::PointOnCircle(P, 3, 1, v.R1, L.DHRB);
-  kit::PointOnCircle(P, 4, 1, v.R1, L.DHRQ);
-  kit::PointOnCircle(P, 5, 1, v.R1, L.DHRP);
+  kit::PointAtRadians(P, 2, 1, v.R1, L.DHRA);
+  kit::PointAtRadians(P, 3, 1, v.R1, L.DHRB);
+  kit::PointAtRadians(P, 4, 1, v.R1, L.DHRQ);
+  kit::PointAtRadians(P, 5, 1, v.R1, L.DHRP);
   v.HH_a(5) = L.DHB / 2;
   v.HH_a(3) = L.DHB;
   v.X_a(6) = v.X_a(6) + 30; v.Y_a(6) = v.Y_a(6) - 20;

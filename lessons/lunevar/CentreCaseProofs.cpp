@@ -9,6 +9,7 @@
 #include "kit/Figures.h"
 #include "kit/Page.h"
 #include "kit/PenMarks.h"
+#include "kit/TablePoints.h"
 #include "kit/Text.h"
 #include "kit/TextPieces.h"
 #include "lunevar/CircleFigure.h"
@@ -120,10 +121,10 @@ void drawFigure(Program& P, const CentreCase& c) {
   L.DHRB = 320 * v.PI / 180;
   L.DHRP = c.angleP * v.PI / 180;
   L.DHRK = c.angleK * v.PI / 180;
-  kit::PointOnCircle(P, A, O, v.R1, L.DHRA);
-  kit::PointOnCircle(P, B, O, v.R1, L.DHRB);
-  kit::PointOnCircle(P, Pt, O, v.R1, L.DHRP);
-  kit::PointOnCircle(P, K, O, v.R1, L.DHRK);
+  kit::PointAtRadians(P, A, O, v.R1, L.DHRA);
+  kit::PointAtRadians(P, B, O, v.R1, L.DHRB);
+  kit::PointAtRadians(P, Pt, O, v.R1, L.DHRP);
+  kit::PointAtRadians(P, K, O, v.R1, L.DHRK);
   DrawInscribedAngleFigure(P, O, A, B, Pt);
   kit::DrawAngleMark(P, {.vertex = Pt, .arm1 = B, .arm2 = A, .length = c.sector, .count = 0, .side = -1,
                          .line = 0, .fill = 5});

@@ -1,6 +1,7 @@
 // Item 6's frame: its start, the goal screen and the sub-menu with its six choices, and the
 // figure steps its screens share. Every screen clears the page first and comes straight back
 // to the sub-menu after its last drawing, so the finished screen stays under the prompt.
+#include "kit/TablePoints.h"
 #include "lunevar/ConverseLesson.h"
 
 #include "kit/FigureFrame.h"
@@ -36,22 +37,8 @@ Screen ConverseSubMenu(Program& P) {
   return kit::SubMenu(P, " ①ひろげよう　②P167　③定理の逆　④問1　⑤練習問題　⑥終了", kSubMenuChoices);
 }
 
-void CentreAndRadius(Program& P, int centre, float gx, float gy, float cells) {
-  kit::GridPoint(P, centre, gx, gy);
-  P.v.R1 = cells * P.v.SIZE;
-}
-
-void PlaceOnCircle(Program& P, int centre, std::span<const CirclePoint> points, int shift) {
-  auto& v = P.v;
-  for (const CirclePoint& c : points) {
-    float& direction = Lv(P).*c.direction;
-    direction = c.degrees * v.PI / 180;
-    kit::PointOnCircle(P, c.index + shift, centre, v.R1, direction);
-  }
-}
-
 void PlacePoints(Program& P, std::span<const PlacedPoint> points) {
-  for (const PlacedPoint& p : points) kit::PlacePoint(P, p.index, p.from, p.cells, p.degrees);
+  for (const PlacedPoint& p : points) kit::PointAtDegrees(P, p.index, p.from, P.v.SIZE * p.cells, p.degrees);
 }
 
 void DrawSegmentList(Program& P, std::span<const Segment> segments) {

@@ -4,6 +4,7 @@
 
 #include <span>
 
+#include "kit/FigureFrame.h"
 #include "kit/Figures.h"
 #include "lunevar/Lunevar.h"
 #include "shell/Program.h"
@@ -34,19 +35,8 @@ void DrawPracticeQuadrilateral(Program& P);
 
 // What the item's screens share.
 
-// The figure's centre, point `centre` at grid (gx, gy), and its circle's radius R1 in cells.
-void CentreAndRadius(Program& P, int centre, float gx, float gy, float cells);
-
-// A point on the figure's circle (radius R1 about `centre`) whose direction the figure keeps in
-// one of Lunevar's angle variables (DHRA ...).
-struct CirclePoint {
-  int index;
-  float Lunevar::*direction;
-  float degrees;
-};
-// Each point's direction (degrees into radians, with PI) into its variable, then the point,
-// its index moved on by `shift`.
-void PlaceOnCircle(Program& P, int centre, std::span<const CirclePoint> points, int shift = 0);
+// The figure's centre at grid (gx, gy) and its circle's radius R1 in cells.
+using kit::CentreAndRadius;
 
 // A point `cells` grid cells from point `from` at `degrees`.
 struct PlacedPoint {

@@ -38,7 +38,7 @@ constexpr kit::TextPiece kClosing[] = {
 };
 
 // Figure 1: O is point 1, with A, B, C and P on its circle, C and P above the line AB.
-constexpr CirclePoint kFigure1[] = {
+constexpr DirectedPoint kFigure1[] = {
     {2, &Lunevar::DHRA, 220}, {3, &Lunevar::DHRB, 320}, {4, &Lunevar::DHRC, 120}, {5, &Lunevar::DHRP, 60}};
 constexpr Letter kFigure1Letters[] = {
     {"A", 2, -40, 4}, {"B", 3, 10, 4}, {"C", 4, -16, -45}, {"P", 5, -20, -50}};
@@ -92,7 +92,7 @@ void DrawConverseFigure(Program& P) {
   shell::Routine r(P);
   kit::FigureFrame(P, 600, 50, 10, 10, 30);
   CentreAndRadius(P, 1, 5, 5, 5);
-  PlaceOnCircle(P, 1, kFigure1);
+  PlaceKeepingDirections(P, 1, kFigure1);
   P.pf.setDrawWidth(5);
   LineAcrossFrame(P, 2);
   DrawLetters(P, kFigure1Letters, 0);

@@ -4,6 +4,7 @@
 #include "kit/Boxes.h"
 #include "kit/Figures.h"
 #include "kit/Page.h"
+#include "kit/TablePoints.h"
 #include "kit/Text.h"
 #include "kit/TextPieces.h"
 #include "lunevar/CircleFigure.h"
@@ -54,9 +55,9 @@ void drawFigure(Program& P) {
   L.DHRA = 230 * v.PI / 180;
   L.DHRB = (230 + L.DHB) * v.PI / 180;
   L.DHRP = (230 + L.DHP) * v.PI / 180;
-  kit::PointOnCircle(P, A, O, v.R1, L.DHRA);
-  kit::PointOnCircle(P, B, O, v.R1, L.DHRB);
-  kit::PointOnCircle(P, Pt, O, v.R1, L.DHRP);
+  kit::PointAtRadians(P, A, O, v.R1, L.DHRA);
+  kit::PointAtRadians(P, B, O, v.R1, L.DHRB);
+  kit::PointAtRadians(P, Pt, O, v.R1, L.DHRP);
   DrawInscribedAngleFigure(P, O, A, B, Pt);
   kit::DrawAngleMark(P, {.vertex = Pt, .arm1 = B, .arm2 = A, .length = 30, .count = 0, .side = -1, .line = 0,
                          .fill = 5});

@@ -22,15 +22,10 @@ namespace pt {
 constexpr int O = 1, A = 2, B = 3, P = 4, C = 5, D = 6, Q = 7;
 }  // namespace pt
 
-// The points on the circle by their direction (degrees counter-clockwise), kept in radians.
-struct DirectedPoint {
-  int index;
-  float degrees;
-  float Lunevar::*direction;
-};
+// The points on the circle by their direction, kept in radians.
 constexpr DirectedPoint kPoints[] = {
-    {pt::A, 200, &Lunevar::DHRA}, {pt::B, 240, &Lunevar::DHRB}, {pt::P, 110, &Lunevar::DHRP},
-    {pt::C, 290, &Lunevar::DHRC}, {pt::D, 330, &Lunevar::DHRD}, {pt::Q, 70, &Lunevar::DHRQ},
+    {pt::A, &Lunevar::DHRA, 200}, {pt::B, &Lunevar::DHRB, 240}, {pt::P, &Lunevar::DHRP, 110},
+    {pt::C, &Lunevar::DHRC, 290}, {pt::D, &Lunevar::DHRD, 330}, {pt::Q, &Lunevar::DHRQ, 70},
 };
 
 // A point's letter, placed beside its vertex away from the angle between the two arms.
@@ -50,15 +45,11 @@ void drawLabels(Program& P, std::initializer_list<PointLabel> labels, float colo
 // at draw width 5. Leaves the points 1 to 7 in page units, R1 and the directions DHRA to DHRQ.
 void equalArcsFigure(Program& P) {
   auto& v = P.v;
-  Lunevar& L = Lv(P);
   kit::ClearWholePage(P);
   kit::GridPaper(P, 720, 90, 16, 16, 15, 30);
   kit::GridPoint(P, pt::O, 8, 8);
   v.R1 = 7 * v.SIZE;
-  for (const DirectedPoint& p : kPoints) {
-    L.*p.direction = p.degrees * v.PI / 180;
-    kit::PointOnCircle(P, p.index, pt::O, v.R1, L.*p.direction);
-  }
+  PlaceKeepingDirections(P, pt::O, kPoints);
   P.pf.setDrawWidth(5);
   kit::DrawDot(P, pt::O, 3, 0);
   kit::DrawCircle(P, pt::O, v.R1, 0);

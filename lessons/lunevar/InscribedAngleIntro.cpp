@@ -2,6 +2,7 @@
 // arc AB, the points, the inscribed angle with its definition, and last the central angle.
 #include "kit/Figures.h"
 #include "kit/Page.h"
+#include "kit/TablePoints.h"
 #include "kit/Text.h"
 #include "lunevar/InscribedAngles.h"
 #include "shell/Waits.h"
@@ -30,9 +31,9 @@ void InscribedAngleIntro(Program& P) {
   kit::GridPoint(P, 1, 6, 5);
   v.R1 = v.SIZE * 5;
   v.HH1 = 1.0f / 12; v.HH2 = 5.0f / 12;
-  kit::PointOnCircle(P, 2, 1, v.R1, v.PI + v.PI / 6);
-  kit::PointOnCircle(P, 3, 1, v.R1, -v.PI / 6);
-  kit::PointOnCircle(P, 4, 1, v.R1, 4 * v.PI / 6);
+  kit::PointAtRadians(P, 2, 1, v.R1, v.PI + v.PI / 6);
+  kit::PointAtRadians(P, 3, 1, v.R1, -v.PI / 6);
+  kit::PointAtRadians(P, 4, 1, v.R1, 4 * v.PI / 6);
   kit::DrawDot(P, 1, 3, 0);
   kit::DrawCircle(P, 1, v.R1, 0);
   kit::LetterAt(P, 1, -36, -45, "O", 0);

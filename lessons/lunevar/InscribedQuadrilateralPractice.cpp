@@ -5,6 +5,7 @@
 #include "kit/Boxes.h"
 #include "kit/Figures.h"
 #include "kit/Page.h"
+#include "kit/TablePoints.h"
 #include "kit/Text.h"
 #include "kit/TextPieces.h"
 #include "lunevar/CircleFigure.h"
@@ -47,10 +48,10 @@ void drawFigure(Program& P) {
   L.DHRB = v.T_a(12) * v.PI / 180;
   L.DHRP = v.T_a(13) * v.PI / 180;
   L.DHRK = v.T_a(14) * v.PI / 180;
-  kit::PointOnCircle(P, A, O, v.R1, L.DHRA);
-  kit::PointOnCircle(P, B, O, v.R1, L.DHRB);
-  kit::PointOnCircle(P, Pt, O, v.R1, L.DHRP);
-  kit::PointOnCircle(P, Q, O, v.R1, L.DHRK);
+  kit::PointAtRadians(P, A, O, v.R1, L.DHRA);
+  kit::PointAtRadians(P, B, O, v.R1, L.DHRB);
+  kit::PointAtRadians(P, Pt, O, v.R1, L.DHRP);
+  kit::PointAtRadians(P, Q, O, v.R1, L.DHRK);
   DrawInscribedAngleFigure(P, O, A, B, Pt);
   kit::DrawAngleMark(P, {.vertex = Pt, .arm1 = B, .arm2 = A, .length = 50, .count = 0, .side = -1,
                          .textColour = 5, .line = 0, .fill = 7, .label = v.T_s_a(1).c_str(), .labelDy = 10});

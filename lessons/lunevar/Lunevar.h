@@ -2,6 +2,7 @@
 // Every screen reaches them through Lv(P); they start at 0 and empty, like the shared ones.
 #pragma once
 #include <optional>
+#include <span>
 #include <string>
 
 #include "shell/Program.h"
@@ -39,5 +40,16 @@ struct LunevarProgram : shell::Program {
 };
 
 inline Lunevar& Lv(shell::Program& P) { return static_cast<LunevarProgram&>(P).L; }
+
+// A point on a figure's circle whose direction the figure keeps, in radians, in one of the
+// variables above (DHRA ...); given in degrees.
+struct DirectedPoint {
+  int index;
+  float Lunevar::*direction;
+  float degrees;
+};
+// Each row's direction into its variable, then its point on the circle of radius R1 about
+// `centre`, its index moved on by `shift`.
+void PlaceKeepingDirections(shell::Program& P, int centre, std::span<const DirectedPoint> points, int shift = 0);
 
 }  // namespace lunevar

@@ -35,7 +35,7 @@ constexpr kit::TextPiece kCases[] = {
 };
 
 // O is point 1 with A, B and C on its circle (C at 130 here, at 120 in the panels).
-constexpr CirclePoint kLargeABC[] = {
+constexpr DirectedPoint kLargeABC[] = {
     {2, &Lunevar::DHRA, 220}, {3, &Lunevar::DHRB, 320}, {4, &Lunevar::DHRC, 130}};
 // P on the circle, inside it and outside it.
 constexpr PlacedPoint kLargePs[] = {{5, 1, 5, 25}, {6, 1, 3.5f, 50}, {7, 1, 7, 60}};
@@ -74,7 +74,7 @@ constexpr Panel kPanels[] = {
 };
 
 // A, B, C and point b+5 about each panel's O.
-constexpr CirclePoint kPanelPoints[] = {
+constexpr DirectedPoint kPanelPoints[] = {
     {2, &Lunevar::DHRA, 220}, {3, &Lunevar::DHRB, 320}, {4, &Lunevar::DHRC, 120}, {5, &Lunevar::DHRP, 60}};
 
 // The relation of each case, filled into its box (the boxes keep their places in T(1) to T(3)).
@@ -116,9 +116,9 @@ void setUpPanel(Program& P, int n) {
   v.T_a(10 + n) = v.GGX;
   if (n == 1) kit::TextCursorAt(P, v.SIZE, 30);
   CentreAndRadius(P, b + 1, 5, 5, 5);
-  PlaceOnCircle(P, b + 1, kPanelPoints, b);
+  PlaceKeepingDirections(P, b + 1, kPanelPoints, b);
   if (panel.alongAQ > 0)
-    kit::PointOnCircle(P, panel.p, b + 2, panel.alongAQ * v.R1, kit::DirectionBetween(P, b + 2, b + 5));
+    kit::PointAtRadians(P, panel.p, b + 2, panel.alongAQ * v.R1, kit::DirectionBetween(P, b + 2, b + 5));
 }
 
 void drawPanel(Program& P, int n) {
@@ -155,7 +155,7 @@ Screen PositionCasesScreen(Program& P) {
   kit::DrawTextPieces(P, kTask);
 
   CentreAndRadius(P, 1, 5, 5, 5);
-  PlaceOnCircle(P, 1, kLargeABC);
+  PlaceKeepingDirections(P, 1, kLargeABC);
   PlacePoints(P, kLargePs);
   kit::DrawCircle(P, 1, v.R1, 0);
   kit::DrawDot(P, 1, 4, 0);

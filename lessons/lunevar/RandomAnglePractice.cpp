@@ -7,6 +7,7 @@
 #include "kit/Boxes.h"
 #include "kit/Figures.h"
 #include "kit/Page.h"
+#include "kit/TablePoints.h"
 #include "kit/Text.h"
 #include "lunevar/CircleFigure.h"
 #include "lunevar/Lunevar.h"
@@ -63,12 +64,12 @@ void drawFigure(Program& P, const ProblemType& t) {
   L.DHRA = v.T_a(11) * v.PI / 180;
   L.DHRB = v.T_a(12) * v.PI / 180;
   L.DHRP = v.T_a(13) * v.PI / 180;
-  kit::PointOnCircle(P, A, O, v.R1, L.DHRA);
-  kit::PointOnCircle(P, B, O, v.R1, L.DHRB);
-  kit::PointOnCircle(P, Pt, O, v.R1, L.DHRP);
+  kit::PointAtRadians(P, A, O, v.R1, L.DHRA);
+  kit::PointAtRadians(P, B, O, v.R1, L.DHRB);
+  kit::PointAtRadians(P, Pt, O, v.R1, L.DHRP);
   if (t.hasQ) {
     L.DHRK = v.T_a(14) * v.PI / 180;
-    kit::PointOnCircle(P, Q, O, v.R1, L.DHRK);
+    kit::PointAtRadians(P, Q, O, v.R1, L.DHRK);
   }
   DrawInscribedAngleFigure(P, O, A, B, Pt);
   // The labels of the sectors take the colour the letters left (0).

@@ -2,6 +2,7 @@
 // chords, letters, the marks of the inscribed and central angles, their values and the diameter.
 #include "kit/Figures.h"
 #include "kit/Page.h"
+#include "kit/TablePoints.h"
 #include "kit/Text.h"
 #include "lunevar/InscribedAngles.h"
 #include "lunevar/Lunevar.h"
@@ -52,9 +53,9 @@ Screen RedrawAngleFigure(Program& P) {
   L.DHRP = (230 + L.DHP) * v.PI / 180;
   kit::DrawDot(P, 1, 3, 0);
   kit::DrawCircle(P, 1, v.R1, 0);
-  kit::PointOnCircle(P, 3, 1, v.R1, L.DHRB);
-  kit::PointOnCircle(P, 5, 1, v.R1, L.DHRP);
-  kit::PointOnCircle(P, 7, 1, v.R1, v.PI + L.DHRP);
+  kit::PointAtRadians(P, 3, 1, v.R1, L.DHRB);
+  kit::PointAtRadians(P, 5, 1, v.R1, L.DHRP);
+  kit::PointAtRadians(P, 7, 1, v.R1, v.PI + L.DHRP);
   kit::DrawDot(P, 2, 5, 0);
   kit::DrawDot(P, 3, 5, 0);
   kit::DrawDot(P, 5, 5, 5);

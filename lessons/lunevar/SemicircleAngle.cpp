@@ -3,6 +3,7 @@
 // per key.
 #include "kit/Figures.h"
 #include "kit/Page.h"
+#include "kit/TablePoints.h"
 #include "kit/Text.h"
 #include "kit/TextLines.h"
 #include "kit/TextPieces.h"
@@ -50,9 +51,9 @@ Screen SemicircleAngle(Program& P) {
                     .headingAtNumbers = true});
   kit::GridPaper(P, 640, 100, 6, 6, 15, 70);
   kit::GridPoint(P, O, 3, 3);
-  PlaceOnCircle(P, A, O, 3, 180);
-  PlaceOnCircle(P, B, O, 3, 0);
-  PlaceOnCircle(P, Pt, O, 3, 70);
+  kit::PointAtCellsViaMABC(P, A, O, 3, 180);
+  kit::PointAtCellsViaMABC(P, B, O, 3, 0);
+  kit::PointAtCellsViaMABC(P, Pt, O, 3, 70);
   kit::DrawCircle(P, O, v.SIZE * 3, 0);
   kit::DrawDot(P, O, 6, 0);
   kit::LetterAt(P, O, -14, -50, "O", 0);

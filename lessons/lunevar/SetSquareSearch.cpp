@@ -29,7 +29,7 @@ constexpr kit::TextPiece kTask[] = {
 // O is point 1; A and B lie on the circle below it, 100 degrees apart, at the same height.
 // (With A and B so, every P sees AB under 50 degrees while the task says 45: the figure
 // illustrates the search and is not drawn to scale.)
-constexpr CirclePoint kAB[] = {{2, &Lunevar::DHRA, 220}, {3, &Lunevar::DHRB, 320}};
+constexpr DirectedPoint kAB[] = {{2, &Lunevar::DHRA, 220}, {3, &Lunevar::DHRB, 320}};
 
 constexpr Letter kABLetters[] = {{"A", 2, -40, -25}, {"B", 3, 20, -25}};
 
@@ -63,7 +63,7 @@ void layP(Program& P, Laid laid) {
       shell::WaitAnyKey(P);
       break;
     case Laid::Chords:
-      kit::PointOnCircle(P, 4, 1, v.R1, L.DHRP);
+      kit::PointAtRadians(P, 4, 1, v.R1, L.DHRP);
       P.pf.setDrawWidth(2);
       kit::DrawSegment(P, 2, 4, 0);
       kit::DrawSegment(P, 3, 4, 0);
@@ -72,7 +72,7 @@ void layP(Program& P, Laid laid) {
       if (v.II == 5) kit::LetterAt(P, kFirstP, -14, -50, "P", 3);
       break;
     case Laid::Dot:
-      kit::PointOnCircle(P, 4, 1, v.R1, L.DHRP);
+      kit::PointAtRadians(P, 4, 1, v.R1, L.DHRP);
       P.pf.setDrawWidth(5);
       dotAtP(P);
       break;
@@ -98,7 +98,7 @@ Screen SetSquareSearch(Program& P) {
   kit::DrawTextPieces(P, kTask);
 
   CentreAndRadius(P, 1, 8, 12, 6);
-  PlaceOnCircle(P, 1, kAB);
+  PlaceKeepingDirections(P, 1, kAB);
   DrawPointsAB(P);
   shell::WaitAnyKey(P);
 
@@ -133,9 +133,9 @@ Screen SetSquareSearch(Program& P) {
 void DrawSetSquare(Program& P) {
   shell::Routine r(P);
   auto& v = P.v;
-  kit::PointOnCircle(P, 4, 1, v.R1, Lv(P).DHRP);
-  kit::PointOnCircle(P, 5, 4, 2 * v.R1, kit::DirectionBetween(P, 4, 2));
-  kit::PointOnCircle(P, 6, 4, 2 * std::sqrt(2.0f) * v.R1, kit::DirectionBetween(P, 4, 3));
+  kit::PointAtRadians(P, 4, 1, v.R1, Lv(P).DHRP);
+  kit::PointAtRadians(P, 5, 4, 2 * v.R1, kit::DirectionBetween(P, 4, 2));
+  kit::PointAtRadians(P, 6, 4, 2 * std::sqrt(2.0f) * v.R1, kit::DirectionBetween(P, 4, 3));
   kit::DrawPath(P, {4, 5, 6}, 0, kit::PathKind::Filled, 13);
   v.A = (v.X_a(5) + v.X_a(6)) / 2;
   v.B = (v.Y_a(5) + v.Y_a(6)) / 2;

@@ -1,4 +1,5 @@
 // The circle figure of items 4 and 5 (see SixCellCircle.h).
+#include "kit/TablePoints.h"
 #include "lunevar/SixCellCircle.h"
 
 #include "kit/Figures.h"
@@ -10,7 +11,7 @@ void DrawSixCellCircle(Program& P, std::span<const FigurePoint> points) {
   kit::GridPaper(P, 760, 100, 6, 6, 15, 70);
   kit::GridPoint(P, 0, 3, 3);
   for (const FigurePoint& p : points)
-    kit::PointOnCircle(P, p.index, 0, 3 * v.SIZE + p.offCircle, p.degrees * v.PI / 180);
+    kit::PointAtDegrees(P, p.index, 0, 3 * v.SIZE + p.offCircle, p.degrees);
   kit::DrawCircle(P, 0, 3 * v.SIZE, 0);
 }
 

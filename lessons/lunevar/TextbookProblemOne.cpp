@@ -3,6 +3,7 @@
 // the two central angles it makes, and the answer on the line of "(6)".
 #include "kit/Figures.h"
 #include "kit/Page.h"
+#include "kit/TablePoints.h"
 #include "kit/Text.h"
 #include "kit/TextLines.h"
 #include "kit/TextPieces.h"
@@ -23,15 +24,9 @@ constexpr kit::TextPiece kAnswerLines[] = {
 };
 
 // The figure of (6): O is point 0; A to E on the circle, 3 cells out.
-struct CirclePoint {
-  int index;
-  float degrees;
-  float labelDx, labelDy;
-  const char* label;
-};
-constexpr CirclePoint kPoints[] = {
-    {1, 110, -35, -50, "A"}, {2, 210, -32, -25, "B"}, {3, 270, -14, 4, "C"},
-    {4, 320, 8, 4, "D"},     {5, 50, -4, -50, "E"},
+constexpr kit::OnCircle kPoints[] = {{1, 110}, {2, 210}, {3, 270}, {4, 320}, {5, 50}};
+constexpr kit::Letter kLetters[] = {
+    {"A", 1, -35, -50}, {"B", 2, -32, -25}, {"C", 3, -14, 4}, {"D", 4, 8, 4}, {"E", 5, -4, -50},
 };
 
 constexpr kit::AngleMark kGivenAngles[] = {
@@ -54,12 +49,12 @@ void drawFigure(Program& P) {
   auto& v = P.v;
   kit::GridPaper(P, 480, 100, 6, 6, 15, 70);
   kit::GridPoint(P, 0, 3, 3);
-  for (const CirclePoint& p : kPoints) PlaceOnCircle(P, p.index, 0, 3, p.degrees);
+  kit::PointsAtCellsViaMABC(P, 0, 3, kPoints);
   kit::DrawCircle(P, 0, v.SIZE * 3, 0);
   kit::DrawDot(P, 0, 6, 0);
   kit::LetterAt(P, 0, -14, -50, "O", 0);
   kit::DrawPath(P, {2, 0, 4, 5, 3, 1, 2}, 0);  // radii OB, OD and chords DE, EC, CA, AB
-  for (const CirclePoint& p : kPoints) kit::LetterAt(P, p.index, p.labelDx, p.labelDy, p.label, 0);
+  kit::DrawLetters(P, kLetters);
   for (const kit::AngleMark& m : kGivenAngles) kit::DrawAngleMark(P, m);
 }
 

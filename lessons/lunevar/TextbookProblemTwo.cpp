@@ -7,6 +7,7 @@
 #include "kit/Figures.h"
 #include "kit/Page.h"
 #include "kit/PenMarks.h"
+#include "kit/TablePoints.h"
 #include "kit/Text.h"
 #include "kit/TextLines.h"
 #include "kit/TextPieces.h"
@@ -17,27 +18,20 @@ namespace lunevar {
 
 namespace {
 
-struct CirclePoint {
-  int index;
-  float degrees;
-  float labelDx, labelDy;
-  const char* label;
-};
-
 struct Figure {
   float left, top;  // grid paper of 16 by 16 cells of 30
   int centre;
   float radius;     // cells
   float centreLabelDx, centreLabelDy;
-  std::span<const CirclePoint> points;
+  std::span<const kit::OnCircle> points;
+  std::span<const kit::Letter> letters;
   std::span<const std::initializer_list<int>> paths;
   std::span<const kit::AngleMark> marks;
 };
 
 // (1): triangle ABC, AB through O.
-constexpr CirclePoint kPoints1[] = {
-    {12, 130, -35, -25, "A"}, {13, 310, 6, 6, "B"}, {14, 22, 14, -50, "C"},
-};
+constexpr kit::OnCircle kPoints1[] = {{12, 130}, {13, 310}, {14, 22}};
+constexpr kit::Letter kLetters1[] = {{"A", 12, -35, -25}, {"B", 13, 6, 6}, {"C", 14, 14, -50}};
 constexpr std::initializer_list<int> kPaths1[] = {{12, 13, 14, 12}};
 constexpr kit::AngleMark kMarks1[] = {
     {.vertex = 12, .arm1 = 13, .arm2 = 14, .length = 50, .count = 1, .side = 1, .textColour = 5, .line = 0,
@@ -45,12 +39,11 @@ constexpr kit::AngleMark kMarks1[] = {
     {.vertex = 13, .arm1 = 14, .arm2 = 12, .length = 50, .count = 1, .side = 1, .textColour = 3, .line = 0,
      .fill = 3, .label = "54%"},
 };
-constexpr Figure kFigure1{36, 240, 11, 5, -34, 8, kPoints1, kPaths1, kMarks1};
+constexpr Figure kFigure1{36, 240, 11, 5, -34, 8, kPoints1, kLetters1, kPaths1, kMarks1};
 
 // (2): triangles ABD and ACD, AB a diameter.
-constexpr CirclePoint kPoints2[] = {
-    {2, 230, -40, -15, "A"}, {3, 50, 8, -25, "B"}, {4, 310, 8, -20, "C"}, {5, 180, -40, -25, "D"},
-};
+constexpr kit::OnCircle kPoints2[] = {{2, 230}, {3, 50}, {4, 310}, {5, 180}};
+constexpr kit::Letter kLetters2[] = {{"A", 2, -40, -15}, {"B", 3, 8, -25}, {"C", 4, 8, -20}, {"D", 5, -40, -25}};
 constexpr std::initializer_list<int> kPaths2[] = {{2, 3, 5, 2}, {2, 4, 5, 2}};
 constexpr kit::AngleMark kMarks2[] = {
     {.vertex = 2, .arm1 = 3, .arm2 = 5, .length = 60, .count = 1, .side = 1, .textColour = 5, .line = 0,
@@ -58,7 +51,7 @@ constexpr kit::AngleMark kMarks2[] = {
     {.vertex = 4, .arm1 = 5, .arm2 = 2, .length = 60, .count = 1, .side = 1, .textColour = 3, .line = 0,
      .fill = 3, .label = "25%"},
 };
-constexpr Figure kFigure2{720, 200, 1, 6, 6, -10, kPoints2, kPaths2, kMarks2};
+constexpr Figure kFigure2{720, 200, 1, 6, 6, -10, kPoints2, kLetters2, kPaths2, kMarks2};
 
 // The inscribed angle ABD, equal to ACD on the same arc AD.
 constexpr kit::AngleMark kAngleAtB{.vertex = 3, .arm1 = 5, .arm2 = 2, .length = 60, .count = 1, .side = 1,
@@ -75,12 +68,12 @@ void drawFigure(Program& P, const Figure& f) {
   auto& v = P.v;
   kit::GridPaper(P, f.left, f.top, 16, 16, 15, 30);
   kit::GridPoint(P, f.centre, 8, 8);
-  for (const CirclePoint& p : f.points) PlaceOnCircle(P, p.index, f.centre, f.radius, p.degrees);
+  kit::PointsAtCellsViaMABC(P, f.centre, f.radius, f.points);
   kit::DrawCircle(P, f.centre, v.SIZE * f.radius, 0);
   kit::DrawDot(P, f.centre, 6, 0);
   kit::LetterAt(P, f.centre, f.centreLabelDx, f.centreLabelDy, "O", 0);
   for (const auto& path : f.paths) kit::DrawPath(P, path, 0);
-  for (const CirclePoint& p : f.points) kit::LetterAt(P, p.index, p.labelDx, p.labelDy, p.label, 0);
+  kit::DrawLetters(P, f.letters);
   for (const kit::AngleMark& m : f.marks) kit::DrawAngleMark(P, m);
 }
 

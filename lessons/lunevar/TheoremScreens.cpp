@@ -2,6 +2,7 @@
 // inscribed angle theorem. Both draw at once and go straight back to the sub-menu.
 #include "kit/Figures.h"
 #include "kit/Page.h"
+#include "kit/TablePoints.h"
 #include "kit/Text.h"
 #include "lunevar/InscribedAngles.h"
 #include "lunevar/Lunevar.h"
@@ -40,7 +41,7 @@ Screen SeveralInscribedAngles(Program& P) {
   AngleFigureSetUp(P);
   kit::EraseBox(P, v.GX1, v.GY1 - 60, v.GX2 + 200, v.GY2 + 60);
   L.DHRB = (230 + L.DHB) * v.PI / 180;
-  kit::PointOnCircle(P, 3, 1, v.R1, L.DHRB);
+  kit::PointAtRadians(P, 3, 1, v.R1, L.DHRB);
   kit::DrawDot(P, 1, 3, 0);
   kit::DrawCircle(P, 1, v.R1, 0);
   kit::DrawSegment(P, 2, 1, 3);
@@ -51,7 +52,7 @@ Screen SeveralInscribedAngles(Program& P) {
   do {  // P every 4 steps past B, six times, all on the arc opposite AB
     L.DHP = L.DHB + 4 * L.IJ * L.DH;
     L.DHRP = (230 + L.DHP) * v.PI / 180;
-    kit::PointOnCircle(P, 5, 1, v.R1, L.DHRP);
+    kit::PointAtRadians(P, 5, 1, v.R1, L.DHRP);
     kit::DrawSegment(P, 2, 5, 0);
     kit::DrawSegment(P, 3, 5, 0);
     L.IJ = L.IJ + 1;

@@ -21,8 +21,6 @@ Screen SemicircleAngle(Program& P);
 Screen TextbookProblemTwoAnswers(Program& P);
 Screen InscribedQuadrilateralPractice(Program& P);
 
-// Point m on the circle about point `centre`, `radius` grid cells out at `degrees`.
-using kit::PlaceOnCircle;
 // The size of a practice problem's angle: a whole number from 40 to 69.
 float PracticeSize(Program& P);
 

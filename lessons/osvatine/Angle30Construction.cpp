@@ -89,7 +89,7 @@ constexpr kit::TextPiece kScreen[] = {
       auto& v = P.v;
       v.II = 1;
       do {
-        kit::PointOnCircle(P, Own, O, v.R1, (430 - (v.II - 1) * 40) * v.PI / 180);
+        kit::PointAtDegrees(P, Own, O, v.R1, 430 - (v.II - 1) * 40);
         kit::DrawSegment(P, A, Own, 7);
         kit::DrawSegment(P, B, Own, 7);
         v.II = v.II + 1;

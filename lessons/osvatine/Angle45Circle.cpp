@@ -27,7 +27,7 @@ constexpr Drawing kDrawings[] = {
       Landmark(P, C, "C");
       Landmark(P, D, "D");
       Os(P).R3 = kit::PointDistance(P, O2, Corner);
-      kit::PointOnCircle(P, Own, O2, Os(P).R3, 100 * P.v.PI / 180);
+      kit::PointAtDegrees(P, Own, O2, Os(P).R3, 100);
       kit::DrawDot(P, Own, 6, 0);
       kit::LetterAt(P, Own, -14, -50, "P", 0);
       kit::DrawSegment(P, Own, C, 0);

@@ -62,19 +62,19 @@ void SetUpDiscussionPoints(Program& P) {
   auto& v = P.v;
   v.R2 = kit::PointDistance(P, C, D);
   kit::DirectionBetween(P, D, C);
-  kit::PointOnCircle(P, dp::Apex, D, v.R2, v.HHP - 60 * v.PI / 180);
+  kit::PointTurnedFromHHP(P, dp::Apex, D, v.R2, -60);
   kit::Midpoint(P, dp::MidCD, C, D);
   v.X_a(dp::O) = (2 * v.X_a(dp::MidCD) + v.X_a(dp::Apex)) / 3;
   v.Y_a(dp::O) = (2 * v.Y_a(dp::MidCD) + v.Y_a(dp::Apex)) / 3;
   v.R1 = kit::PointDistance(P, C, dp::O);
   // The bisectors of the base angles run 20 beyond O, where they cross.
-  kit::PointOnCircle(P, dp::BisectorD, D, v.R1 + 20, v.HHP - 30 * v.PI / 180);
+  kit::PointTurnedFromHHP(P, dp::BisectorD, D, v.R1 + 20, -30);
   kit::DirectionBetween(P, C, D);
-  kit::PointOnCircle(P, dp::BisectorC, C, v.R1 + 20, v.HHP + 30 * v.PI / 180);
+  kit::PointTurnedFromHHP(P, dp::BisectorC, C, v.R1 + 20, 30);
   Os(P).R3 = v.R2 + 16;
   // P is laid off on line BD, not cut from circle O: it lies a little outside the circle.
   kit::DirectionBetween(P, D, B);
-  kit::PointOnCircle(P, dp::P, D, Os(P).R3, v.HHP);
+  kit::PointAtRadians(P, dp::P, D, Os(P).R3, v.HHP);
 }
 
 Screen ShowAngleSumDiscussion(Program& P) {

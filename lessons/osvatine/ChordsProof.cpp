@@ -5,6 +5,7 @@
 #include "kit/FigureFrame.h"
 #include "kit/Figures.h"
 #include "kit/Page.h"
+#include "kit/TablePoints.h"
 #include "kit/Text.h"
 #include "kit/TextLines.h"
 #include "osvatine/ConstructProve.h"
@@ -38,10 +39,10 @@ void setUpChords(Program& P) {
   o.DHRB = 310 * v.PI / 180;
   o.DHRC = 210 * v.PI / 180;
   o.DHRD = 30 * v.PI / 180;
-  kit::PointOnCircle(P, A, O, v.R1, o.DHRA);
-  kit::PointOnCircle(P, B, O, v.R1, o.DHRB);
-  kit::PointOnCircle(P, C, O, v.R1, o.DHRC);
-  kit::PointOnCircle(P, D, O, v.R1, o.DHRD);
+  kit::PointAtRadians(P, A, O, v.R1, o.DHRA);
+  kit::PointAtRadians(P, B, O, v.R1, o.DHRB);
+  kit::PointAtRadians(P, C, O, v.R1, o.DHRC);
+  kit::PointAtRadians(P, D, O, v.R1, o.DHRD);
   kit::LineCrossing(P, Pt, A, B, C, D);
 }
 

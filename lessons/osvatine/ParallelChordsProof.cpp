@@ -5,6 +5,7 @@
 #include "kit/FigureFrame.h"
 #include "kit/Figures.h"
 #include "kit/Page.h"
+#include "kit/TablePoints.h"
 #include "kit/Text.h"
 #include "kit/TextLines.h"
 #include "osvatine/ConstructProve.h"
@@ -45,10 +46,10 @@ void SetUpChords(Program& P) {
   o.DHRB = 30 * v.PI / 180;
   o.DHRC = 200 * v.PI / 180;
   o.DHRD = -20 * v.PI / 180;
-  kit::PointOnCircle(P, A, O, v.R1, o.DHRA);
-  kit::PointOnCircle(P, D, O, v.R1, o.DHRB);
-  kit::PointOnCircle(P, B, O, v.R1, o.DHRC);
-  kit::PointOnCircle(P, C, O, v.R1, o.DHRD);
+  kit::PointAtRadians(P, A, O, v.R1, o.DHRA);
+  kit::PointAtRadians(P, D, O, v.R1, o.DHRB);
+  kit::PointAtRadians(P, B, O, v.R1, o.DHRC);
+  kit::PointAtRadians(P, C, O, v.R1, o.DHRD);
 }
 
 // The line AC and, a key later, the alternate angles ∠CAD and ∠ACB it makes with the chords.

@@ -6,6 +6,7 @@
 #include "kit/FigureFrame.h"
 #include "kit/Figures.h"
 #include "kit/Page.h"
+#include "kit/TablePoints.h"
 #include "kit/Text.h"
 #include "kit/TextLines.h"
 #include "osvatine/ConstructProve.h"
@@ -29,7 +30,7 @@ void setUpSecants(Program& P) {
   v.X_a(A) = 1; v.Y_a(A) = 1;
   kit::GridToPage(P, {O, A});
   v.R1 = v.SIZE * 4;
-  kit::PointOnCircle(P, C, O, 4 * v.SIZE, 80 * v.PI / 180);
+  kit::PointAtDegrees(P, C, O, 4 * v.SIZE, 80);
   v.X1 = v.X_a(O); v.Y1 = v.Y_a(O); v.RR1 = 4 * v.SIZE;
   v.A = 0; v.B = 1; v.C = -v.Y_a(A);
   geometry::CircleLineIntersection(P);

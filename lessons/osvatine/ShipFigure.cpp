@@ -51,15 +51,15 @@ void SetUpShipFigure(Program& P) {
   kit::Midpoint(P, MidAB, A, B);
   // O stands as the apex of an equilateral triangle of side 3 on AB (AB itself is longer).
   kit::DirectionBetween(P, MidAB, A);
-  kit::PointFromDirection(P, O, MidAB, 3 * std::sqrt(3.0f) / 2, 90);
+  kit::PointTurnedFromHHP(P, O, MidAB, v.SIZE * (3 * std::sqrt(3.0f) / 2), 90);
   kit::DirectionBetween(P, C, D);
   v.X_a(9) = 2 * v.X_a(D) - v.X_a(C);
   v.Y_a(9) = 2 * v.Y_a(D) - v.Y_a(C);
-  for (const FromD& f : kFromD) kit::PointFromDirection(P, f.entry, D, f.units, f.degrees);
+  for (const FromD& f : kFromD) kit::PointTurnedFromHHP(P, f.entry, D, v.SIZE * f.units, f.degrees);
   kit::Midpoint(P, O2, C, 12);
   kit::DirectionBetween(P, D, O2);
-  kit::PointFromDirection(P, 14, O2, 1, 0);
-  kit::PointFromDirection(P, 15, O2, 1, 180);
+  kit::PointTurnedFromHHP(P, 14, O2, v.SIZE, 0);
+  kit::PointTurnedFromHHP(P, 15, O2, v.SIZE, 180);
   v.X1 = v.X_a(O); v.Y1 = v.Y_a(O); v.RR1 = 3 * v.SIZE;
   v.X2 = v.X_a(O2); v.Y2 = v.Y_a(O2); v.RR2 = kit::PointDistance(P, O2, 12);
   geometry::RadicalAxis(P);

@@ -36,8 +36,8 @@ void setUpTangentFigure(Program& P) {
   v.R1 = 4 * v.SIZE;
   o.DHRP = 110 * v.PI / 180;
   o.DHRQ = 250 * v.PI / 180;
-  kit::PointOnCircle(P, tangent::P, O, v.R1, o.DHRP);
-  kit::PointOnCircle(P, P2, O, v.R1, o.DHRQ);
+  kit::PointAtRadians(P, tangent::P, O, v.R1, o.DHRP);
+  kit::PointAtRadians(P, P2, O, v.R1, o.DHRQ);
   for (auto [end, contact] : {std::pair{EndP, tangent::P}, std::pair{EndP2, P2}}) {
     v.DX = (v.X_a(contact) - v.X_a(A)) / 5;
     v.DY = (v.Y_a(contact) - v.Y_a(A)) / 5;

@@ -37,8 +37,6 @@ using kit::AtMargin, kit::AtNumbers, kit::DrawTextPieces, kit::kKeyWait, kit::Sa
 using kit::DrawLetters;
 using kit::Letter;
 
-// Point m on the circle of `radius` grid cells about point `centre`, `degrees` counter-clockwise.
-using kit::PlaceOnCircle;
 // The polyline a, b, c in colour 0, open or closed. Writes A, B, C.
 void Polyline(Program& P, int a, int b, int c, kit::PathKind kind);
 // The segment from point m to point n in colour. Writes M, N.

@@ -1,6 +1,7 @@
 // First set, answer 1: nine angles x, (1) to (7) worked in two text columns, (8) and (9) each
 // on a circle with two inscribed triangles, their marks revealed one key at a time.
 #include "kit/Figures.h"
+#include "kit/TablePoints.h"
 #include "pendrel/AnswerScreen.h"
 #include "pendrel/ConfirmLearning.h"
 #include "shell/Waits.h"
@@ -45,17 +46,12 @@ constexpr TextPiece kAnswer9[] = {
 enum Point { O = 0, PA = 1, PB = 2, PC = 3, PD = 4 };
 
 // Where a point stands on the circle: entry and degrees.
-struct Placement {
-  Point point;
-  float degrees;
-};
-
 // Questions (8) and (9): each on circle O of radius 3 cells of 40, centred at grid point (4, 4)
 // of an unseen 8 x 7 grid, with A to D on it, triangles ABD and ACD, the centre dot and "O".
 // Shown with its first two angle marks; then one key each for the third mark, the right angle
 // and the working.
 struct CircleQuestion {
-  Placement points[4];  // in the order they are computed
+  kit::OnCircle points[4];  // in the order they are computed
   bool chordBC;
   Letter letters[4];
   kit::AngleMark shown[2];
@@ -93,7 +89,7 @@ void ShowCircleQuestion(Program& P, float top, const CircleQuestion& q) {
   kit::GridPaper(P, 920, top, 8, 7, 15, 40);
   kit::GridPoint(P, O, 4, 4);
   v.R1 = v.SIZE * 3;
-  for (auto [point, degrees] : q.points) PlaceOnCircle(P, point, O, 3, degrees);
+  kit::PointsAtCellsViaMABC(P, O, 3, q.points);
   kit::DrawCircle(P, O, v.R1, 0);
   Polyline(P, PA, PB, PD, kit::PathKind::Closed);
   Polyline(P, PA, PC, PD, kit::PathKind::Closed);

@@ -2,6 +2,7 @@
 // first, complete; then the reasoning one step per key, with the marks it rests on beside it.
 #include "kit/Figures.h"
 #include "kit/ProofMarks.h"
+#include "kit/TablePoints.h"
 #include "pendrel/AnswerScreen.h"
 #include "pendrel/ConfirmLearning.h"
 #include "shell/Waits.h"
@@ -55,8 +56,8 @@ Screen ConfirmAnswer5(Program& P) {
   kit::GridPoint(P, PB, 1, 4);
   kit::GridPoint(P, PD, 7, 4);
   v.R1 = v.SIZE * 3;
-  PlaceOnCircle(P, PA, PO, 3, 60);
-  PlaceOnCircle(P, PC, PO, 3, -60);
+  kit::PointAtCellsViaMABC(P, PA, PO, 3, 60);
+  kit::PointAtCellsViaMABC(P, PC, PO, 3, -60);
   kit::DrawCircle(P, PO, v.R1, 0);
   Polyline(P, PA, PB, PD, kit::PathKind::Closed);
   Polyline(P, PC, PB, PD, kit::PathKind::Closed);  // BD drawn a second time

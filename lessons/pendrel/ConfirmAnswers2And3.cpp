@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "kit/Figures.h"
+#include "kit/TablePoints.h"
 #include "pendrel/AnswerScreen.h"
 #include "pendrel/ConfirmLearning.h"
 #include "shell/Waits.h"
@@ -29,7 +30,7 @@ constexpr TextPiece kAnswer2Working[] = {
 enum Point { O = 0, PA = 1, PB = 2, PC = 3, PD = 4, PE = 5, PG = 6 };
 
 // On the circle, in the order they are computed: entry, degrees.
-constexpr std::pair<Point, float> kOnCircle[] = {{PA, 200}, {PC, 320}, {PB, 240}, {PD, 120}, {PE, 30}, {PG, 280}};
+constexpr kit::OnCircle kOnCircle[] = {{PA, 200}, {PC, 320}, {PB, 240}, {PD, 120}, {PE, 30}, {PG, 280}};
 
 constexpr Letter kLetters[] = {
     {"A", PA, -40, -25}, {"B", PB, -40, -15}, {"C", PC, -14, 0}, {"D", PD, -14, -50}, {"E", PE, 14, -25},
@@ -61,7 +62,7 @@ Screen ConfirmAnswer2(Program& P) {
   kit::GridPaper(P, 520, 100, 8, 7, 15, 50);
   kit::GridPoint(P, O, 4, 4);
   v.R1 = v.SIZE * 3;
-  for (auto [point, degrees] : kOnCircle) PlaceOnCircle(P, point, O, 3, degrees);
+  kit::PointsAtCellsViaMABC(P, O, 3, kOnCircle);
   kit::DrawCircle(P, O, v.R1, 0);
   Polyline(P, PA, PD, PB, kit::PathKind::Open);
   Polyline(P, PA, PE, PC, kit::PathKind::Open);

@@ -1,6 +1,7 @@
 // Answer 1 of the second set: the central and inscribed angles on arcs of two thirds and two
 // fifths of the circumference, two divided circles one above the other and six steps of text.
 #include "kit/Figures.h"
+#include "kit/TablePoints.h"
 #include "kit/Text.h"
 #include "pendrel/MasterLearning.h"
 #include "pendrel/MasterSteps.h"
@@ -13,7 +14,7 @@ namespace {
 // One of the two circles: its grid corner, centre entry, points on it, and the arc asked for.
 struct DividedCircle {
   int centre;
-  OnCircle points[5];
+  kit::OnCircle points[5];
   int count;
   float arcStart, arcEnd;
 };
@@ -32,10 +33,10 @@ void DrawDividedCircle(Program& P, float left, float top, const DividedCircle& c
   kit::GridPaper(P, left, top, 6, 6, 15, 50);
   kit::GridPoint(P, c.centre, 3, 3);
   v.R1 = 3 * v.SIZE;
-  std::span<const OnCircle> points(c.points, c.count);
-  PointsOnCircle(P, c.centre, 3, points);
+  std::span<const kit::OnCircle> points(c.points, c.count);
+  kit::PointsAtCellsViaMABC(P, c.centre, 3, points);
   kit::DrawCircle(P, c.centre, v.R1, 0);
-  for (const OnCircle& p : points) Segment(P, c.centre, p.point);
+  for (const kit::OnCircle& p : points) Segment(P, c.centre, p.point);
   kit::DrawDot(P, c.centre, 6, 0);
   kit::DrawCircle(P, c.centre, v.R1, 3, c.arcStart, c.arcEnd);
 }

@@ -2,6 +2,7 @@
 // diameter and equal arcs, 2(2) the exterior angle at D, 2(3) two isosceles triangles.
 #include "kit/Crossings.h"
 #include "kit/Figures.h"
+#include "kit/TablePoints.h"
 #include "kit/Text.h"
 #include "pendrel/MasterLearning.h"
 #include "pendrel/MasterSteps.h"
@@ -18,7 +19,7 @@ void OpenPage(Program& P, const char* number) {
 }
 
 // Page 2(1): A, B, C, D and the ends of the ticks across the equal arcs CD and AB.
-constexpr OnCircle kPoints1[] = {{1, 250}, {2, 330}, {3, 70}, {4, 150}};
+constexpr kit::OnCircle kPoints1[] = {{1, 250}, {2, 330}, {3, 70}, {4, 150}};
 constexpr Letter kLetters1[] = {{"A", 1, -14, 10}, {"B", 2, 10, -20}, {"C", 3, 10, -50}, {"D", 4, -34, -25}};
 constexpr Mark kMarks1[] = {
     {1, 3, 4, 80, 1, 3, "40%", 3},
@@ -29,7 +30,7 @@ constexpr Mark kAngleCOD{0, 3, 4, 60, 1, 3, "y", 5};
 
 // Page 2(2): D where the radius line OA crosses the chord BC (not to scale: the labels carry
 // the problem's 40° and 15°, the drawing has 40° and 30°).
-constexpr OnCircle kPoints2[] = {{1, 250}, {2, 290}, {3, 170}};
+constexpr kit::OnCircle kPoints2[] = {{1, 250}, {2, 290}, {3, 170}};
 constexpr Letter kLetters2[] = {{"A", 1, -14, 10}, {"B", 2, 0, 10}, {"C", 3, -34, -50}, {"D", 4, -24, -55}};
 constexpr Mark kMarks2[] = {
     {0, 1, 2, 50, 1, 3, "40%", 3},
@@ -40,7 +41,7 @@ constexpr Mark kAngleACB{3, 1, 2, 60, 1, 3, "20%", 3};
 constexpr Mark kSectorADB{4, 1, 2, 40, 0, 3, "", 3};
 
 // Page 2(3): AB = AC and OB = OC.
-constexpr OnCircle kPoints3[] = {{1, 90}, {2, 230}, {3, 310}};
+constexpr kit::OnCircle kPoints3[] = {{1, 90}, {2, 230}, {3, 310}};
 constexpr Letter kLetters3[] = {{"A", 1, -14, -50}, {"B", 2, -20, 10}, {"C", 3, 0, 10}};
 constexpr Mark kMarks3[] = {
     {0, 2, 3, 40, 1, 3, "80%", 3},
@@ -55,11 +56,11 @@ constexpr Mark kAngleABC{2, 3, 1, 80, 1, 7, "70%", 7};
 Screen MasterAnswer2(Program& P) {
   auto& v = P.v;
   OpenPage(P, "2(1)");
-  PointsOnCircle(P, 0, 3, kPoints1);
-  kit::PointOnCircle(P, 5, 0, v.R1 + 15, 110 * v.PI / 180);  // the tick across arc CD
-  kit::PointOnCircle(P, 6, 0, v.R1 - 15, 110 * v.PI / 180);
-  kit::PointOnCircle(P, 7, 0, v.R1 + 15, 290 * v.PI / 180);  // the tick across arc AB
-  kit::PointOnCircle(P, 8, 0, v.R1 - 15, 290 * v.PI / 180);
+  kit::PointsAtCellsViaMABC(P, 0, 3, kPoints1);
+  kit::PointAtDegrees(P, 5, 0, v.R1 + 15, 110);  // the tick across arc CD
+  kit::PointAtDegrees(P, 6, 0, v.R1 - 15, 110);
+  kit::PointAtDegrees(P, 7, 0, v.R1 + 15, 290);  // the tick across arc AB
+  kit::PointAtDegrees(P, 8, 0, v.R1 - 15, 290);
   DrawCircleO(P, -34, -25);
   kit::DrawPath(P, {0, 3, 4, 1, 0, 2, 0}, 0);
   DrawLetters(P, kLetters1);
@@ -91,7 +92,7 @@ Screen MasterAnswer2(Program& P) {
 
 Screen MasterAnswer2Page2(Program& P) {
   OpenPage(P, "2(2)");
-  PointsOnCircle(P, 0, 3, kPoints2);
+  kit::PointsAtCellsViaMABC(P, 0, 3, kPoints2);
   kit::LineCrossing(P, 4, 0, 1, 2, 3);
   DrawCircleO(P, -34, -25);
   kit::DrawPath(P, {0, 1, 3, 2, 0}, 0);
@@ -113,7 +114,7 @@ Screen MasterAnswer2Page2(Program& P) {
 
 Screen MasterAnswer2Page3(Program& P) {
   OpenPage(P, "2(3)");
-  PointsOnCircle(P, 0, 3, kPoints3);
+  kit::PointsAtCellsViaMABC(P, 0, 3, kPoints3);
   DrawCircleO(P, -14, -50);
   kit::DrawPath(P, {1, 2, 0, 3, 1}, 0);
   DrawLetters(P, kLetters3);

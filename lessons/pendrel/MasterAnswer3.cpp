@@ -3,6 +3,7 @@
 #include "figures/Marks.h"
 #include "kit/Crossings.h"
 #include "kit/Figures.h"
+#include "kit/TablePoints.h"
 #include "kit/Text.h"
 #include "pendrel/MasterLearning.h"
 #include "pendrel/MasterSteps.h"
@@ -20,7 +21,7 @@ void OpenPage(Program& P, const char* number, float top, float columns, float si
 }
 
 // Page 3(1): A, B, C, D with equal angles over BC; the circle comes only with the reasoning.
-constexpr OnCircle kPoints1[] = {{1, 90}, {2, 170}, {3, 290}, {4, 30}};
+constexpr kit::OnCircle kPoints1[] = {{1, 90}, {2, 170}, {3, 290}, {4, 30}};
 constexpr Letter kLetters1[] = {{"A", 1, -14, -50}, {"B", 2, -35, -25}, {"C", 3, -14, 10}, {"D", 4, 10, -25}};
 constexpr Mark kMarks1[] = {
     {1, 2, 3, 40, 1, 3, "60%", 3},
@@ -32,7 +33,7 @@ constexpr Mark kMarks1[] = {
 constexpr Mark kAngleADB{4, 1, 2, 40, 1, 7, "40%", 7};
 
 // Page 3(2): the central angles over AC (62°) and over ABD (250°, through B).
-constexpr OnCircle kPoints2[] = {{1, 180}, {2, 0}, {3, 118}, {4, 70}};
+constexpr kit::OnCircle kPoints2[] = {{1, 180}, {2, 0}, {3, 118}, {4, 70}};
 constexpr Letter kLetters2[] = {{"A", 1, -30, -25}, {"B", 2, 6, -25}, {"C", 3, -14, -50}, {"D", 4, -14, -50}};
 constexpr Mark kMarks2[] = {
     {0, 3, 1, 50, 1, 3, "62%", 3},
@@ -43,7 +44,7 @@ constexpr Mark kMarks2[] = {
 constexpr Mark kReflexAOD{0, 1, 4, 40, 0, 3, "250%", 3};
 
 // Page 3(3): the tangents at A and B meet at P (entry 4); 5 and 6 are the tangents' far ends.
-constexpr OnCircle kPoints3[] = {{1, 110}, {2, 250}, {3, 350}};
+constexpr kit::OnCircle kPoints3[] = {{1, 110}, {2, 250}, {3, 350}};
 constexpr Letter kLetters3[] = {{"A", 1, -14, -50}, {"B", 2, -20, 10}, {"C", 3, 8, -25}, {"P", 4, -30, -25}};
 constexpr Mark kMarks3[] = {
     {3, 1, 2, 40, 1, 3, "70%", 3},
@@ -53,17 +54,6 @@ constexpr Mark kHalvesAtO[] = {
     {0, 1, 4, 50, 1, 3, "70%", 3},
     {0, 4, 2, 50, 1, 7, "70%", 7},
 };
-
-// Point `at`, 6 cells from point `through` at right angles (counter-clockwise) to the direction
-// from `from` to `to`: a point on the tangent at `through`. Writes ZX0, ZY0, ZX1, ZY1; VectorAngle
-// leaves HHP, HH and PI.
-void PointOnTangent(Program& P, int at, int through, int from, int to) {
-  auto& v = P.v;
-  v.ZX0 = v.X_a(from); v.ZY0 = v.Y_a(from);
-  v.ZX1 = v.X_a(to); v.ZY1 = v.Y_a(to);
-  figures::VectorAngle(P);
-  kit::PointOnCircle(P, at, through, 6 * v.SIZE, 90 * v.PI / 180 + v.HHP);
-}
 
 // Point `end` moved on past point `through`, a fifth of the way from point `from` to it again.
 void ExtendBeyond(Program& P, int end, int through, int from) {
@@ -76,7 +66,7 @@ void ExtendBeyond(Program& P, int end, int through, int from) {
 
 Screen MasterAnswer3(Program& P) {
   OpenPage(P, "3(1)", 100, 6, 70, 3);
-  PointsOnCircle(P, 0, 3, kPoints1);
+  kit::PointsAtCellsViaMABC(P, 0, 3, kPoints1);
   kit::DrawPath(P, {1, 2, 3, 4, 1}, 0);
   Segment(P, 1, 3);
   Segment(P, 2, 4);
@@ -99,7 +89,7 @@ Screen MasterAnswer3(Program& P) {
 Screen MasterAnswer3Page2(Program& P) {
   auto& v = P.v;
   OpenPage(P, "3(2)", 50, 6, 70, 3);
-  PointsOnCircle(P, 0, 3, kPoints2);
+  kit::PointsAtCellsViaMABC(P, 0, 3, kPoints2);
   DrawCircleO(P, -14, 10);
   kit::DrawPath(P, {1, 0, 4, 3, 1}, 0);
   kit::DrawPath(P, {3, 0, 2}, 0);
@@ -128,10 +118,15 @@ Screen MasterAnswer3Page2(Program& P) {
 }
 
 Screen MasterAnswer3Page3(Program& P) {
+  auto& v = P.v;
   OpenPage(P, "3(3)", 50, 10, 50, 6);
-  PointsOnCircle(P, 0, 3, kPoints3);
-  PointOnTangent(P, 5, 1, 0, 1);  // OA taken from O and BO towards O: both ends on P's side
-  PointOnTangent(P, 6, 2, 2, 0);
+  kit::PointsAtCellsViaMABC(P, 0, 3, kPoints3);
+  // The tangents at A and B, 6 cells at right angles to OA taken from O and BO towards O: both
+  // ends on P's side.
+  kit::DirectionBetween(P, 0, 1);
+  kit::PointTurnedFromHHP(P, 5, 1, 6 * v.SIZE, 90);
+  kit::DirectionBetween(P, 2, 0);
+  kit::PointTurnedFromHHP(P, 6, 2, 6 * v.SIZE, 90);
   kit::LineCrossing(P, 4, 1, 5, 2, 6);
   ExtendBeyond(P, 5, 1, 4);
   ExtendBeyond(P, 6, 2, 4);

@@ -2,6 +2,7 @@
 // on the circle with diameter AP and B, C, D, E on the circle with diameter BC (neither drawn).
 #include "kit/Crossings.h"
 #include "kit/Figures.h"
+#include "kit/TablePoints.h"
 #include "kit/Text.h"
 #include "pendrel/MasterLearning.h"
 #include "pendrel/MasterSteps.h"
@@ -12,7 +13,7 @@ namespace pendrel {
 namespace {
 
 // B, C, D, E on the circle about O (not drawn); A and P where their lines cross.
-constexpr OnCircle kOnCircle[] = {{2, 180}, {3, 0}, {4, 45}, {5, 120}};
+constexpr kit::OnCircle kOnCircle[] = {{2, 180}, {3, 0}, {4, 45}, {5, 120}};
 constexpr Letter kLetters[] = {{"A", 1, -16, -46}, {"B", 2, -40, 4}, {"C", 3, 10, 4},
                                {"D", 4, 4, -45},   {"E", 5, -20, -50}, {"P", 6, -16, 6}};
 
@@ -38,7 +39,7 @@ Screen MasterAnswer4(Program& P) {
   kit::GridPaper(P, 750, 350, 10, 10, 15, 30);
   kit::GridPoint(P, 0, 5, 5);
   v.R1 = 6 * v.SIZE;
-  for (const OnCircle& p : kOnCircle) kit::PointOnCircle(P, p.point, 0, v.R1, p.degrees * v.PI / 180);
+  kit::PointsAtDegrees(P, 0, v.R1, kOnCircle);
   kit::LineCrossing(P, 1, 2, 5, 3, 4);  // A on lines BE and CD
   kit::LineCrossing(P, 6, 2, 4, 3, 5);  // P on lines BD and CE
   P.pf.setDrawWidth(5);

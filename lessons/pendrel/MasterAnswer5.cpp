@@ -2,6 +2,7 @@
 // meeting at F, and x = ∠BFC = ∠BAC + ∠ABE = 72°.
 #include "kit/Crossings.h"
 #include "kit/Figures.h"
+#include "kit/TablePoints.h"
 #include "kit/Text.h"
 #include "pendrel/MasterLearning.h"
 #include "pendrel/MasterSteps.h"
@@ -24,10 +25,10 @@ constexpr Mark kSectors[] = {
 void DrawTickPair(Program& P, int i) {
   auto& v = P.v;
   float outer = 3 * v.SIZE + 15, inner = 3 * v.SIZE - 15;
-  kit::PointOnCircle(P, 7, 0, outer, (v.R_a(i) - 2) * v.PI / 180);
-  kit::PointOnCircle(P, 8, 0, inner, (v.R_a(i) - 2) * v.PI / 180);
-  kit::PointOnCircle(P, 9, 0, outer, (v.R_a(i) + 2) * v.PI / 180);
-  kit::PointOnCircle(P, 10, 0, inner, (v.R_a(i) + 2) * v.PI / 180);
+  kit::PointAtDegrees(P, 7, 0, outer, v.R_a(i) - 2);
+  kit::PointAtDegrees(P, 8, 0, inner, v.R_a(i) - 2);
+  kit::PointAtDegrees(P, 9, 0, outer, v.R_a(i) + 2);
+  kit::PointAtDegrees(P, 10, 0, inner, v.R_a(i) + 2);
   Segment(P, 7, 8, 3);
   Segment(P, 9, 10, 3);
 }
@@ -41,8 +42,8 @@ Screen MasterAnswer5(Program& P) {
   // The tick pairs stand at 132°, 204°, ... : 4° short of the middle of each arc between points.
   v.R_a(1) = 132;
   for (int i = 2; i <= 5; ++i) v.R_a(i) = v.R_a(i - 1) + 72;
-  PlaceOnCircle(P, 1, 0, 3, 100);
-  for (int i = 2; i <= 5; ++i) PlaceOnCircle(P, i, 0, 3, v.C + 72);  // C raised by 72 for each next point
+  kit::PointAtCellsViaMABC(P, 1, 0, 3, 100);
+  for (int i = 2; i <= 5; ++i) kit::PointAtCellsViaMABC(P, i, 0, 3, v.C + 72);  // C raised by 72 for each next point
   kit::LineCrossing(P, 6, 1, 3, 2, 5);  // F on AC and BE
 
   kit::DrawCircle(P, 0, v.R1, 0);

@@ -3,6 +3,7 @@
 #include "kit/Crossings.h"
 #include "kit/Figures.h"
 #include "kit/ProofMarks.h"
+#include "kit/TablePoints.h"
 #include "kit/Text.h"
 #include "pendrel/MasterLearning.h"
 #include "pendrel/MasterSteps.h"
@@ -12,7 +13,7 @@ namespace pendrel {
 
 namespace {
 
-constexpr OnCircle kOnCircle[] = {{1, 80}, {2, 210}, {3, 330}, {5, 270}};
+constexpr kit::OnCircle kOnCircle[] = {{1, 80}, {2, 210}, {3, 330}, {5, 270}};
 constexpr Letter kLetters[] = {{"A", 1, -14, -50}, {"B", 2, -35, -25}, {"C", 3, 14, -25},
                                {"D", 4, -35, -50}, {"E", 5, -14, 10}};
 
@@ -33,7 +34,7 @@ Screen MasterAnswer6(Program& P) {
   auto& v = P.v;
   OpenAnswerScreen(P, {"P179 解答", "6", 40, 40, 30});
   CircleOnGrid(P, {720, 100, 6, 6, 70}, 3, 3, 3);
-  PointsOnCircle(P, 0, 3, kOnCircle);
+  kit::PointsAtCellsViaMABC(P, 0, 3, kOnCircle);
   kit::LineCrossing(P, 4, 1, 5, 2, 3);  // D on AE and BC
 
   kit::DrawCircle(P, 0, v.R1, 0);

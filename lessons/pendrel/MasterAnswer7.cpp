@@ -3,6 +3,7 @@
 #include "geometry/Lines.h"
 #include "kit/CircleArcs.h"
 #include "kit/Figures.h"
+#include "kit/TablePoints.h"
 #include "kit/Text.h"
 #include "pendrel/MasterLearning.h"
 #include "pendrel/MasterSteps.h"
@@ -13,7 +14,7 @@ namespace pendrel {
 
 namespace {
 
-constexpr OnCircle kOnCircleO[] = {{3, 210}, {5, 270}};  // C, E
+constexpr kit::OnCircle kOnCircleO[] = {{3, 210}, {5, 270}};  // C, E
 constexpr Letter kLetters[] = {{"A", 1, -14, -50}, {"B", 2, -14, 10}, {"C", 3, -34, -25},
                                {"D", 4, 5, 9},     {"E", 5, -14, 10}, {"F", 6, 10, -25}};
 constexpr Mark kAnglesOnArcO[] = {
@@ -59,7 +60,7 @@ Screen MasterAnswer7(Program& P) {
   kit::GridPoint(P, 10, 7, 3);
   v.R1 = 3 * v.SIZE;
   v.R2 = 2.5f * v.SIZE;
-  PointsOnCircle(P, 0, 3, kOnCircleO);
+  kit::PointsAtCellsViaMABC(P, 0, 3, kOnCircleO);
   CommonPoints(P);
   PointsByRatio(P);
 

@@ -1,6 +1,7 @@
 // Answer 8 of the second set: M and N are the midpoints of the chords AP and AQ; with the
 // diameter AB, ∠AMO = ∠ANO = 90°, so A, O, M and N lie on one circle.
 #include "kit/Figures.h"
+#include "kit/TablePoints.h"
 #include "kit/Text.h"
 #include "pendrel/MasterLearning.h"
 #include "pendrel/MasterSteps.h"
@@ -10,7 +11,7 @@ namespace pendrel {
 
 namespace {
 
-constexpr OnCircle kOnCircle[] = {{1, 180}, {2, 0}, {3, 50}, {5, 110}};  // A, B, P, Q
+constexpr kit::OnCircle kOnCircle[] = {{1, 180}, {2, 0}, {3, 50}, {5, 110}};  // A, B, P, Q
 constexpr Letter kLetters[] = {{"A", 1, -32, -25}, {"P", 3, 10, -25}};
 
 // Equal-length ticks: segment ends and the number of strokes, each group 8 past the middle
@@ -45,7 +46,7 @@ void Midpoint(Program& P, int at, int a, int b) {
 Screen MasterAnswer8(Program& P) {
   OpenAnswerScreen(P, {"P179 解答", "8", 40, 40, 30});
   CircleOnGrid(P, {720, 100, 6, 6, 70}, 3, 3, 3);
-  PointsOnCircle(P, 0, 3, kOnCircle);
+  kit::PointsAtCellsViaMABC(P, 0, 3, kOnCircle);
   Midpoint(P, 4, 1, 3);  // M
   Midpoint(P, 6, 1, 5);  // N
 

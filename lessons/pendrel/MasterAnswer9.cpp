@@ -3,6 +3,7 @@
 // the arcs AB and CD.
 #include "kit/Crossings.h"
 #include "kit/Figures.h"
+#include "kit/TablePoints.h"
 #include "kit/Text.h"
 #include "pendrel/MasterLearning.h"
 #include "pendrel/MasterSteps.h"
@@ -63,10 +64,10 @@ void DrawChordsFigure(Program& P) {
   kit::GridPoint(P, 0, 6, 6);
   v.R1 = 6 * v.SIZE;
   L.HHA = 70; L.HHB = 230; L.HHC = 310; L.HHD = 10;
-  kit::PointOnCircle(P, 1, 0, v.R1, L.HHA * v.PI / 180);
-  kit::PointOnCircle(P, 2, 0, v.R1, L.HHB * v.PI / 180);
-  kit::PointOnCircle(P, 3, 0, v.R1, L.HHC * v.PI / 180);
-  kit::PointOnCircle(P, 4, 0, v.R1, L.HHD * v.PI / 180);
+  kit::PointAtDegrees(P, 1, 0, v.R1, L.HHA);
+  kit::PointAtDegrees(P, 2, 0, v.R1, L.HHB);
+  kit::PointAtDegrees(P, 3, 0, v.R1, L.HHC);
+  kit::PointAtDegrees(P, 4, 0, v.R1, L.HHD);
   kit::LineCrossing(P, 5, 1, 3, 2, 4);  // P on the chords AC and BD
   kit::LineCrossing(P, 6, 1, 4, 2, 3);  // Q on the lines AD and BC
   P.pf.setDrawWidth(5);

@@ -23,10 +23,6 @@ void ArcSign(Program& P, float width) {
   P.pf.setDrawWidth(5);
 }
 
-void PointsOnCircle(Program& P, int centre, float radius, std::span<const OnCircle> points) {
-  for (const OnCircle& p : points) PlaceOnCircle(P, p.point, centre, radius, p.degrees);
-}
-
 void DrawMark(Program& P, const Mark& m) {
   AngleMark(P, {.vertex = m.vertex, .arm1 = m.arm1, .arm2 = m.arm2, .length = m.length, .count = m.count,
                 .side = 1, .textColour = m.labelColour, .line = 0, .fill = m.fill, .label = m.label,

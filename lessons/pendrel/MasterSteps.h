@@ -23,14 +23,6 @@ void DrawCircleO(Program& P, float dx, float dy);
 // 81 over three), drawn at width 3; the draw width is 5 again after it.
 void ArcSign(Program& P, float width);
 
-// A point of a figure on its circle: table entry and direction in degrees.
-struct OnCircle {
-  int point;
-  float degrees;
-};
-// The points on the circle of `radius` grid cells about point `centre` (PlaceOnCircle per row).
-void PointsOnCircle(Program& P, int centre, float radius, std::span<const OnCircle> points);
-
 // A row of an answer's table of angle marks: DrawAngleArcs at `vertex` from the arm towards
 // `arm1` counter-clockwise to the arm towards `arm2`, `count` arcs (0: one filled sector with a
 // colour-0 outline) in `fill`, and the label in its colour ("" for none).
