@@ -16,4 +16,14 @@ void LineCrossing(Program& P, int at, int a, int b, int c, int d) {
   v.Y_a(at) = v.AY2;
 }
 
+void CircleCrossing(Program& P, int c1, float r1, int c2, float r2, int first, int second) {
+  auto& v = P.v;
+  v.X1 = v.X_a(c1); v.Y1 = v.Y_a(c1); v.RR1 = r1;
+  v.X2 = v.X_a(c2); v.Y2 = v.Y_a(c2); v.RR2 = r2;
+  geometry::RadicalAxis(P);
+  geometry::CircleLineIntersection(P);
+  v.X_a(first) = v.X3; v.Y_a(first) = v.Y3;
+  v.X_a(second) = v.X4; v.Y_a(second) = v.Y4;
+}
+
 }  // namespace kit

@@ -4,7 +4,7 @@
 // landmarks every ship screen draws.
 #include <cmath>
 
-#include "geometry/Lines.h"
+#include "kit/Crossings.h"
 #include "kit/Figures.h"
 #include "kit/Page.h"
 #include "kit/TablePoints.h"
@@ -60,12 +60,7 @@ void SetUpShipFigure(Program& P) {
   kit::DirectionBetween(P, D, O2);
   kit::PointTurnedFromHHP(P, 14, O2, v.SIZE, 0);
   kit::PointTurnedFromHHP(P, 15, O2, v.SIZE, 180);
-  v.X1 = v.X_a(O); v.Y1 = v.Y_a(O); v.RR1 = 3 * v.SIZE;
-  v.X2 = v.X_a(O2); v.Y2 = v.Y_a(O2); v.RR2 = kit::PointDistance(P, O2, 12);
-  geometry::RadicalAxis(P);
-  geometry::CircleLineIntersection(P);
-  v.X_a(Ship) = v.X3; v.Y_a(Ship) = v.Y3;
-  v.X_a(Other) = v.X4; v.Y_a(Other) = v.Y4;
+  kit::CircleCrossing(P, O, 3 * v.SIZE, O2, kit::PointDistance(P, O2, 12), Ship, Other);
 }
 
 void Landmark(Program& P, int point, const char* letter) {

@@ -1,11 +1,10 @@
 // First set, answer 4: the two tangents from A to circle O by ruler and compasses. The midpoint
 // M of AO from the perpendicular bisector, circle M through O, and the points of contact P, P'
 // where it cuts circle O; one construction step per key.
-#include <cmath>
-
-#include "geometry/Lines.h"
-#include "figures/Marks.h"
+#include "kit/Compass.h"
+#include "kit/Crossings.h"
 #include "kit/Figures.h"
+#include "kit/TablePoints.h"
 #include "pendrel/AnswerScreen.h"
 #include "pendrel/ConfirmLearning.h"
 #include "shell/Waits.h"
@@ -45,16 +44,10 @@ void TangentEnd(Program& P, int end, int contact) {
 
 // A compass arc about `centre` through the crossings 11 and 12, a little longer than the
 // angle they make at the centre, in colour 7 over a colour-7 disc on the centre; `side` (ITI)
-// turns the arc towards M. Writes R2, the arms, ITI; ComputeArmAngles leaves HH1 to HH5.
+// turns the arc towards M. Writes R2 besides what the stroke writes.
 void CompassArc(Program& P, int centre, float side) {
-  auto& v = P.v;
-  v.R2 = std::sqrt((v.X_a(CrossUp) - v.X_a(centre)) * (v.X_a(CrossUp) - v.X_a(centre)) +
-                   (v.Y_a(CrossUp) - v.Y_a(centre)) * (v.Y_a(CrossUp) - v.Y_a(centre)));
-  kit::SetAngleArms(P, centre, CrossUp, CrossDown);
-  v.ITI = side;
-  figures::ComputeArmAngles(P);
-  kit::DrawDot(P, centre, 8, 7);
-  kit::DrawCircle(P, centre, v.R2, 7, v.HH2 - 0.05f, v.HH1 + 0.05f);
+  P.v.R2 = kit::PointDistance(P, CrossUp, centre);
+  kit::CompassArcStep(P, {centre, CrossUp, CrossDown, side, kit::ArcForm::Between, 0.05f, 7, 8}, P.v.R2);
 }
 
 }  // namespace
@@ -65,12 +58,7 @@ Screen ConfirmAnswer4(Program& P) {
   kit::GridPaper(P, 720, 50, 10, 10, 15, 50);
   kit::PlaceGridEntries(P, kGridPoints);
   // Circle O first, circle M second: their common points, the lower one first.
-  v.X2 = v.X_a(PM); v.Y2 = v.Y_a(PM); v.RR2 = 2.5f * v.SIZE;
-  v.X1 = v.X_a(PO); v.Y1 = v.Y_a(PO); v.RR1 = 4 * v.SIZE;
-  geometry::RadicalAxis(P);
-  geometry::CircleLineIntersection(P);
-  v.X_a(PP2) = v.X3; v.Y_a(PP2) = v.Y3;
-  v.X_a(PP) = v.X4; v.Y_a(PP) = v.Y4;
+  kit::CircleCrossing(P, PO, 4 * v.SIZE, PM, 2.5f * v.SIZE, PP2, PP);
   TangentEnd(P, TangentEndP, PP);
   TangentEnd(P, TangentEndP2, PP2);
   v.R1 = v.SIZE * 4;

@@ -1,7 +1,7 @@
 // Answer 7 of the second set: circles O and O' meet at A and B; lines through B meet them at C,
 // D and at E, F; △ACD∽△AEF by the inscribed angles on the common chord AB in each circle.
-#include "geometry/Lines.h"
 #include "kit/CircleArcs.h"
+#include "kit/Crossings.h"
 #include "kit/Figures.h"
 #include "kit/TablePoints.h"
 #include "kit/Text.h"
@@ -26,18 +26,6 @@ constexpr Mark kAnglesOnArcO2[] = {
     {6, 1, 2, 60, 0, 7, "", 3},  // ∠AFE
 };
 
-// A and B, the common points of the circles: the radical axis cut with circle O'.
-void CommonPoints(Program& P) {
-  auto& v = P.v;
-  v.X1 = v.X_a(10); v.Y1 = v.Y_a(10); v.RR1 = 2.5f * v.SIZE;
-  v.X2 = v.X_a(0); v.Y2 = v.Y_a(0); v.RR2 = v.SIZE * 3;
-  geometry::RadicalAxis(P);
-  v.X1 = v.X_a(10); v.Y1 = v.Y_a(10); v.RR1 = 2.5f * v.SIZE;
-  geometry::CircleLineIntersection(P);
-  v.X_a(1) = v.X4; v.Y_a(1) = v.Y4;  // the upper point
-  v.X_a(2) = v.X3; v.Y_a(2) = v.Y3;
-}
-
 // D and F by fixed ratios beyond B on lines CB and EB, near circle O' but not computed on it.
 void PointsByRatio(Program& P) {
   auto& v = P.v;
@@ -61,7 +49,7 @@ Screen MasterAnswer7(Program& P) {
   v.R1 = 3 * v.SIZE;
   v.R2 = 2.5f * v.SIZE;
   kit::PointsAtCellsViaMABC(P, 0, 3, kOnCircleO);
-  CommonPoints(P);
+  kit::CircleCrossing(P, 10, 2.5f * v.SIZE, 0, v.SIZE * 3, 2, 1);  // A, the upper point, and B
   PointsByRatio(P);
 
   kit::DrawPath(P, {1, 5, 6}, 0, kit::PathKind::Filled, 13);

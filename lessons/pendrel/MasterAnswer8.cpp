@@ -35,20 +35,14 @@ void DrawParallelMark(Program& P, int m, int n) {
   kit::DrawParallelArrows(P, m, n, 1, 1, 20, 1, 3);
 }
 
-void Midpoint(Program& P, int at, int a, int b) {
-  auto& v = P.v;
-  v.X_a(at) = (v.X_a(a) + v.X_a(b)) / 2;
-  v.Y_a(at) = (v.Y_a(a) + v.Y_a(b)) / 2;
-}
-
 }  // namespace
 
 Screen MasterAnswer8(Program& P) {
   OpenAnswerScreen(P, {"P179 解答", "8", 40, 40, 30});
   CircleOnGrid(P, {720, 100, 6, 6, 70}, 3, 3, 3);
   kit::PointsAtCellsViaMABC(P, 0, 3, kOnCircle);
-  Midpoint(P, 4, 1, 3);  // M
-  Midpoint(P, 6, 1, 5);  // N
+  kit::Midpoint(P, 4, 1, 3);  // M
+  kit::Midpoint(P, 6, 1, 5);  // N
 
   DrawCircleO(P, -14, 10);
   Segment(P, 1, 3);
