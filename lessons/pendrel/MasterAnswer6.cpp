@@ -24,7 +24,7 @@ struct EqualAngle {
 constexpr EqualAngle kHypothesis[] = {{1, 2, 5}, {1, 5, 3}};  // ∠BAE = ∠EAC
 constexpr EqualAngle kAngleEBC{2, 5, 3};
 
-void DrawEqualAngleDot(Program& P, const EqualAngle& a) { kit::DotOnBisector(P, a.vertex, a.arm1, a.arm2, 50, 1, 8, 3); }
+void drawEqualAngleDot(Program& P, const EqualAngle& a) { kit::DotOnBisector(P, a.vertex, a.arm1, a.arm2, 50, 1, 8, 3); }
 
 constexpr Mark kCommonAngleE{5, 1, 2, 40, 0, 3, "", 3};
 
@@ -42,7 +42,7 @@ Screen MasterAnswer6(Program& P) {
   Segment(P, 1, 5);
   Segment(P, 2, 5);
   DrawLetters(P, kLetters);
-  for (const EqualAngle& a : kHypothesis) DrawEqualAngleDot(P, a);
+  for (const EqualAngle& a : kHypothesis) drawEqualAngleDot(P, a);
 
   shell::WaitAnyKey(P);
   DrawTextPieces(P, {AtMargin(60, 0, "△ABEと△BDEで，")});
@@ -55,7 +55,7 @@ Screen MasterAnswer6(Program& P) {
   shell::WaitAnyKey(P);
   kit::DrawCircle(P, 0, v.R1, 3, 1.0f / 12, 1.0f / 4);  // arc EC, away from A
   shell::WaitAnyKey(P);
-  DrawEqualAngleDot(P, kAngleEBC);
+  drawEqualAngleDot(P, kAngleEBC);
   shell::WaitAnyKey(P);
   DrawTextPieces(P, {AtMargin(60, 0, "∠Eは共通　　　　 　　　…①"),
                      AtMargin(60, 0, "仮定より ∠BAE＝∠CAE"),

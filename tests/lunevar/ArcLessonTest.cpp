@@ -208,7 +208,7 @@ TEST(ArcScreens, EachPieceComesWithItsKey) {
 
 // The arcs that mark the angles on the statements screen: two at O over each 40-degree central
 // angle, one at P and one at Q over each 20-degree inscribed angle, all in colour 5.
-TEST(ArcTheoremScreen, AngleArcsCoverTheInteriorAngles) {
+TEST(ArcTheorem, AngleArcsCoverTheInteriorAngles) {
   ScreenRun s = RunScreen("2", 7);
   struct Case { float x, y, r, start, sweep; };  // start < 0: any
   const Case cases[] = {
