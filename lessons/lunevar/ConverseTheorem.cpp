@@ -62,7 +62,7 @@ void rightAngleMark(Program& P, int vertex) {
 
 }  // namespace
 
-Screen ConverseTheoremScreen(Program& P) {
+Screen ConverseTheorem(Program& P) {
   auto& v = P.v;
   kit::OpenPage(P, {.margin = 108, .drawWidth = 0});
   DrawConverseFigure(P);

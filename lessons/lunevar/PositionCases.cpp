@@ -148,7 +148,7 @@ void drawPanel(Program& P, int n) {
 
 }  // namespace
 
-Screen PositionCasesScreen(Program& P) {
+Screen PositionCases(Program& P) {
   auto& v = P.v;
   kit::OpenPage(P, {.margin = 40});
   kit::FigureFrame(P, 320, 200, 10, 11, 40);

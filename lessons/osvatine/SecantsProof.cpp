@@ -93,7 +93,7 @@ void writeProof(Program& P) {
 
 }  // namespace
 
-Screen ShowProblem5Answer(Program& P) {
+Screen Problem5Answer(Program& P) {
   buildFigure(P);
   writeProof(P);
   kit::FillAnswerBox(P, kBlanks, 1);

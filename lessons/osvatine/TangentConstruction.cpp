@@ -112,7 +112,7 @@ void DrawTangentReasonFigure(Program& P) {
   kit::DrawCircle(P, M, v.R2, 0);
 }
 
-Screen ShowTangentConstruction(Program& P) {
+Screen TangentConstruction(Program& P) {
   auto& v = P.v;
   kit::OpenPage(P, {.margin = 36, .heading = "点Aを通る円Oの接線を作図しよう。", .colour = 0});
   kit::TextOnNewLine(P, v.XI1, 50, "<Aから円Oへの接線のひき方>", 3);

@@ -67,7 +67,7 @@ void DrawCircumscribedQuad(Program& P) {
   kit::SideSign(P, B, C, 1, 40, 3, 9, "7cm");
 }
 
-Screen ShowTangentPerimeter(Program& P) {
+Screen TangentPerimeter(Program& P) {
   auto& v = P.v;
   kit::OpenPage(P, {.margin = 36, .heading = "点P,Q,R,Sが接点のとき、四角形ABCDの周の長さを求めなさい。",
                     .drawWidth = 0});

@@ -85,7 +85,7 @@ constexpr CircleQuestion kQuestion9{
 };
 
 // The figure of one question, its grid's top at `top`, then its marks and working.
-void ShowCircleQuestion(Program& P, float top, const CircleQuestion& q) {
+void drawCircleQuestion(Program& P, float top, const CircleQuestion& q) {
   auto& v = P.v;
   kit::GridPaper(P, 920, top, 8, 7, 15, 40);
   kit::GridPoint(P, O, 4, 4);
@@ -116,8 +116,8 @@ Screen ConfirmAnswer1(Program& P) {
   DrawTextPieces(P, kLeftColumn);
   ColumnAt(P, 560, 560 + 54, 20);
   DrawTextPieces(P, kSecondColumnTop);
-  ShowCircleQuestion(P, 70, kQuestion8);
-  ShowCircleQuestion(P, P.v.GY2, kQuestion9);  // directly below the first figure
+  drawCircleQuestion(P, 70, kQuestion8);
+  drawCircleQuestion(P, P.v.GY2, kQuestion9);  // directly below the first figure
   return {ConfirmLearningSubMenu};
 }
 

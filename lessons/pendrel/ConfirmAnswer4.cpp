@@ -35,7 +35,7 @@ constexpr TextPiece kStep3Lines[] = {AtMargin(50, 0, "　直線AP,AP'をひく�
 
 // The far end of the tangent from A through `contact`: as far beyond it as A lies before it.
 // Writes DX, DY.
-void TangentEnd(Program& P, int end, int contact) {
+void tangentEnd(Program& P, int end, int contact) {
   auto& v = P.v;
   v.DX = (v.X_a(contact) - v.X_a(PA)) / 5;
   v.DY = (v.Y_a(contact) - v.Y_a(PA)) / 5;
@@ -46,7 +46,7 @@ void TangentEnd(Program& P, int end, int contact) {
 // A compass arc about `centre` through the crossings 11 and 12, a little longer than the
 // angle they make at the centre, in colour 7 over a colour-7 disc on the centre; `side` (ITI)
 // turns the arc towards M. Writes R2 besides what the stroke writes.
-void CompassArc(Program& P, int centre, float side) {
+void compassArc(Program& P, int centre, float side) {
   P.v.R2 = kit::PointDistance(P, CrossUp, centre);
   kit::CompassArcStep(P, {centre, CrossUp, CrossDown, side, kit::ArcForm::Between, 0.05f, 7, 8}, P.v.R2);
 }
@@ -60,8 +60,8 @@ Screen ConfirmAnswer4(Program& P) {
   kit::PlaceGridEntries(P, kGridPoints);
   // Circle O first, circle M second: their common points, the lower one first.
   kit::CircleCrossing(P, PO, 4 * v.SIZE, PM, 2.5f * v.SIZE, PP2, PP);
-  TangentEnd(P, TangentEndP, PP);
-  TangentEnd(P, TangentEndP2, PP2);
+  tangentEnd(P, TangentEndP, PP);
+  tangentEnd(P, TangentEndP2, PP2);
   v.R1 = v.SIZE * 4;
   kit::CircleWithCentreO(P, PO, v.R1, 4, 6, -20);
   kit::DrawDot(P, PA, 4, 0);
@@ -71,9 +71,9 @@ Screen ConfirmAnswer4(Program& P) {
   shell::WaitAnyKey(P);
   SegmentViaMN(P, PA, PO);
   shell::WaitAnyKey(P);
-  CompassArc(P, PA, -1);
+  compassArc(P, PA, -1);
   shell::WaitAnyKey(P);
-  CompassArc(P, PO, 1);
+  compassArc(P, PO, 1);
   shell::WaitAnyKey(P);
   SegmentViaMN(P, BisectorTop, BisectorFoot);
   shell::WaitAnyKey(P);

@@ -41,7 +41,7 @@ constexpr TextPiece kAnglesEqual[] = {
 
 // The equal-angle dot 70 from B in the angle between the arms, in colour 3; the pen X, Y is
 // left on it.
-void EqualAngleDotAtB(Program& P, int arm1, int arm2) {
+void equalAngleDotAtB(Program& P, int arm1, int arm2) {
   kit::Pen at = kit::DotOnBisector(P, PB, arm1, arm2, 70, 1, 8, 3);
   P.v.X = at.x;
   P.v.Y = at.y;
@@ -74,8 +74,8 @@ Screen ConfirmAnswer5(Program& P) {
   shell::WaitAnyKey(P);
   kit::DrawTicks(P, PB, PD, 15, 2, 3, 0, 8);
   shell::WaitAnyKey(P);
-  EqualAngleDotAtB(P, PD, PA);
-  EqualAngleDotAtB(P, PC, PD);
+  equalAngleDotAtB(P, PD, PA);
+  equalAngleDotAtB(P, PC, PD);
   shell::WaitAnyKey(P);
   DrawTextPieces(P, kRightAngles);
   shell::WaitAnyKey(P);

@@ -29,7 +29,7 @@ constexpr Mark kCentralFifths{10, 14, 11, 60, 1, 3, "144%", 3};
 
 // The circle of radius 3 cells about the centre (3, 3) of the grid laid out from (left, top):
 // its radii to the points, the centre dot and the arc in colour 3.
-void DrawDividedCircle(Program& P, float left, float top, const DividedCircle& c) {
+void drawDividedCircle(Program& P, float left, float top, const DividedCircle& c) {
   auto& v = P.v;
   kit::GridPaper(P, left, top, 6, 6, 15, 50);
   kit::GridPoint(P, c.centre, 3, 3);
@@ -48,8 +48,8 @@ Screen MasterAnswer1(Program& P) {
   auto& v = P.v;
   OpenAnswerScreen(P, {"P178 解答", "1", 40, 40 + 81, 30});
   P.pf.setDrawWidth(5);
-  DrawDividedCircle(P, 720, 20, kThirds);
-  DrawDividedCircle(P, v.GX1, v.GY2 + 10, kFifths);  // the second grid right under the first
+  drawDividedCircle(P, 720, 20, kThirds);
+  drawDividedCircle(P, v.GX1, v.GY2 + 10, kFifths);  // the second grid right under the first
 
   shell::WaitAnyKey(P);
   DrawTextPieces(P, {AtNumbers(80, 3, "(1)"), SameLine(0, 0, "円周のﾀ2/3ﾀの弧"),

@@ -14,7 +14,7 @@ namespace pendrel {
 namespace {
 
 // Every page: the caption, the grid, O at (3, 3) and the circle's radius of 3 cells.
-void OpenPage(Program& P, const char* number) {
+void openPage(Program& P, const char* number) {
   OpenAnswerScreen(P, {"P178 解答", number, 40, 40, 30, 120});
   kit::FigureFrame(P, 720, 50, 6, 6, 70);
   kit::CentreAndRadius(P, 0, 3, 3, 3);
@@ -57,7 +57,7 @@ constexpr Mark kAngleABC{2, 3, 1, 80, 1, 7, "70%", 7};
 
 Screen MasterAnswer2(Program& P) {
   auto& v = P.v;
-  OpenPage(P, "2(1)");
+  openPage(P, "2(1)");
   kit::PointsAtCellsViaMABC(P, 0, 3, kPoints1);
   kit::PointAtDegrees(P, 5, 0, v.R1 + 15, 110);  // the tick across arc CD
   kit::PointAtDegrees(P, 6, 0, v.R1 - 15, 110);
@@ -93,7 +93,7 @@ Screen MasterAnswer2(Program& P) {
 }
 
 Screen MasterAnswer2Page2(Program& P) {
-  OpenPage(P, "2(2)");
+  openPage(P, "2(2)");
   kit::PointsAtCellsViaMABC(P, 0, 3, kPoints2);
   kit::LineCrossing(P, 4, 0, 1, 2, 3);
   kit::CircleWithCentreO(P, 0, P.v.R1, 6, -34, -25);
@@ -115,7 +115,7 @@ Screen MasterAnswer2Page2(Program& P) {
 }
 
 Screen MasterAnswer2Page3(Program& P) {
-  OpenPage(P, "2(3)");
+  openPage(P, "2(3)");
   kit::PointsAtCellsViaMABC(P, 0, 3, kPoints3);
   kit::CircleWithCentreO(P, 0, P.v.R1, 6, -14, -50);
   kit::DrawPath(P, {1, 2, 0, 3, 1}, 0);

@@ -16,7 +16,7 @@ namespace {
 
 // Every page: the caption, the grid laid out from (left, top), O at (ox, 3) and the radius of 3
 // cells.
-void OpenPage(Program& P, const char* number, float top, float columns, float size, float ox) {
+void openPage(Program& P, const char* number, float top, float columns, float size, float ox) {
   OpenAnswerScreen(P, {"P178 解答", number, 40, 40, 30, 120});
   kit::FigureFrame(P, 720, top, columns, 6, size);
   kit::CentreAndRadius(P, 0, ox, 3, 3);
@@ -58,7 +58,7 @@ constexpr Mark kHalvesAtO[] = {
 };
 
 // Point `end` moved on past point `through`, a fifth of the way from point `from` to it again.
-void ExtendBeyond(Program& P, int end, int through, int from) {
+void extendBeyond(Program& P, int end, int through, int from) {
   auto& v = P.v;
   v.X_a(end) = (6 * v.X_a(through) - v.X_a(from)) / 5;
   v.Y_a(end) = (6 * v.Y_a(through) - v.Y_a(from)) / 5;
@@ -67,7 +67,7 @@ void ExtendBeyond(Program& P, int end, int through, int from) {
 }  // namespace
 
 Screen MasterAnswer3(Program& P) {
-  OpenPage(P, "3(1)", 100, 6, 70, 3);
+  openPage(P, "3(1)", 100, 6, 70, 3);
   kit::PointsAtCellsViaMABC(P, 0, 3, kPoints1);
   kit::DrawPath(P, {1, 2, 3, 4, 1}, 0);
   SegmentViaMN(P, 1, 3);
@@ -90,7 +90,7 @@ Screen MasterAnswer3(Program& P) {
 
 Screen MasterAnswer3Page2(Program& P) {
   auto& v = P.v;
-  OpenPage(P, "3(2)", 50, 6, 70, 3);
+  openPage(P, "3(2)", 50, 6, 70, 3);
   kit::PointsAtCellsViaMABC(P, 0, 3, kPoints2);
   kit::CircleWithCentreO(P, 0, P.v.R1, 6, -14, 10);
   kit::DrawPath(P, {1, 0, 4, 3, 1}, 0);
@@ -121,7 +121,7 @@ Screen MasterAnswer3Page2(Program& P) {
 
 Screen MasterAnswer3Page3(Program& P) {
   auto& v = P.v;
-  OpenPage(P, "3(3)", 50, 10, 50, 6);
+  openPage(P, "3(3)", 50, 10, 50, 6);
   kit::PointsAtCellsViaMABC(P, 0, 3, kPoints3);
   // The tangents at A and B, 6 cells at right angles to OA taken from O and BO towards O: both
   // ends on P's side.
@@ -130,8 +130,8 @@ Screen MasterAnswer3Page3(Program& P) {
   kit::DirectionBetween(P, 2, 0);
   kit::PointTurnedFromHHP(P, 6, 2, 6 * v.SIZE, 90);
   kit::LineCrossing(P, 4, 1, 5, 2, 6);
-  ExtendBeyond(P, 5, 1, 4);
-  ExtendBeyond(P, 6, 2, 4);
+  extendBeyond(P, 5, 1, 4);
+  extendBeyond(P, 6, 2, 4);
   kit::CircleWithCentreO(P, 0, P.v.R1, 6, 0, -50);
   kit::DrawPath(P, {4, 1, 3, 2, 4}, 0);
   SegmentViaMN(P, 1, 5);

@@ -27,7 +27,7 @@ constexpr Corner kOverBC[] = {{4, 2, 3, 5}, {5, 2, 3, 5}};
 constexpr Corner kOverAP[] = {{4, 1, 6, 3}, {5, 1, 6, 3}};
 
 // The arms taken in the given order (ITI 1), so the marks do not hang on what ITI was left at.
-void DrawCorners(Program& P, std::span<const Corner> corners) {
+void drawCorners(Program& P, std::span<const Corner> corners) {
   for (const Corner& c : corners) RightAngleViaN123(P, c.vertex, c.arm1, c.arm2, 1, 30, c.colour);
 }
 
@@ -50,11 +50,11 @@ Screen MasterAnswer4(Program& P) {
   SegmentViaMN(P, 2, 4);
   SegmentViaMN(P, 3, 1);
   SegmentViaMN(P, 3, 5);
-  DrawCorners(P, kOverBC);
+  drawCorners(P, kOverBC);
 
   shell::WaitAnyKey(P);
   SegmentViaMN(P, 1, 6, 3);
-  DrawCorners(P, kOverAP);
+  drawCorners(P, kOverAP);
   shell::WaitAnyKey(P);
   // The degree signs of this answer are the character "°" itself, not the markup "%".
   DrawTextPieces(P, {AtMargin(70, 5, "点A,E,P,D"), AtMargin(60, 0, "∠AEP=∠ADP=90° だから"),

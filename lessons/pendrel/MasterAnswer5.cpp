@@ -23,7 +23,7 @@ constexpr Mark kSectors[] = {
 
 // The pair of radial strokes across the circle at angle R(i) ± 2°, from 15 outside to 15 inside:
 // entries 7, 8 the outer and inner end of the first stroke, 9, 10 of the second.
-void DrawTickPair(Program& P, int i) {
+void drawTickPair(Program& P, int i) {
   auto& v = P.v;
   float outer = 3 * v.SIZE + 15, inner = 3 * v.SIZE - 15;
   kit::PointAtDegrees(P, 7, 0, outer, v.R_a(i) - 2);
@@ -54,7 +54,7 @@ Screen MasterAnswer5(Program& P) {
   SegmentViaMN(P, 2, 5);
   DrawLetters(P, kLetters);
   DrawMarkViaABC(P, kAngleX);
-  for (int i = 1; i <= 5; ++i) DrawTickPair(P, i);
+  for (int i = 1; i <= 5; ++i) drawTickPair(P, i);
 
   shell::WaitAnyKey(P);
   DrawTextPieces(P, {AtMargin(60, 0, "∠xは△ABFの外角だから")});

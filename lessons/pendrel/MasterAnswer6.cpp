@@ -25,7 +25,7 @@ struct EqualAngle {
 constexpr EqualAngle kHypothesis[] = {{1, 2, 5}, {1, 5, 3}};  // ∠BAE = ∠EAC
 constexpr EqualAngle kAngleEBC{2, 5, 3};
 
-void DrawEqualAngleDot(Program& P, const EqualAngle& a) { kit::DotOnBisector(P, a.vertex, a.arm1, a.arm2, 50, 1, 8, 3); }
+void drawEqualAngleDot(Program& P, const EqualAngle& a) { kit::DotOnBisector(P, a.vertex, a.arm1, a.arm2, 50, 1, 8, 3); }
 
 constexpr Mark kCommonAngleE{5, 1, 2, 40, 0, 3, "", 3};
 
@@ -44,7 +44,7 @@ Screen MasterAnswer6(Program& P) {
   SegmentViaMN(P, 1, 5);
   SegmentViaMN(P, 2, 5);
   DrawLetters(P, kLetters);
-  for (const EqualAngle& a : kHypothesis) DrawEqualAngleDot(P, a);
+  for (const EqualAngle& a : kHypothesis) drawEqualAngleDot(P, a);
 
   shell::WaitAnyKey(P);
   DrawTextPieces(P, {AtMargin(60, 0, "△ABEと△BDEで，")});
@@ -57,7 +57,7 @@ Screen MasterAnswer6(Program& P) {
   shell::WaitAnyKey(P);
   kit::DrawCircle(P, 0, v.R1, 3, 1.0f / 12, 1.0f / 4);  // arc EC, away from A
   shell::WaitAnyKey(P);
-  DrawEqualAngleDot(P, kAngleEBC);
+  drawEqualAngleDot(P, kAngleEBC);
   shell::WaitAnyKey(P);
   DrawTextPieces(P, {AtMargin(60, 0, "∠Eは共通　　　　 　　　…①"),
                      AtMargin(60, 0, "仮定より ∠BAE＝∠CAE"),

@@ -28,7 +28,7 @@ constexpr Mark kAnglesOnArcO2[] = {
 };
 
 // D and F by fixed ratios beyond B on lines CB and EB, near circle O' but not computed on it.
-void PointsByRatio(Program& P) {
+void pointsByRatio(Program& P) {
   auto& v = P.v;
   auto& L = Pv(P);
   L.C1 = 3; L.C2 = 1.8f; L.C3 = L.C1 + L.C2;
@@ -51,7 +51,7 @@ Screen MasterAnswer7(Program& P) {
   v.R2 = 2.5f * v.SIZE;
   kit::PointsAtCellsViaMABC(P, 0, 3, kOnCircleO);
   kit::CircleCrossing(P, 10, 2.5f * v.SIZE, 0, v.SIZE * 3, 2, 1);  // A, the upper point, and B
-  PointsByRatio(P);
+  pointsByRatio(P);
 
   kit::DrawPath(P, {1, 5, 6}, 0, kit::PathKind::Filled, 13);
   kit::DrawCircle(P, 0, v.R1, 0);

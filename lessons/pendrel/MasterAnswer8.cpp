@@ -25,12 +25,12 @@ constexpr Ticks kHalvesOfChords[] = {{1, 6, 1}, {6, 5, 1}, {1, 4, 2}, {4, 3, 2}}
 constexpr Ticks kRadii[] = {{1, 0, 3}, {0, 2, 3}};
 
 // AIDA is set again for every group: the ticks leave it grown.
-void DrawTickGroups(Program& P, std::span<const Ticks> groups) {
+void drawTickGroups(Program& P, std::span<const Ticks> groups) {
   for (const Ticks& t : groups) kit::DrawTicks(P, t.from, t.to, 15, t.count, 3, 0, 8);
 }
 
 // A parallel mark: one arrowhead at the middle of the segment, pointing towards its second end.
-void DrawParallelMark(Program& P, int m, int n) {
+void drawParallelMark(Program& P, int m, int n) {
   P.v.M = static_cast<float>(m);
   P.v.N = static_cast<float>(n);
   kit::DrawParallelArrows(P, m, n, 1, 1, 20, 1, 3);
@@ -55,7 +55,7 @@ Screen MasterAnswer8(Program& P) {
   kit::LetterAt(P, 5, -14, -50, "Q", 0);
   kit::DrawDot(P, 6, 6, 0);
   kit::LetterAt(P, 6, -14, -50, "N", 0);
-  DrawTickGroups(P, kHalvesOfChords);
+  drawTickGroups(P, kHalvesOfChords);
 
   shell::WaitAnyKey(P);
   SegmentViaMN(P, 1, 2);
@@ -68,10 +68,10 @@ Screen MasterAnswer8(Program& P) {
   shell::WaitAnyKey(P);
   RightAngleViaN123(P, 3, 1, 2, -1, 30, 3);
   shell::WaitAnyKey(P);
-  DrawTickGroups(P, kRadii);
+  drawTickGroups(P, kRadii);
   shell::WaitAnyKey(P);
-  DrawParallelMark(P, 0, 4);
-  DrawParallelMark(P, 2, 3);
+  drawParallelMark(P, 0, 4);
+  drawParallelMark(P, 2, 3);
   shell::WaitAnyKey(P);
   RightAngleViaN123(P, 4, 1, 0, -1, 30, 5);
   shell::WaitAnyKey(P);
