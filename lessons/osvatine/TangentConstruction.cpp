@@ -48,9 +48,7 @@ void setUpTangentFigure(Program& P) {
 
 // Circle O with its centre, and the point A, each with its letter.
 void drawCircleOAndA(Program& P) {
-  kit::DrawCircle(P, O, P.v.R1, 0);
-  kit::DrawDot(P, O, 4, 0);
-  kit::LetterAt(P, O, 6, -20, "O", 0);
+  kit::CircleWithCentreO(P, O, P.v.R1, 4, 6, -20);
   kit::DrawDot(P, A, 4, 0);
   kit::LetterAt(P, A, -40, -20, "A", 0);
 }

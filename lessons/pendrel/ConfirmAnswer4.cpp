@@ -7,6 +7,7 @@
 #include "kit/TablePoints.h"
 #include "pendrel/AnswerScreen.h"
 #include "pendrel/ConfirmLearning.h"
+#include "pendrel/FigureSteps.h"
 #include "shell/Waits.h"
 
 namespace pendrel {
@@ -62,21 +63,19 @@ Screen ConfirmAnswer4(Program& P) {
   tangentEnd(P, TangentEndP, PP);
   tangentEnd(P, TangentEndP2, PP2);
   v.R1 = v.SIZE * 4;
-  kit::DrawCircle(P, PO, v.R1, 0);
-  kit::DrawDot(P, PO, 4, 0);
-  kit::LetterAt(P, PO, 6, -20, "O", 0);
+  kit::CircleWithCentreO(P, PO, v.R1, 4, 6, -20);
   kit::DrawDot(P, PA, 4, 0);
   kit::LetterAt(P, PA, -40, -20, "A", 0);
   shell::WaitAnyKey(P);
   DrawTextPieces(P, kStep1);
   shell::WaitAnyKey(P);
-  Segment(P, PA, PO);
+  SegmentViaMN(P, PA, PO);
   shell::WaitAnyKey(P);
   compassArc(P, PA, -1);
   shell::WaitAnyKey(P);
   compassArc(P, PO, 1);
   shell::WaitAnyKey(P);
-  Segment(P, BisectorTop, BisectorFoot);
+  SegmentViaMN(P, BisectorTop, BisectorFoot);
   shell::WaitAnyKey(P);
   kit::DrawDot(P, PM, 4, 0);
   kit::LetterAt(P, PM, -46, 6, "M", 0);
@@ -90,8 +89,8 @@ Screen ConfirmAnswer4(Program& P) {
   kit::LetterAt(P, PP2, -40, 10, "P'", 0);
   shell::WaitAnyKey(P);
   DrawTextPieces(P, kStep3Lines);
-  Segment(P, PA, TangentEndP, 3);
-  Segment(P, PA, TangentEndP2, 3);
+  SegmentViaMN(P, PA, TangentEndP, 3);
+  SegmentViaMN(P, PA, TangentEndP2, 3);
   return {ConfirmLearningSubMenu};
 }
 

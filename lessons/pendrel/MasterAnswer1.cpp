@@ -3,8 +3,9 @@
 #include "kit/Figures.h"
 #include "kit/TablePoints.h"
 #include "kit/Text.h"
+#include "pendrel/AnswerScreen.h"
+#include "pendrel/FigureSteps.h"
 #include "pendrel/MasterLearning.h"
-#include "pendrel/MasterSteps.h"
 #include "shell/Waits.h"
 
 namespace pendrel {
@@ -36,7 +37,7 @@ void drawDividedCircle(Program& P, float left, float top, const DividedCircle& c
   std::span<const kit::OnCircle> points(c.points, c.count);
   kit::PointsAtCellsViaMABC(P, c.centre, 3, points);
   kit::DrawCircle(P, c.centre, v.R1, 0);
-  for (const kit::OnCircle& p : points) Segment(P, c.centre, p.point);
+  for (const kit::OnCircle& p : points) SegmentViaMN(P, c.centre, p.point);
   kit::DrawDot(P, c.centre, 6, 0);
   kit::DrawCircle(P, c.centre, v.R1, 3, c.arcStart, c.arcEnd);
 }
@@ -55,7 +56,7 @@ Screen MasterAnswer1(Program& P) {
                      AtMargin(60, 0, "に対する中心角は、")});
   shell::WaitAnyKey(P);
   DrawTextPieces(P, {AtMargin(70, 0, "360%*ﾀ2/3ﾀ="), SameLine(0, 3, "240%"), SameLine(0, 0, " だから")});
-  DrawMark(P, kCentralThirds);
+  DrawMarkViaABC(P, kCentralThirds);
   shell::WaitAnyKey(P);
   DrawTextPieces(P, {AtMargin(70, 0, "円周角は、"), SameLine(0, 5, "120%")});
   shell::WaitAnyKey(P);
@@ -63,7 +64,7 @@ Screen MasterAnswer1(Program& P) {
                      AtMargin(60, 0, "に対する中心角は、")});
   shell::WaitAnyKey(P);
   DrawTextPieces(P, {AtMargin(70, 0, "360%*ﾀ2/5ﾀ="), SameLine(0, 3, "144%"), SameLine(0, 0, " だから")});
-  DrawMark(P, kCentralFifths);
+  DrawMarkViaABC(P, kCentralFifths);
   shell::WaitAnyKey(P);
   DrawTextPieces(P, {AtMargin(70, 0, "円周角は、"), SameLine(0, 5, "72%")});
   return {MasterLearningSubMenu};

@@ -5,8 +5,9 @@
 #include "kit/Figures.h"
 #include "kit/TablePoints.h"
 #include "kit/Text.h"
+#include "pendrel/AnswerScreen.h"
+#include "pendrel/FigureSteps.h"
 #include "pendrel/MasterLearning.h"
-#include "pendrel/MasterSteps.h"
 #include "pendrel/Pendrel.h"
 #include "shell/Waits.h"
 
@@ -69,11 +70,11 @@ Screen MasterAnswer7(Program& P) {
   shell::WaitAnyKey(P);
   kit::DrawArcBetweenArms(P, 0, 2, 1, v.R1, 3);  // arc AB of circle O, inside circle O'
   shell::WaitAnyKey(P);
-  DrawMarks(P, kAnglesOnArcO);
+  DrawMarksViaABC(P, kAnglesOnArcO);
   shell::WaitAnyKey(P);
   kit::DrawArcBetweenArms(P, 10, 1, 2, v.R2, 7);  // arc AB of circle O', inside circle O
   shell::WaitAnyKey(P);
-  DrawMarks(P, kAnglesOnArcO2);
+  DrawMarksViaABC(P, kAnglesOnArcO2);
   shell::WaitAnyKey(P);
   DrawTextPieces(P, {AtMargin(60, 0, "円Oの弧ABに対する"),
                      AtMargin(50, 0, "円周角は等しいので"),

@@ -3,8 +3,9 @@
 #include "kit/Figures.h"
 #include "kit/TablePoints.h"
 #include "kit/Text.h"
+#include "pendrel/AnswerScreen.h"
+#include "pendrel/FigureSteps.h"
 #include "pendrel/MasterLearning.h"
-#include "pendrel/MasterSteps.h"
 #include "shell/Waits.h"
 
 namespace pendrel {
@@ -39,14 +40,15 @@ void drawParallelMark(Program& P, int m, int n) {
 
 Screen MasterAnswer8(Program& P) {
   OpenAnswerScreen(P, {"P179 解答", "8", 40, 40, 30});
-  CircleOnGrid(P, {720, 100, 6, 6, 70}, 3, 3, 3);
+  kit::FigureFrame(P, 720, 100, 6, 6, 70);
+  kit::CentreAndRadius(P, 0, 3, 3, 3);
   kit::PointsAtCellsViaMABC(P, 0, 3, kOnCircle);
   kit::Midpoint(P, 4, 1, 3);  // M
   kit::Midpoint(P, 6, 1, 5);  // N
 
-  DrawCircleO(P, -14, 10);
-  Segment(P, 1, 3);
-  Segment(P, 1, 5);
+  kit::CircleWithCentreO(P, 0, P.v.R1, 6, -14, 10);
+  SegmentViaMN(P, 1, 3);
+  SegmentViaMN(P, 1, 5);
   DrawLetters(P, kLetters);
   kit::DrawDot(P, 4, 6, 0);
   kit::LetterAt(P, 4, -14, -50, "M", 0);
@@ -56,25 +58,25 @@ Screen MasterAnswer8(Program& P) {
   drawTickGroups(P, kHalvesOfChords);
 
   shell::WaitAnyKey(P);
-  Segment(P, 1, 2);
+  SegmentViaMN(P, 1, 2);
   kit::LetterAt(P, 2, 10, -25, "B", 0);
   DrawTextPieces(P, {AtMargin(60, 0, "直径ABをひくと、")});
   shell::WaitAnyKey(P);
-  Segment(P, 3, 2);
-  Segment(P, 0, 4);
+  SegmentViaMN(P, 3, 2);
+  SegmentViaMN(P, 0, 4);
   DrawTextPieces(P, {SameLine(0, 0, "△APBで")});
   shell::WaitAnyKey(P);
-  RightAngle(P, 3, 1, 2, -1, 30, 3);
+  RightAngleViaN123(P, 3, 1, 2, -1, 30, 3);
   shell::WaitAnyKey(P);
   drawTickGroups(P, kRadii);
   shell::WaitAnyKey(P);
   drawParallelMark(P, 0, 4);
   drawParallelMark(P, 2, 3);
   shell::WaitAnyKey(P);
-  RightAngle(P, 4, 1, 0, -1, 30, 5);
+  RightAngleViaN123(P, 4, 1, 0, -1, 30, 5);
   shell::WaitAnyKey(P);
-  Segment(P, 0, 6, 7);
-  RightAngle(P, 6, 1, 0, -1, 30, 5);
+  SegmentViaMN(P, 0, 6, 7);
+  RightAngleViaN123(P, 6, 1, 0, -1, 30, 5);
   shell::WaitAnyKey(P);
   DrawTextPieces(P, {AtMargin(50, 0, "∠APB＝90%")});
   shell::WaitAnyKey(P);

@@ -5,8 +5,9 @@
 #include "kit/Figures.h"
 #include "kit/TablePoints.h"
 #include "kit/Text.h"
+#include "pendrel/AnswerScreen.h"
+#include "pendrel/FigureSteps.h"
 #include "pendrel/MasterLearning.h"
-#include "pendrel/MasterSteps.h"
 #include "pendrel/Pendrel.h"
 #include "shell/Waits.h"
 
@@ -35,7 +36,7 @@ void openPage(Program& P, const char* part, const Mark& crossing) {
   OpenAnswerScreen(P, {"P179 解答", "9", 30, 30, 30});
   kit::TextOnLine(P, 0, part, 0);
   DrawChordsFigure(P);
-  DrawMark(P, crossing);
+  DrawMarkViaABC(P, crossing);
   kit::TextOnNewLine(P, P.v.XI1, 60, "<証明>", 7);
   shell::WaitAnyKey(P);
 }
@@ -73,10 +74,10 @@ void DrawChordsFigure(Program& P) {
   P.pf.setDrawWidth(5);
   kit::DrawCircle(P, 0, v.R1, 0);
   DrawLetters(P, kLettersPQ);
-  Segment(P, 1, 3);
-  Segment(P, 2, 4);
-  Segment(P, 1, 6);
-  Segment(P, 2, 6);
+  SegmentViaMN(P, 1, 3);
+  SegmentViaMN(P, 2, 4);
+  SegmentViaMN(P, 1, 6);
+  SegmentViaMN(P, 2, 6);
   DrawLetters(P, kLettersABCD);
 }
 
@@ -86,7 +87,7 @@ Screen MasterAnswer9(Program& P) {
   kit::TextOnLine(P, 20, "△PBCで、", 0);
   shell::WaitAnyKey(P);
   kit::TextOnNewLine(P, P.v.XI1, 60, "三角形の内角と外角の性質より", 0);
-  DrawMarks(P, kAnglesAtPBC);
+  DrawMarksViaABC(P, kAnglesAtPBC);
   shell::WaitAnyKey(P);
   proofLine(P, "∠APB=∠PCB+∠PBC");
   drawArcsABCD(P);
@@ -106,7 +107,7 @@ Screen MasterAnswer9Page2(Program& P) {
   kit::TextOnLine(P, 20, "△ACQで、", 0);
   shell::WaitAnyKey(P);
   kit::TextOnNewLine(P, P.v.XI1, 60, "三角形の内角と外角の性質より", 0);
-  DrawMarks(P, kAnglesAtACQ);
+  DrawMarksViaABC(P, kAnglesAtACQ);
   shell::WaitAnyKey(P);
   proofLine(P, "∠ACB=∠AQC+∠CAQ だから");
   proofLine(P, "∠AQC=∠ACB-∠CAQ");
