@@ -22,10 +22,15 @@ void setBox(Program& P, float x, float y, float width, float height, BoxColours 
 
 constexpr BoxColours kAnswerColours{5, 3, 13};
 
-// Box k of the table at (x, y) holding `text`. A box the table does not hold is a fault of the screen.
-void drawAnswerBox(Program& P, const AnswerBoxes& boxes, int k, float x, float y, const std::string& text) {
+// A box the table does not hold is a fault of the screen.
+const Answer& answerOf(const AnswerBoxes& boxes, int k) {
   if (k < 1 || static_cast<size_t>(k) > boxes.answers.size()) platform::raise(platform::IllegalFunctionCall);
-  setBox(P, x, y, boxes.answers[k - 1].width, boxes.height, kAnswerColours);
+  return boxes.answers[k - 1];
+}
+
+// Box k of the table at (x, y) holding `text`.
+void drawAnswerBox(Program& P, const AnswerBoxes& boxes, int k, float x, float y, const std::string& text) {
+  setBox(P, x, y, answerOf(boxes, k).width, boxes.height, kAnswerColours);
   P.v.A_s = text;
   mathtext::DrawTextBoxOnLine(P);
 }
@@ -49,7 +54,8 @@ void EmptyAnswerBox(Program& P, const AnswerBoxes& boxes, int k, float gap, cons
 }
 
 void FillAnswerBox(Program& P, const AnswerBoxes& boxes, int k) {
-  drawAnswerBox(P, boxes, k, (P.v.*boxes.xs)(k), (P.v.*boxes.ys)(k), boxes.answers[k - 1].text);
+  const char* answer = answerOf(boxes, k).text;
+  drawAnswerBox(P, boxes, k, (P.v.*boxes.xs)(k), (P.v.*boxes.ys)(k), answer);
 }
 
 void RevealAnswers(Program& P, const AnswerBoxes& boxes) {

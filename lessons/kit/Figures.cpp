@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "figures/Marks.h"
-#include "kit/ProofMarks.h"
 #include "kit/Text.h"
 #include "platform/Errors.h"
 #include "platform/Page.h"
@@ -106,6 +105,14 @@ void DrawAngleMark(Program& P, const AngleMark& m) {
   figures::DrawAngleArcs(P);
 }
 
+void AngleMarkViaABC(Program& P, const AngleMark& m) {
+  auto& v = P.v;
+  v.A = static_cast<float>(m.vertex);
+  v.B = static_cast<float>(m.arm1);
+  v.C = static_cast<float>(m.arm2);
+  DrawAngleMark(P, m);
+}
+
 namespace {
 
 void setSegment(Program& P, int from, int to) {
@@ -139,6 +146,25 @@ void DrawCorner(Program& P, int vertex, int arm1, int arm2, float length, float 
   figures::DrawCornerMark(P);
 }
 
+void ArcSignAt(Program& P, float x, float y, float width, float colour) {
+  auto& v = P.v;
+  v.ZX0 = x; v.ZY0 = y; v.ZX1 = x + width; v.ZY1 = y;
+  v.CCC2 = colour; v.HOUKOU = -1; v.HABA = 1; v.TAKASA = -10;
+  figures::DrawArcMark(P);
+}
+
 void ArcSignOverLetters(Program& P, float width, float colour) { ArcSignAt(P, P.v.XI2, P.v.YI1, width, colour); }
+
+void ThinArcSignOverLetters(Program& P, float width) {
+  P.pf.setDrawWidth(3);
+  ArcSignOverLetters(P, width, 0);
+  P.pf.setDrawWidth(5);
+}
+
+void CircleWithCentreO(Program& P, int centre, float r, float dot, float dx, float dy) {
+  DrawCircle(P, centre, r, 0);
+  DrawDot(P, centre, dot, 0);
+  LetterAt(P, centre, dx, dy, "O", 0);
+}
 
 }  // namespace kit

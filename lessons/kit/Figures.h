@@ -79,6 +79,8 @@ struct AngleMark {
 };
 // Writes the arms and every field given; DrawAngleArcs leaves HH1 to HH5 and clears ITI and AAA$.
 void DrawAngleMark(Program& P, const AngleMark& m);
+// The same, its vertex and arms first kept in A, B and C, as some screens keep them.
+void AngleMarkViaABC(Program& P, const AngleMark& m);
 
 // `count` strokes of half-length `length` across the segment from point `from` to point `to`, in
 // colour. Writes AX, AY, BX, BY, NAGASA, HONSU, CCC2 and, where given, ITI (shift along) and
@@ -91,8 +93,16 @@ void DrawParallelArrows(Program& P, int from, int to, float a, float b, float le
 // The corner mark of size `length` between the arms, in colour. Writes the arms, NAGASA, CCC2.
 void DrawCorner(Program& P, int vertex, int arm1, int arm2, float length, float colour);
 
-// The arc sign over the letters that start at the cursor (XI2, YI1), `width` across (54 for two
-// letters at pitch 27), in colour. Writes ZX0, ZY0, ZX1, ZY1, CCC2, HOUKOU, HABA, TAKASA.
+// The arc sign over the letters whose top-left is (x, y), `width` across (54 for two letters at
+// pitch 27), in colour. Writes ZX0, ZY0, ZX1, ZY1, CCC2, HOUKOU, HABA, TAKASA; the text cursor stays.
+void ArcSignAt(Program& P, float x, float y, float width = 54, float colour = 0);
+// The same over the letters that start at the cursor (XI2, YI1).
 void ArcSignOverLetters(Program& P, float width = 54, float colour = 0);
+// The same in colour 0 at draw width 3, the draw width 5 again after it.
+void ThinArcSignOverLetters(Program& P, float width = 54);
+
+// A figure's circle of radius r about point `centre` in colour 0, its centre dot of radius `dot`
+// and the letter "O" at (dx, dy) from it.
+void CircleWithCentreO(Program& P, int centre, float r, float dot, float dx, float dy);
 
 }  // namespace kit

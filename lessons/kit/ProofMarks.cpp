@@ -19,11 +19,4 @@ Pen DotOnBisector(Program& P, int vertex, int arm1, int arm2, float distance, fl
   return at;
 }
 
-void ArcSignAt(Program& P, float x, float y, float width, float colour) {
-  auto& v = P.v;
-  v.ZX0 = x; v.ZY0 = y; v.ZX1 = x + width; v.ZY1 = y;
-  v.CCC2 = colour; v.HOUKOU = -1; v.HABA = 1; v.TAKASA = -10;
-  figures::DrawArcMark(P);
-}
-
 }  // namespace kit

@@ -10,7 +10,7 @@ namespace lunevar {
 namespace {
 
 constexpr kit::ScreenFn kSubMenuChoices[] = {
-    ArcIntroTask, ArcTheoremScreen, TextbookProblemThreeAnswer, TextbookProblemFourAnswer, BisectorArcExplanation,
+    ArcIntroTask, ArcTheorem, TextbookProblemThreeAnswer, TextbookProblemFourAnswer, BisectorArcExplanation,
     AnglesMainMenu,
 };
 

@@ -14,7 +14,7 @@ void ArcGoalText(Program& P);
 Screen ArcSubMenu(Program& P);
 
 Screen ArcIntroTask(Program& P);
-Screen ArcTheoremScreen(Program& P);
+Screen ArcTheorem(Program& P);
 Screen TextbookProblemThreeAnswer(Program& P);
 Screen TextbookProblemFourAnswer(Program& P);
 Screen BisectorArcExplanation(Program& P);

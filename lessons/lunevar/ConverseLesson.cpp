@@ -16,7 +16,7 @@ namespace lunevar {
 namespace {
 
 constexpr kit::ScreenFn kSubMenuChoices[] = {
-    SetSquareSearch,         PositionCasesScreen,    ConverseTheoremScreen,
+    SetSquareSearch,         PositionCases,          ConverseTheorem,
     ConverseExerciseAnswers, ConversePracticeAnswer, AnglesMainMenu,
 };
 

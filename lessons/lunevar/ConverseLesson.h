@@ -22,9 +22,9 @@ Screen SetSquareSearch(Program& P);
 void DrawSetSquare(Program& P);
 void DrawPointsAB(Program& P);
 
-Screen PositionCasesScreen(Program& P);
+Screen PositionCases(Program& P);
 
-Screen ConverseTheoremScreen(Program& P);
+Screen ConverseTheorem(Program& P);
 void DrawConverseFigure(Program& P);
 void DrawDiameterFigure(Program& P);
 

@@ -62,7 +62,7 @@ void rightAngleMark(Program& P, int vertex) {
 
 }  // namespace
 
-Screen ConverseTheoremScreen(Program& P) {
+Screen ConverseTheorem(Program& P) {
   auto& v = P.v;
   kit::OpenPage(P, {.margin = 108, .drawWidth = 0});
   DrawConverseFigure(P);
@@ -107,9 +107,7 @@ void DrawDiameterFigure(Program& P) {
   kit::FigureFrame(P, 80, 350, 6, 6, 45);
   kit::GridPoint(P, 0, 3, 3);
   PlacePoints(P, kFigure2);
-  kit::DrawCircle(P, 0, 3 * v.SIZE, 0);
-  kit::DrawDot(P, 0, 6, 0);
-  kit::LetterAt(P, 0, -14, -50, "O", 0);
+  kit::CircleWithCentreO(P, 0, 3 * v.SIZE, 6, -14, -50);
   kit::DrawPath(P, {1, 2, 3}, 0, kit::PathKind::Closed);
   DrawLetters(P, kFigure2Letters, 0);
   rightAngleMark(P, 3);

@@ -166,7 +166,7 @@ void inscribedAngleChords(Program& P) {
 
 }  // namespace
 
-Screen ArcTheoremScreen(Program& P) {
+Screen ArcTheorem(Program& P) {
   equalArcsFigure(P);
   drawLabels(P, {kLabelA, kLabelB, kLabelC, kLabelD}, 0);
   // The central angles AOB and COD, each by two arcs; "O" just off the centre.

@@ -148,7 +148,7 @@ void drawPanel(Program& P, int n) {
 
 }  // namespace
 
-Screen PositionCasesScreen(Program& P) {
+Screen PositionCases(Program& P) {
   auto& v = P.v;
   kit::OpenPage(P, {.margin = 40});
   kit::FigureFrame(P, 320, 200, 10, 11, 40);
@@ -157,9 +157,7 @@ Screen PositionCasesScreen(Program& P) {
   CentreAndRadius(P, 1, 5, 5, 5);
   PlaceKeepingDirections(P, 1, kLargeABC);
   PlacePoints(P, kLargePs);
-  kit::DrawCircle(P, 1, v.R1, 0);
-  kit::DrawDot(P, 1, 4, 0);
-  kit::LetterAt(P, 1, -16, 4, "O", 0);
+  kit::CircleWithCentreO(P, 1, v.R1, 4, -16, 4);
   LineAcrossFrame(P, 2);
   DrawLetters(P, kLargeLetters, 0);
   kit::DrawSegment(P, 2, 4, 0);

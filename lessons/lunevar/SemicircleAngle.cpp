@@ -25,15 +25,6 @@ constexpr kit::TextPiece kRule[] = {
     kit::SameLine(0, 3, "(ABが直径)"),
 };
 
-// An angle mark whose vertex and arms are first kept in A, B and C, as this screen keeps them.
-void mark(Program& P, const kit::AngleMark& m) {
-  auto& v = P.v;
-  v.A = static_cast<float>(m.vertex);
-  v.B = static_cast<float>(m.arm1);
-  v.C = static_cast<float>(m.arm2);
-  kit::DrawAngleMark(P, m);
-}
-
 // The inscribed angle APB, a filled sector; drawn twice, the second time with its label.
 constexpr kit::AngleMark kAngleAtP{.vertex = Pt, .arm1 = A, .arm2 = B, .length = 60, .count = 0, .side = 1,
                                    .textColour = 5, .line = 0, .fill = 3, .label = ""};
@@ -54,21 +45,19 @@ Screen SemicircleAngle(Program& P) {
   kit::PointAtCellsViaMABC(P, A, O, 3, 180);
   kit::PointAtCellsViaMABC(P, B, O, 3, 0);
   kit::PointAtCellsViaMABC(P, Pt, O, 3, 70);
-  kit::DrawCircle(P, O, v.SIZE * 3, 0);
-  kit::DrawDot(P, O, 6, 0);
-  kit::LetterAt(P, O, -14, -50, "O", 0);
+  kit::CircleWithCentreO(P, O, v.SIZE * 3, 6, -14, -50);
   kit::DrawPath(P, {A, B, Pt}, 0, kit::PathKind::Closed);
   kit::LetterAt(P, A, -35, -25, "A", 0);
   kit::LetterAt(P, B, 6, -25, "B", 0);
   kit::LetterAt(P, Pt, 14, -50, "P", 0);
-  mark(P, kAngleAtP);
+  kit::AngleMarkViaABC(P, kAngleAtP);
   shell::WaitAnyKey(P);
 
   kit::TextOnNewLine(P, v.XI1, 60, "90°", 5);
-  mark(P, kAngleAtPLabelled);
+  kit::AngleMarkViaABC(P, kAngleAtPLabelled);
   shell::WaitAnyKey(P);
 
-  mark(P, kAngleAtO);
+  kit::AngleMarkViaABC(P, kAngleAtO);
   shell::WaitAnyKey(P);
 
   kit::DrawTextPieces(P, kRule);

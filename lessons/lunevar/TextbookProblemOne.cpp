@@ -50,9 +50,7 @@ void drawFigure(Program& P) {
   kit::GridPaper(P, 480, 100, 6, 6, 15, 70);
   kit::GridPoint(P, 0, 3, 3);
   kit::PointsAtCellsViaMABC(P, 0, 3, kPoints);
-  kit::DrawCircle(P, 0, v.SIZE * 3, 0);
-  kit::DrawDot(P, 0, 6, 0);
-  kit::LetterAt(P, 0, -14, -50, "O", 0);
+  kit::CircleWithCentreO(P, 0, v.SIZE * 3, 6, -14, -50);
   kit::DrawPath(P, {2, 0, 4, 5, 3, 1, 2}, 0);  // radii OB, OD and chords DE, EC, CA, AB
   kit::DrawLetters(P, kLetters);
   for (const kit::AngleMark& m : kGivenAngles) kit::DrawAngleMark(P, m);

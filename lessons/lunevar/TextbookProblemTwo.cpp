@@ -69,9 +69,7 @@ void drawFigure(Program& P, const Figure& f) {
   kit::GridPaper(P, f.left, f.top, 16, 16, 15, 30);
   kit::GridPoint(P, f.centre, 8, 8);
   kit::PointsAtCellsViaMABC(P, f.centre, f.radius, f.points);
-  kit::DrawCircle(P, f.centre, v.SIZE * f.radius, 0);
-  kit::DrawDot(P, f.centre, 6, 0);
-  kit::LetterAt(P, f.centre, f.centreLabelDx, f.centreLabelDy, "O", 0);
+  kit::CircleWithCentreO(P, f.centre, v.SIZE * f.radius, 6, f.centreLabelDx, f.centreLabelDy);
   for (const auto& path : f.paths) kit::DrawPath(P, path, 0);
   kit::DrawLetters(P, f.letters);
   for (const kit::AngleMark& m : f.marks) kit::DrawAngleMark(P, m);

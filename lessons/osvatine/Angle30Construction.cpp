@@ -146,7 +146,7 @@ constexpr kit::TextPiece kScreen[] = {
 
 }  // namespace
 
-Screen ShowAngle30Construction(Program& P) {
+Screen Angle30Construction(Program& P) {
   kit::OpenPage(P, {.numbers = 40, .margin = 40});
   kit::DrawTextPieces(P, kScreen);
   return {ShipPositionSubMenu};

@@ -73,7 +73,7 @@ constexpr int kLastStep = std::size(kDrawings) - 1;
 
 }  // namespace
 
-Screen ShowAngle45Circle(Program& P) {
+Screen Angle45Circle(Program& P) {
   auto& v = P.v;
   kit::OpenPage(P, {.numbers = 40, .margin = 40});
   kit::GridPaper(P, 40, 50, 11, 7, 15, 120);

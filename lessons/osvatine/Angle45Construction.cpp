@@ -47,7 +47,7 @@ constexpr kit::TextPiece kSteps[] = {
 
 }  // namespace
 
-Screen ShowAngle45Construction(Program& P) {
+Screen Angle45Construction(Program& P) {
   // The sub-steps stand 27 right of the stage headings.
   kit::OpenPage(P, {.numbers = 40, .margin = 40 + 27, .heading = "問2 ∠CPD=45% となる点Pのある円を作図しよう。",
                     .headingAtNumbers = true});

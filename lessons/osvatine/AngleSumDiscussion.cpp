@@ -77,7 +77,7 @@ void SetUpDiscussionPoints(Program& P) {
   kit::PointAtRadians(P, dp::P, D, Os(P).R3, v.HHP);
 }
 
-Screen ShowAngleSumDiscussion(Program& P) {
+Screen AngleSumDiscussion(Program& P) {
   auto& v = P.v;
   kit::OpenPage(P, {.numbers = 30, .margin = 30 + 36, .top = 20, .heading = "P172 ", .colour = 7,
                     .headingAtNumbers = true});

@@ -100,7 +100,7 @@ void writeProof(Program& P) {
 
 }  // namespace
 
-Screen ShowChordsSimilarityProof(Program& P) {
+Screen ChordsSimilarityProof(Program& P) {
   buildFigure(P);
   writeProof(P);
   kit::FillAnswerBox(P, kBlanks, 1);

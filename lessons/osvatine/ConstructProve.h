@@ -11,7 +11,7 @@ using shell::Program;
 using shell::Screen;
 
 Screen ConstructProveLessonStart(Program& P);
-void ShowConstructProveGoal(Program& P);
+void ConstructProveGoalText(Program& P);
 Screen ConstructProveSubMenu(Program& P);
 
 // Points of the tangent construction, in page units once it has run.
@@ -27,12 +27,12 @@ void AnimateTangentConstruction(Program& P);
 // The second page's figure from the construction's points: circle O, the tangents AP and AP',
 // AO and the circle on AO. Draws no grid and computes no point.
 void DrawTangentReasonFigure(Program& P);
-Screen ShowTangentConstruction(Program& P);
+Screen TangentConstruction(Program& P);
 
 // The quadrilateral ABCD circumscribed about circle O with its points of contact and the given
 // lengths of AD and BC. Leaves points 0 to 8 and G() in page units, the frame, draw width 5.
 void DrawCircumscribedQuad(Program& P);
-Screen ShowTangentPerimeter(Program& P);
+Screen TangentPerimeter(Program& P);
 
 // An angle of a proof's figure as one filled sector of size `length` at the vertex, between the
 // arms: outline 0, the given fill, no label.
@@ -41,14 +41,14 @@ constexpr kit::AngleMark FilledAngle(int vertex, int arm1, int arm2, float lengt
 }
 
 // Two chords AB and CD meeting at P: triangles PAC and PDB are similar, with four blanks.
-Screen ShowChordsSimilarityProof(Program& P);
+Screen ChordsSimilarityProof(Program& P);
 // Two secants from A: triangles ABE and ACD are similar, with three blanks.
-Screen ShowProblem5Answer(Program& P);
+Screen Problem5Answer(Program& P);
 
 // Circle O with the chords AD and BC (points 1 to 5) in the colours IRO1 (the chords' parallel
 // marks) and IRO2 (arcs AB and CD), at draw width 5, which it leaves. Reads the points and R1.
 void DrawTrapezoidInCircle(Program& P);
 // Parallel chords cut off equal arcs, and the converse: two proofs on one figure.
-Screen ShowParallelChordsProof(Program& P);
+Screen ParallelChordsProof(Program& P);
 
 }  // namespace osvatine

@@ -10,18 +10,18 @@ namespace osvatine {
 namespace {
 
 constexpr kit::ScreenFn kSubMenuChoices[] = {
-    ShowTangentConstruction, ShowTangentPerimeter,  ShowChordsSimilarityProof,
-    ShowProblem5Answer,      ShowParallelChordsProof, ApplicationsMainMenu,
+    TangentConstruction, TangentPerimeter,    ChordsSimilarityProof,
+    Problem5Answer,      ParallelChordsProof, ApplicationsMainMenu,
 };
 
 }  // namespace
 
 Screen ConstructProveLessonStart(Program& P) {
-  ShowConstructProveGoal(P);
+  ConstructProveGoalText(P);
   return {ConstructProveSubMenu};
 }
 
-void ShowConstructProveGoal(Program& P) {
+void ConstructProveGoalText(Program& P) {
   kit::DrawGoalText(P, "作図や証明に円の性質を利用しよう。");
 }
 

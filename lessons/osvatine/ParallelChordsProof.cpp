@@ -34,7 +34,7 @@ constexpr kit::Answer kAnswers[] = {{108, "錯角"}, {144, "∠CAD"}, {396, "等
 constexpr kit::AnswerBoxes kBlanks{kAnswers};
 
 // O on the grid, A, D, B and C on the circle: AD and BC are parallel (horizontal on the page).
-void SetUpChords(Program& P) {
+void setUpChords(Program& P) {
   auto& v = P.v;
   auto& o = Os(P);
   kit::FigureFrame(P, 756, 90, 16, 16, 30);
@@ -53,7 +53,7 @@ void SetUpChords(Program& P) {
 }
 
 // The line AC and, a key later, the alternate angles ∠CAD and ∠ACB it makes with the chords.
-void AlternateAngles(Program& P) {
+void alternateAngles(Program& P) {
   kit::TextOnNewLine(P, P.v.XI1, 50, "直線ACをひくと", 0);
   kit::DrawSegment(P, A, C, 0);
   shell::WaitAnyKey(P);
@@ -64,7 +64,7 @@ void AlternateAngles(Program& P) {
 
 // "AB=CD" with an arc sign over each pair of letters, on an empty line `step` below, the signs'
 // dots at width 3; `tail` follows "CD".
-void EqualArcsLine(Program& P, float step, const char* tail) {
+void equalArcsLine(Program& P, float step, const char* tail) {
   kit::EmptyLine(P, step);
   P.pf.setDrawWidth(3);
   kit::ArcSignOverLetters(P);
@@ -90,17 +90,17 @@ void DrawTrapezoidInCircle(Program& P) {
   kit::DrawParallelArrows(P, B, C, 1, 1, 20, 1, o.IRO1);
 }
 
-Screen ShowParallelChordsProof(Program& P) {
+Screen ParallelChordsProof(Program& P) {
   auto& v = P.v;
   auto& o = Os(P);
   // (1) AD ∥ BC, so arcs AB and CD are equal: the given in colour 3, what is proved in colour 5.
   kit::OpenPage(P, {.margin = 36, .heading = "<問6(1) 証明>", .drawWidth = 0});
-  SetUpChords(P);
+  setUpChords(P);
   o.IRO1 = 3;
   o.IRO2 = 5;
   DrawTrapezoidInCircle(P);
   shell::WaitAnyKey(P);
-  AlternateAngles(P);
+  alternateAngles(P);
   kit::TextOnNewLine(P, v.XI1, 60, "AD∥BCで、平行線の", 0);
   kit::EmptyAnswerBox(P, kBlanks, 1, 10);
   kit::TextOnLine(P, 10, "は等しいので", 0);
@@ -110,13 +110,8 @@ Screen ShowParallelChordsProof(Program& P) {
   kit::EmptyLine(P, 60);
   kit::EmptyAnswerBox(P, kBlanks, 3, 10);
   kit::TextOnLine(P, 10, "は等しいので", 0);
-  EqualArcsLine(P, 70, "CD");
-  shell::WaitAnyKey(P);
-  kit::FillAnswerBox(P, kBlanks, 1);
-  shell::WaitAnyKey(P);
-  kit::FillAnswerBox(P, kBlanks, 2);
-  shell::WaitAnyKey(P);
-  kit::FillAnswerBox(P, kBlanks, 3);
+  equalArcsLine(P, 70, "CD");
+  kit::RevealAnswers(P, kBlanks);
   shell::WaitAnyKey(P);
 
   // (2) The converse, on the same points, the colours exchanged.
@@ -125,8 +120,8 @@ Screen ShowParallelChordsProof(Program& P) {
   o.IRO2 = 3;
   DrawTrapezoidInCircle(P);
   shell::WaitAnyKey(P);
-  AlternateAngles(P);
-  EqualArcsLine(P, 70, "CD だから");
+  alternateAngles(P);
+  equalArcsLine(P, 70, "CD だから");
   kit::TextOnNewLine(P, v.XI1, 60, "∠ACB=", 0);
   kit::EmptyAnswerBox(P, kBlanks, 2, 10, "①");
   kit::EmptyLine(P, 60);

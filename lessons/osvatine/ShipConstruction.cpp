@@ -92,7 +92,7 @@ void markShip(Program& P) {
 
 }  // namespace
 
-Screen ShowShipConstruction(Program& P) {
+Screen ShipConstruction(Program& P) {
   constructCircle30(P);
   constructCircle45(P);
   markShip(P);

@@ -10,7 +10,7 @@ using shell::Program;
 using shell::Screen;
 
 Screen ShipPositionLessonStart(Program& P);
-void ShowShipGoal(Program& P);
+void ShipGoalText(Program& P);
 Screen ShipPositionSubMenu(Program& P);
 
 // The ship map in the point table, in page units of the grid just laid out (reads SIZE, GX0, GY0).
@@ -39,16 +39,16 @@ void DrawShip(Program& P);
 // colour 5 and its label. Sets every mark input.
 void DrawObservedAngle(Program& P, int first, int second, const char* label);
 
-Screen ShowShipProblem(Program& P);
-Screen ShowAngle30Construction(Program& P);
-Screen ShowAngle45Circle(Program& P);
-Screen ShowAngle45Construction(Program& P);
-Screen ShowShipConstruction(Program& P);
+Screen ShipProblem(Program& P);
+Screen Angle30Construction(Program& P);
+Screen Angle45Circle(Program& P);
+Screen Angle45Construction(Program& P);
+Screen ShipConstruction(Program& P);
 
 // Screen 6's own points over the ship map's (0 the midpoint of CD, 6 the centre O of the circle
 // through C, D and P, 7 the equilateral triangle's apex, 8 and 9 the bisectors' ends, 41 P), and
 // R1 = |OC|, R2 = |CD|, R3 = R2 + 16. Leaves ZX0, ZY0, ZX1, ZY1, HHP, HH, PI from its last direction.
 void SetUpDiscussionPoints(Program& P);
-Screen ShowAngleSumDiscussion(Program& P);
+Screen AngleSumDiscussion(Program& P);
 
 }  // namespace osvatine

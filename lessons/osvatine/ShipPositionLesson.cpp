@@ -10,19 +10,19 @@ namespace osvatine {
 namespace {
 
 constexpr kit::ScreenFn kSubMenuChoices[] = {
-    ShowShipProblem,      ShowAngle30Construction, ShowAngle45Circle,    ShowAngle45Construction,
-    ShowShipConstruction, ShowAngleSumDiscussion,  ApplicationsMainMenu,
+    ShipProblem,      Angle30Construction, Angle45Circle,    Angle45Construction,
+    ShipConstruction, AngleSumDiscussion,  ApplicationsMainMenu,
 };
 
 }  // namespace
 
 Screen ShipPositionLessonStart(Program& P) {
   P.at(157);
-  ShowShipGoal(P);
+  ShipGoalText(P);
   return {ShipPositionSubMenu};
 }
 
-void ShowShipGoal(Program& P) {
+void ShipGoalText(Program& P) {
   shell::Routine r(P);
   P.at(639);
   kit::DrawGoalText(P, "船の位置を作図でみつけよう。");

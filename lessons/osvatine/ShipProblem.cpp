@@ -10,7 +10,7 @@ namespace osvatine {
 
 using namespace ship;
 
-Screen ShowShipProblem(Program& P) {
+Screen ShipProblem(Program& P) {
   auto& v = P.v;
   kit::OpenPage(P, {.numbers = 40, .margin = 40, .heading = "P170"});
   kit::TextOnNewLine(P, v.XI1, 50, "船の位置はどこ？", 3);

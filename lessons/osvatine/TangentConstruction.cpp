@@ -48,9 +48,7 @@ void setUpTangentFigure(Program& P) {
 
 // Circle O with its centre, and the point A, each with its letter.
 void drawCircleOAndA(Program& P) {
-  kit::DrawCircle(P, O, P.v.R1, 0);
-  kit::DrawDot(P, O, 4, 0);
-  kit::LetterAt(P, O, 6, -20, "O", 0);
+  kit::CircleWithCentreO(P, O, P.v.R1, 4, 6, -20);
   kit::DrawDot(P, A, 4, 0);
   kit::LetterAt(P, A, -40, -20, "A", 0);
 }
@@ -114,7 +112,7 @@ void DrawTangentReasonFigure(Program& P) {
   kit::DrawCircle(P, M, v.R2, 0);
 }
 
-Screen ShowTangentConstruction(Program& P) {
+Screen TangentConstruction(Program& P) {
   auto& v = P.v;
   kit::OpenPage(P, {.margin = 36, .heading = "点Aを通る円Oの接線を作図しよう。", .colour = 0});
   kit::TextOnNewLine(P, v.XI1, 50, "<Aから円Oへの接線のひき方>", 3);

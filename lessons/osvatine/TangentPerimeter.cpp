@@ -56,9 +56,7 @@ void DrawCircumscribedQuad(Program& P) {
   kit::PerpendicularFoot(P, R, D, C, O);
   P.pf.setDrawWidth(5);
   v.R1 = 4 * v.SIZE;
-  kit::DrawCircle(P, O, v.R1, 0);
-  kit::DrawDot(P, O, 4, 0);
-  kit::LetterAt(P, O, 6, -20, "O", 0);
+  kit::CircleWithCentreO(P, O, v.R1, 4, 6, -20);
   kit::LetteredPolygon(P, {A, B, C, D}, 5, 0, 10, "A");
   for (const Contact& c : kContacts) {
     kit::DrawDot(P, c.point, 4, 0);
@@ -69,7 +67,7 @@ void DrawCircumscribedQuad(Program& P) {
   kit::SideSign(P, B, C, 1, 40, 3, 9, "7cm");
 }
 
-Screen ShowTangentPerimeter(Program& P) {
+Screen TangentPerimeter(Program& P) {
   auto& v = P.v;
   kit::OpenPage(P, {.margin = 36, .heading = "点P,Q,R,Sが接点のとき、四角形ABCDの周の長さを求めなさい。",
                     .drawWidth = 0});

@@ -37,15 +37,4 @@ using kit::AtMargin, kit::AtNumbers, kit::DrawTextPieces, kit::kKeyWait, kit::Sa
 using kit::DrawLetters;
 using kit::Letter;
 
-// The polyline a, b, c in colour 0, open or closed. Writes A, B, C.
-void Polyline(Program& P, int a, int b, int c, kit::PathKind kind);
-// The segment from point m to point n in colour. Writes M, N.
-void Segment(Program& P, int m, int n, float colour = 0);
-// An angle mark at the vertex between its arms (see kit::DrawAngleMark). Writes A, B, C = vertex,
-// first and second arm besides what the mark writes.
-void AngleMark(Program& P, const kit::AngleMark& mark);
-// A right-angle mark of side `length` in colour at vertex n1 between n2 and n3, the arms taken
-// in the order `side` names (ITI). Writes N1, N2, N3, ITI besides what the mark writes.
-void RightAngle(Program& P, int n1, int n2, int n3, float side, float length, float colour);
-
 }  // namespace pendrel

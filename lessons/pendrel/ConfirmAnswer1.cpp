@@ -4,6 +4,7 @@
 #include "kit/TablePoints.h"
 #include "pendrel/AnswerScreen.h"
 #include "pendrel/ConfirmLearning.h"
+#include "pendrel/FigureSteps.h"
 #include "shell/Waits.h"
 
 namespace pendrel {
@@ -84,25 +85,25 @@ constexpr CircleQuestion kQuestion9{
 };
 
 // The figure of one question, its grid's top at `top`, then its marks and working.
-void ShowCircleQuestion(Program& P, float top, const CircleQuestion& q) {
+void drawCircleQuestion(Program& P, float top, const CircleQuestion& q) {
   auto& v = P.v;
   kit::GridPaper(P, 920, top, 8, 7, 15, 40);
   kit::GridPoint(P, O, 4, 4);
   v.R1 = v.SIZE * 3;
   kit::PointsAtCellsViaMABC(P, O, 3, q.points);
   kit::DrawCircle(P, O, v.R1, 0);
-  Polyline(P, PA, PB, PD, kit::PathKind::Closed);
-  Polyline(P, PA, PC, PD, kit::PathKind::Closed);
+  PathViaABC(P, PA, PB, PD, kit::PathKind::Closed);
+  PathViaABC(P, PA, PC, PD, kit::PathKind::Closed);
   v.A = O;
   kit::DrawDot(P, O, 6, 0);
   kit::LetterAt(P, O, -14, 10, "O", 0);
-  if (q.chordBC) Segment(P, PB, PC);
+  if (q.chordBC) SegmentViaMN(P, PB, PC);
   DrawLetters(P, q.letters);
-  for (const kit::AngleMark& m : q.shown) AngleMark(P, m);
+  for (const kit::AngleMark& m : q.shown) AngleMarkViaABC(P, m);
   shell::WaitAnyKey(P);
-  AngleMark(P, q.third);
+  AngleMarkViaABC(P, q.third);
   shell::WaitAnyKey(P);
-  RightAngle(P, q.corner[0], q.corner[1], q.corner[2], -1, q.cornerSide, 7);
+  RightAngleViaN123(P, q.corner[0], q.corner[1], q.corner[2], -1, q.cornerSide, 7);
   shell::WaitAnyKey(P);
   DrawTextPieces(P, q.working);
 }
@@ -115,8 +116,8 @@ Screen ConfirmAnswer1(Program& P) {
   DrawTextPieces(P, kLeftColumn);
   ColumnAt(P, 560, 560 + 54, 20);
   DrawTextPieces(P, kSecondColumnTop);
-  ShowCircleQuestion(P, 70, kQuestion8);
-  ShowCircleQuestion(P, P.v.GY2, kQuestion9);  // directly below the first figure
+  drawCircleQuestion(P, 70, kQuestion8);
+  drawCircleQuestion(P, P.v.GY2, kQuestion9);  // directly below the first figure
   return {ConfirmLearningSubMenu};
 }
 

@@ -7,6 +7,7 @@
 #include "kit/TablePoints.h"
 #include "pendrel/AnswerScreen.h"
 #include "pendrel/ConfirmLearning.h"
+#include "pendrel/FigureSteps.h"
 #include "shell/Waits.h"
 
 namespace pendrel {
@@ -34,7 +35,7 @@ constexpr TextPiece kStep3Lines[] = {AtMargin(50, 0, "　直線AP,AP'をひく�
 
 // The far end of the tangent from A through `contact`: as far beyond it as A lies before it.
 // Writes DX, DY.
-void TangentEnd(Program& P, int end, int contact) {
+void tangentEnd(Program& P, int end, int contact) {
   auto& v = P.v;
   v.DX = (v.X_a(contact) - v.X_a(PA)) / 5;
   v.DY = (v.Y_a(contact) - v.Y_a(PA)) / 5;
@@ -45,7 +46,7 @@ void TangentEnd(Program& P, int end, int contact) {
 // A compass arc about `centre` through the crossings 11 and 12, a little longer than the
 // angle they make at the centre, in colour 7 over a colour-7 disc on the centre; `side` (ITI)
 // turns the arc towards M. Writes R2 besides what the stroke writes.
-void CompassArc(Program& P, int centre, float side) {
+void compassArc(Program& P, int centre, float side) {
   P.v.R2 = kit::PointDistance(P, CrossUp, centre);
   kit::CompassArcStep(P, {centre, CrossUp, CrossDown, side, kit::ArcForm::Between, 0.05f, 7, 8}, P.v.R2);
 }
@@ -59,24 +60,22 @@ Screen ConfirmAnswer4(Program& P) {
   kit::PlaceGridEntries(P, kGridPoints);
   // Circle O first, circle M second: their common points, the lower one first.
   kit::CircleCrossing(P, PO, 4 * v.SIZE, PM, 2.5f * v.SIZE, PP2, PP);
-  TangentEnd(P, TangentEndP, PP);
-  TangentEnd(P, TangentEndP2, PP2);
+  tangentEnd(P, TangentEndP, PP);
+  tangentEnd(P, TangentEndP2, PP2);
   v.R1 = v.SIZE * 4;
-  kit::DrawCircle(P, PO, v.R1, 0);
-  kit::DrawDot(P, PO, 4, 0);
-  kit::LetterAt(P, PO, 6, -20, "O", 0);
+  kit::CircleWithCentreO(P, PO, v.R1, 4, 6, -20);
   kit::DrawDot(P, PA, 4, 0);
   kit::LetterAt(P, PA, -40, -20, "A", 0);
   shell::WaitAnyKey(P);
   DrawTextPieces(P, kStep1);
   shell::WaitAnyKey(P);
-  Segment(P, PA, PO);
+  SegmentViaMN(P, PA, PO);
   shell::WaitAnyKey(P);
-  CompassArc(P, PA, -1);
+  compassArc(P, PA, -1);
   shell::WaitAnyKey(P);
-  CompassArc(P, PO, 1);
+  compassArc(P, PO, 1);
   shell::WaitAnyKey(P);
-  Segment(P, BisectorTop, BisectorFoot);
+  SegmentViaMN(P, BisectorTop, BisectorFoot);
   shell::WaitAnyKey(P);
   kit::DrawDot(P, PM, 4, 0);
   kit::LetterAt(P, PM, -46, 6, "M", 0);
@@ -90,8 +89,8 @@ Screen ConfirmAnswer4(Program& P) {
   kit::LetterAt(P, PP2, -40, 10, "P'", 0);
   shell::WaitAnyKey(P);
   DrawTextPieces(P, kStep3Lines);
-  Segment(P, PA, TangentEndP, 3);
-  Segment(P, PA, TangentEndP2, 3);
+  SegmentViaMN(P, PA, TangentEndP, 3);
+  SegmentViaMN(P, PA, TangentEndP2, 3);
   return {ConfirmLearningSubMenu};
 }
 

@@ -5,6 +5,7 @@
 #include "kit/TablePoints.h"
 #include "pendrel/AnswerScreen.h"
 #include "pendrel/ConfirmLearning.h"
+#include "pendrel/FigureSteps.h"
 #include "shell/Waits.h"
 
 namespace pendrel {
@@ -40,7 +41,7 @@ constexpr TextPiece kAnglesEqual[] = {
 
 // The equal-angle dot 70 from B in the angle between the arms, in colour 3; the pen X, Y is
 // left on it.
-void EqualAngleDotAtB(Program& P, int arm1, int arm2) {
+void equalAngleDotAtB(Program& P, int arm1, int arm2) {
   kit::Pen at = kit::DotOnBisector(P, PB, arm1, arm2, 70, 1, 8, 3);
   P.v.X = at.x;
   P.v.Y = at.y;
@@ -59,8 +60,8 @@ Screen ConfirmAnswer5(Program& P) {
   kit::PointAtCellsViaMABC(P, PA, PO, 3, 60);
   kit::PointAtCellsViaMABC(P, PC, PO, 3, -60);
   kit::DrawCircle(P, PO, v.R1, 0);
-  Polyline(P, PA, PB, PD, kit::PathKind::Closed);
-  Polyline(P, PC, PB, PD, kit::PathKind::Closed);  // BD drawn a second time
+  PathViaABC(P, PA, PB, PD, kit::PathKind::Closed);
+  PathViaABC(P, PC, PB, PD, kit::PathKind::Closed);  // BD drawn a second time
   kit::DrawDot(P, PO, 6, 0);
   DrawLetters(P, kLetters);
   kit::DrawCircle(P, PO, v.R1, 3, 0.8333333f, 1.0f);   // arc AD
@@ -68,13 +69,13 @@ Screen ConfirmAnswer5(Program& P) {
   shell::WaitAnyKey(P);
   DrawTextPieces(P, kPair);
   shell::WaitAnyKey(P);
-  RightAngle(P, PA, PB, PD, -1, 30, 3);
-  RightAngle(P, PC, PB, PD, -1, 30, 3);
+  RightAngleViaN123(P, PA, PB, PD, -1, 30, 3);
+  RightAngleViaN123(P, PC, PB, PD, -1, 30, 3);
   shell::WaitAnyKey(P);
   kit::DrawTicks(P, PB, PD, 15, 2, 3, 0, 8);
   shell::WaitAnyKey(P);
-  EqualAngleDotAtB(P, PD, PA);
-  EqualAngleDotAtB(P, PC, PD);
+  equalAngleDotAtB(P, PD, PA);
+  equalAngleDotAtB(P, PC, PD);
   shell::WaitAnyKey(P);
   DrawTextPieces(P, kRightAngles);
   shell::WaitAnyKey(P);

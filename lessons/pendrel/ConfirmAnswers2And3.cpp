@@ -7,6 +7,7 @@
 #include "kit/TablePoints.h"
 #include "pendrel/AnswerScreen.h"
 #include "pendrel/ConfirmLearning.h"
+#include "pendrel/FigureSteps.h"
 #include "shell/Waits.h"
 
 namespace pendrel {
@@ -64,15 +65,15 @@ Screen ConfirmAnswer2(Program& P) {
   v.R1 = v.SIZE * 3;
   kit::PointsAtCellsViaMABC(P, O, 3, kOnCircle);
   kit::DrawCircle(P, O, v.R1, 0);
-  Polyline(P, PA, PD, PB, kit::PathKind::Open);
-  Polyline(P, PA, PE, PC, kit::PathKind::Open);
-  Segment(P, PB, PC);
+  PathViaABC(P, PA, PD, PB, kit::PathKind::Open);
+  PathViaABC(P, PA, PE, PC, kit::PathKind::Open);
+  SegmentViaMN(P, PB, PC);
   DrawLetters(P, kLetters);
-  AngleMark(P, k20AtD);
-  AngleMark(P, kXAtE);
+  AngleMarkViaABC(P, k20AtD);
+  AngleMarkViaABC(P, kXAtE);
   shell::WaitAnyKey(P);
-  Segment(P, PE, PG);
-  Segment(P, PE, PB);
+  SegmentViaMN(P, PE, PG);
+  SegmentViaMN(P, PE, PB);
   shell::WaitAnyKey(P);
   DrawTextPieces(P, kAnswer2Working);
   return {ConfirmLearningSubMenu};

@@ -3,8 +3,9 @@
 #include "kit/Figures.h"
 #include "kit/TablePoints.h"
 #include "kit/Text.h"
+#include "pendrel/AnswerScreen.h"
+#include "pendrel/FigureSteps.h"
 #include "pendrel/MasterLearning.h"
-#include "pendrel/MasterSteps.h"
 #include "shell/Waits.h"
 
 namespace pendrel {
@@ -28,7 +29,7 @@ constexpr Mark kCentralFifths{10, 14, 11, 60, 1, 3, "144%", 3};
 
 // The circle of radius 3 cells about the centre (3, 3) of the grid laid out from (left, top):
 // its radii to the points, the centre dot and the arc in colour 3.
-void DrawDividedCircle(Program& P, float left, float top, const DividedCircle& c) {
+void drawDividedCircle(Program& P, float left, float top, const DividedCircle& c) {
   auto& v = P.v;
   kit::GridPaper(P, left, top, 6, 6, 15, 50);
   kit::GridPoint(P, c.centre, 3, 3);
@@ -36,7 +37,7 @@ void DrawDividedCircle(Program& P, float left, float top, const DividedCircle& c
   std::span<const kit::OnCircle> points(c.points, c.count);
   kit::PointsAtCellsViaMABC(P, c.centre, 3, points);
   kit::DrawCircle(P, c.centre, v.R1, 0);
-  for (const kit::OnCircle& p : points) Segment(P, c.centre, p.point);
+  for (const kit::OnCircle& p : points) SegmentViaMN(P, c.centre, p.point);
   kit::DrawDot(P, c.centre, 6, 0);
   kit::DrawCircle(P, c.centre, v.R1, 3, c.arcStart, c.arcEnd);
 }
@@ -47,15 +48,15 @@ Screen MasterAnswer1(Program& P) {
   auto& v = P.v;
   OpenAnswerScreen(P, {"P178 解答", "1", 40, 40 + 81, 30});
   P.pf.setDrawWidth(5);
-  DrawDividedCircle(P, 720, 20, kThirds);
-  DrawDividedCircle(P, v.GX1, v.GY2 + 10, kFifths);  // the second grid right under the first
+  drawDividedCircle(P, 720, 20, kThirds);
+  drawDividedCircle(P, v.GX1, v.GY2 + 10, kFifths);  // the second grid right under the first
 
   shell::WaitAnyKey(P);
   DrawTextPieces(P, {AtNumbers(80, 3, "(1)"), SameLine(0, 0, "円周のﾀ2/3ﾀの弧"),
                      AtMargin(60, 0, "に対する中心角は、")});
   shell::WaitAnyKey(P);
   DrawTextPieces(P, {AtMargin(70, 0, "360%*ﾀ2/3ﾀ="), SameLine(0, 3, "240%"), SameLine(0, 0, " だから")});
-  DrawMark(P, kCentralThirds);
+  DrawMarkViaABC(P, kCentralThirds);
   shell::WaitAnyKey(P);
   DrawTextPieces(P, {AtMargin(70, 0, "円周角は、"), SameLine(0, 5, "120%")});
   shell::WaitAnyKey(P);
@@ -63,7 +64,7 @@ Screen MasterAnswer1(Program& P) {
                      AtMargin(60, 0, "に対する中心角は、")});
   shell::WaitAnyKey(P);
   DrawTextPieces(P, {AtMargin(70, 0, "360%*ﾀ2/5ﾀ="), SameLine(0, 3, "144%"), SameLine(0, 0, " だから")});
-  DrawMark(P, kCentralFifths);
+  DrawMarkViaABC(P, kCentralFifths);
   shell::WaitAnyKey(P);
   DrawTextPieces(P, {AtMargin(70, 0, "円周角は、"), SameLine(0, 5, "72%")});
   return {MasterLearningSubMenu};

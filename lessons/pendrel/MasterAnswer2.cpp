@@ -4,8 +4,9 @@
 #include "kit/Figures.h"
 #include "kit/TablePoints.h"
 #include "kit/Text.h"
+#include "pendrel/AnswerScreen.h"
+#include "pendrel/FigureSteps.h"
 #include "pendrel/MasterLearning.h"
-#include "pendrel/MasterSteps.h"
 #include "shell/Waits.h"
 
 namespace pendrel {
@@ -13,9 +14,10 @@ namespace pendrel {
 namespace {
 
 // Every page: the caption, the grid, O at (3, 3) and the circle's radius of 3 cells.
-void OpenPage(Program& P, const char* number) {
+void openPage(Program& P, const char* number) {
   OpenAnswerScreen(P, {"P178 解答", number, 40, 40, 30, 120});
-  CircleOnGrid(P, {720, 50, 6, 6, 70}, 3, 3, 3);
+  kit::FigureFrame(P, 720, 50, 6, 6, 70);
+  kit::CentreAndRadius(P, 0, 3, 3, 3);
 }
 
 // Page 2(1): A, B, C, D and the ends of the ticks across the equal arcs CD and AB.
@@ -55,22 +57,22 @@ constexpr Mark kAngleABC{2, 3, 1, 80, 1, 7, "70%", 7};
 
 Screen MasterAnswer2(Program& P) {
   auto& v = P.v;
-  OpenPage(P, "2(1)");
+  openPage(P, "2(1)");
   kit::PointsAtCellsViaMABC(P, 0, 3, kPoints1);
   kit::PointAtDegrees(P, 5, 0, v.R1 + 15, 110);  // the tick across arc CD
   kit::PointAtDegrees(P, 6, 0, v.R1 - 15, 110);
   kit::PointAtDegrees(P, 7, 0, v.R1 + 15, 290);  // the tick across arc AB
   kit::PointAtDegrees(P, 8, 0, v.R1 - 15, 290);
-  DrawCircleO(P, -34, -25);
+  kit::CircleWithCentreO(P, 0, P.v.R1, 6, -34, -25);
   kit::DrawPath(P, {0, 3, 4, 1, 0, 2, 0}, 0);
   DrawLetters(P, kLetters1);
-  Segment(P, 5, 6, 3);
-  Segment(P, 7, 8, 3);
-  DrawMarks(P, kMarks1);
+  SegmentViaMN(P, 5, 6, 3);
+  SegmentViaMN(P, 7, 8, 3);
+  DrawMarksViaABC(P, kMarks1);
 
   shell::WaitAnyKey(P);
   DrawTextPieces(P, {AtMargin(60, 0, "ACは直径だから "), SameLine(0, 3, "∠ADC=90%")});
-  RightAngle(P, 4, 1, 3, -1, 30, 5);
+  RightAngleViaN123(P, 4, 1, 3, -1, 30, 5);
   shell::WaitAnyKey(P);
   DrawTextPieces(P, {AtMargin(50, 5, "∠x="), SameLine(0, 0, "180%-(40%+90%)="), SameLine(0, 5, "50%")});
   shell::WaitAnyKey(P);
@@ -81,9 +83,9 @@ Screen MasterAnswer2(Program& P) {
   kit::ArcSignOverLetters(P, 54, 0);
   P.pf.setDrawWidth(5);
   DrawTextPieces(P, {SameLine(0, 0, "CD だから "), SameLine(0, 3, "∠COD=∠y")});
-  Segment(P, 0, 3);
-  Segment(P, 0, 4);
-  DrawMark(P, kAngleCOD);
+  SegmentViaMN(P, 0, 3);
+  SegmentViaMN(P, 0, 4);
+  DrawMarkViaABC(P, kAngleCOD);
   shell::WaitAnyKey(P);
   DrawTextPieces(P, {AtMargin(60, 0, "したがって、"), SameLine(0, 5, "∠y=80%")});
   shell::WaitAnyKey(P);
@@ -91,20 +93,20 @@ Screen MasterAnswer2(Program& P) {
 }
 
 Screen MasterAnswer2Page2(Program& P) {
-  OpenPage(P, "2(2)");
+  openPage(P, "2(2)");
   kit::PointsAtCellsViaMABC(P, 0, 3, kPoints2);
   kit::LineCrossing(P, 4, 0, 1, 2, 3);
-  DrawCircleO(P, -34, -25);
+  kit::CircleWithCentreO(P, 0, P.v.R1, 6, -34, -25);
   kit::DrawPath(P, {0, 1, 3, 2, 0}, 0);
   DrawLetters(P, kLetters2);
-  DrawMarks(P, kMarks2);
+  DrawMarksViaABC(P, kMarks2);
 
   shell::WaitAnyKey(P);
   DrawTextPieces(P, {AtMargin(60, 0, "中心角が40%だから "), SameLine(0, 3, "∠ACB=20%")});
-  DrawMark(P, kAngleACB);
+  DrawMarkViaABC(P, kAngleACB);
   shell::WaitAnyKey(P);
   DrawTextPieces(P, {AtMargin(60, 0, "∠ADBは△DCAと△DBOの外角だから "), AtMargin(50, 3, "∠x+20%=40%+15%")});
-  DrawMark(P, kSectorADB);
+  DrawMarkViaABC(P, kSectorADB);
   shell::WaitAnyKey(P);
   DrawTextPieces(P, {SameLine(0, 0, "=55%"),
                      AtMargin(70, 5, "∠x="), SameLine(0, 0, "55%-20%="), SameLine(0, 5, "35%")});
@@ -113,31 +115,31 @@ Screen MasterAnswer2Page2(Program& P) {
 }
 
 Screen MasterAnswer2Page3(Program& P) {
-  OpenPage(P, "2(3)");
+  openPage(P, "2(3)");
   kit::PointsAtCellsViaMABC(P, 0, 3, kPoints3);
-  DrawCircleO(P, -14, -50);
+  kit::CircleWithCentreO(P, 0, P.v.R1, 6, -14, -50);
   kit::DrawPath(P, {1, 2, 0, 3, 1}, 0);
   DrawLetters(P, kLetters3);
-  DrawMarks(P, kMarks3);
+  DrawMarksViaABC(P, kMarks3);
   kit::DrawTicks(P, 1, 2, 15, 1, 3, 0, 8);
   kit::DrawTicks(P, 1, 3, 15, 1, 3, 0, 8);
 
   shell::WaitAnyKey(P);
   DrawTextPieces(P, {AtMargin(60, 0, "OB=OC だから "), SameLine(0, 3, "∠OBC=∠OCB")});
-  Segment(P, 2, 3);
+  SegmentViaMN(P, 2, 3);
   kit::DrawTicks(P, 0, 2, 15, 2, 3, -30, 8);  // the pair on OB stands 30 back towards O
   kit::DrawTicks(P, 0, 3, 15, 2, 3, 0, 8);
   shell::WaitAnyKey(P);
   DrawTextPieces(P, {AtMargin(60, 3, "∠OBC="), SameLine(0, 0, "(180%-80%)/2="), SameLine(0, 3, "50%")});
-  DrawMark(P, kAngleOBC);
+  DrawMarkViaABC(P, kAngleOBC);
   shell::WaitAnyKey(P);
   DrawTextPieces(P, {AtMargin(60, 0, "中心角が80%だから "), SameLine(0, 3, "∠BAC=40%")});
-  DrawMark(P, kAngleBAC);
+  DrawMarkViaABC(P, kAngleBAC);
   shell::WaitAnyKey(P);
   DrawTextPieces(P, {AtMargin(60, 0, "AB=AC だから "), SameLine(0, 3, "∠ABC=∠ACB")});
   shell::WaitAnyKey(P);
   DrawTextPieces(P, {AtMargin(60, 3, "∠ABC="), SameLine(0, 0, "(180%-40%)/2="), SameLine(0, 3, "70%")});
-  DrawMark(P, kAngleABC);
+  DrawMarkViaABC(P, kAngleABC);
   shell::WaitAnyKey(P);
   DrawTextPieces(P, {AtMargin(50, 5, "∠x="), SameLine(0, 0, "70%-50%="), SameLine(0, 5, "20%")});
   return {MasterLearningSubMenu};

@@ -5,8 +5,9 @@
 #include "kit/Figures.h"
 #include "kit/TablePoints.h"
 #include "kit/Text.h"
+#include "pendrel/AnswerScreen.h"
+#include "pendrel/FigureSteps.h"
 #include "pendrel/MasterLearning.h"
-#include "pendrel/MasterSteps.h"
 #include "shell/Waits.h"
 
 namespace pendrel {
@@ -15,9 +16,10 @@ namespace {
 
 // Every page: the caption, the grid laid out from (left, top), O at (ox, 3) and the radius of 3
 // cells.
-void OpenPage(Program& P, const char* number, float top, float columns, float size, float ox) {
+void openPage(Program& P, const char* number, float top, float columns, float size, float ox) {
   OpenAnswerScreen(P, {"P178 解答", number, 40, 40, 30, 120});
-  CircleOnGrid(P, {720, top, columns, 6, size}, ox, 3, 3);
+  kit::FigureFrame(P, 720, top, columns, 6, size);
+  kit::CentreAndRadius(P, 0, ox, 3, 3);
 }
 
 // Page 3(1): A, B, C, D with equal angles over BC; the circle comes only with the reasoning.
@@ -56,7 +58,7 @@ constexpr Mark kHalvesAtO[] = {
 };
 
 // Point `end` moved on past point `through`, a fifth of the way from point `from` to it again.
-void ExtendBeyond(Program& P, int end, int through, int from) {
+void extendBeyond(Program& P, int end, int through, int from) {
   auto& v = P.v;
   v.X_a(end) = (6 * v.X_a(through) - v.X_a(from)) / 5;
   v.Y_a(end) = (6 * v.Y_a(through) - v.Y_a(from)) / 5;
@@ -65,19 +67,19 @@ void ExtendBeyond(Program& P, int end, int through, int from) {
 }  // namespace
 
 Screen MasterAnswer3(Program& P) {
-  OpenPage(P, "3(1)", 100, 6, 70, 3);
+  openPage(P, "3(1)", 100, 6, 70, 3);
   kit::PointsAtCellsViaMABC(P, 0, 3, kPoints1);
   kit::DrawPath(P, {1, 2, 3, 4, 1}, 0);
-  Segment(P, 1, 3);
-  Segment(P, 2, 4);
+  SegmentViaMN(P, 1, 3);
+  SegmentViaMN(P, 2, 4);
   DrawLetters(P, kLetters1);
-  DrawMarks(P, kMarks1);
+  DrawMarksViaABC(P, kMarks1);
   shell::WaitAnyKey(P);
   DrawTextPieces(P, {AtMargin(60, 0, "∠BAC=∠BDC=60% だから "), AtMargin(50, 3, "4点A,B,C,Dは同じ円周上にある。")});
   kit::DrawCircle(P, 0, P.v.R1, 0);  // no centre dot, no O
   shell::WaitAnyKey(P);
   DrawTextPieces(P, {AtMargin(60, 0, "したがって、"), AtMargin(50, 3, "∠ADB=∠ACB=40%")});
-  DrawMark(P, kAngleADB);
+  DrawMarkViaABC(P, kAngleADB);
   shell::WaitAnyKey(P);
   DrawTextPieces(P, {AtMargin(60, 0, "△ABDで、"), AtMargin(50, 3, "∠x+60%+30%+40%=180%")});
   shell::WaitAnyKey(P);
@@ -88,29 +90,29 @@ Screen MasterAnswer3(Program& P) {
 
 Screen MasterAnswer3Page2(Program& P) {
   auto& v = P.v;
-  OpenPage(P, "3(2)", 50, 6, 70, 3);
+  openPage(P, "3(2)", 50, 6, 70, 3);
   kit::PointsAtCellsViaMABC(P, 0, 3, kPoints2);
-  DrawCircleO(P, -14, 10);
+  kit::CircleWithCentreO(P, 0, P.v.R1, 6, -14, 10);
   kit::DrawPath(P, {1, 0, 4, 3, 1}, 0);
   kit::DrawPath(P, {3, 0, 2}, 0);
-  Segment(P, 1, 4);
+  SegmentViaMN(P, 1, 4);
   DrawLetters(P, kLetters2);
-  DrawMarks(P, kMarks2);
+  DrawMarksViaABC(P, kMarks2);
   shell::WaitAnyKey(P);
   DrawTextPieces(P, {AtMargin(70, 0, "")});  // moves the cursor only: the arc sign starts the line
-  ArcSign(P, 54);
+  kit::ThinArcSignOverLetters(P, 54);
   DrawTextPieces(P, {SameLine(0, 0, "AC"), SameLine(0, 0, "に対する中心角が62% だから ")});
   kit::DrawCircle(P, 0, v.R1, 3, 0.5f, 242.0f / 360);  // arc AC, 62°
   shell::WaitAnyKey(P);
   DrawTextPieces(P, {AtMargin(60, 5, "∠x=31%")});
   shell::WaitAnyKey(P);
   DrawTextPieces(P, {AtMargin(70, 0, "")});
-  ArcSign(P, 81);
+  kit::ThinArcSignOverLetters(P, 81);
   DrawTextPieces(P, {SameLine(0, 0, "ABD"), SameLine(0, 0, "に対する中心角は")});
   kit::DrawCircle(P, 0, v.R1, 7, 290.0f / 360, 0.5f);  // arc ABD, 250° through B
   shell::WaitAnyKey(P);
   DrawTextPieces(P, {AtMargin(60, 0, "180%+70%="), SameLine(0, 3, "250%")});
-  DrawMark(P, kReflexAOD);
+  DrawMarkViaABC(P, kReflexAOD);
   shell::WaitAnyKey(P);
   DrawTextPieces(P, {SameLine(0, 0, " だから"), AtMargin(60, 5, "∠y=125%")});
   shell::WaitAnyKey(P);
@@ -119,7 +121,7 @@ Screen MasterAnswer3Page2(Program& P) {
 
 Screen MasterAnswer3Page3(Program& P) {
   auto& v = P.v;
-  OpenPage(P, "3(3)", 50, 10, 50, 6);
+  openPage(P, "3(3)", 50, 10, 50, 6);
   kit::PointsAtCellsViaMABC(P, 0, 3, kPoints3);
   // The tangents at A and B, 6 cells at right angles to OA taken from O and BO towards O: both
   // ends on P's side.
@@ -128,26 +130,26 @@ Screen MasterAnswer3Page3(Program& P) {
   kit::DirectionBetween(P, 2, 0);
   kit::PointTurnedFromHHP(P, 6, 2, 6 * v.SIZE, 90);
   kit::LineCrossing(P, 4, 1, 5, 2, 6);
-  ExtendBeyond(P, 5, 1, 4);
-  ExtendBeyond(P, 6, 2, 4);
-  DrawCircleO(P, 0, -50);
+  extendBeyond(P, 5, 1, 4);
+  extendBeyond(P, 6, 2, 4);
+  kit::CircleWithCentreO(P, 0, P.v.R1, 6, 0, -50);
   kit::DrawPath(P, {4, 1, 3, 2, 4}, 0);
-  Segment(P, 1, 5);
-  Segment(P, 2, 6);
+  SegmentViaMN(P, 1, 5);
+  SegmentViaMN(P, 2, 6);
   DrawLetters(P, kLetters3);
-  DrawMarks(P, kMarks3);
+  DrawMarksViaABC(P, kMarks3);
   shell::WaitAnyKey(P);
   DrawTextPieces(P, {AtMargin(60, 0, "PA,PBは円Oの接線 だから "), AtMargin(50, 3, "∠PAO=∠PBO=90%")});
-  Segment(P, 1, 0);
-  Segment(P, 2, 0);
-  RightAngle(P, 1, 4, 0, -1, 25, 3);
-  RightAngle(P, 2, 4, 0, -1, 25, 3);
+  SegmentViaMN(P, 1, 0);
+  SegmentViaMN(P, 2, 0);
+  RightAngleViaN123(P, 1, 4, 0, -1, 25, 3);
+  RightAngleViaN123(P, 2, 4, 0, -1, 25, 3);
   shell::WaitAnyKey(P);
   DrawTextPieces(P, {AtMargin(60, 3, "∠AOB="), SameLine(0, 3, "140%"), SameLine(0, 0, " だから")});
   shell::WaitAnyKey(P);
   DrawTextPieces(P, {AtMargin(60, 3, "∠AOP=∠BOP="), SameLine(0, 3, "70%")});
-  Segment(P, 4, 0);
-  DrawMarks(P, kHalvesAtO);
+  SegmentViaMN(P, 4, 0);
+  DrawMarksViaABC(P, kHalvesAtO);
   shell::WaitAnyKey(P);
   DrawTextPieces(P, {AtMargin(60, 0, "四角形APBOで、"), AtMargin(50, 0, "∠x+2*90%+2*70%=360%"),
                      AtMargin(50, 0, "∠x+180%+140%=360%")});

@@ -4,8 +4,9 @@
 #include "kit/Figures.h"
 #include "kit/TablePoints.h"
 #include "kit/Text.h"
+#include "pendrel/AnswerScreen.h"
+#include "pendrel/FigureSteps.h"
 #include "pendrel/MasterLearning.h"
-#include "pendrel/MasterSteps.h"
 #include "shell/Waits.h"
 
 namespace pendrel {
@@ -26,8 +27,8 @@ constexpr Corner kOverBC[] = {{4, 2, 3, 5}, {5, 2, 3, 5}};
 constexpr Corner kOverAP[] = {{4, 1, 6, 3}, {5, 1, 6, 3}};
 
 // The arms taken in the given order (ITI 1), so the marks do not hang on what ITI was left at.
-void DrawCorners(Program& P, std::span<const Corner> corners) {
-  for (const Corner& c : corners) RightAngle(P, c.vertex, c.arm1, c.arm2, 1, 30, c.colour);
+void drawCorners(Program& P, std::span<const Corner> corners) {
+  for (const Corner& c : corners) RightAngleViaN123(P, c.vertex, c.arm1, c.arm2, 1, 30, c.colour);
 }
 
 }  // namespace
@@ -44,22 +45,22 @@ Screen MasterAnswer4(Program& P) {
   kit::LineCrossing(P, 6, 2, 4, 3, 5);  // P on lines BD and CE
   P.pf.setDrawWidth(5);
   DrawLetters(P, kLetters);
-  Segment(P, 2, 1);
-  Segment(P, 2, 3);
-  Segment(P, 2, 4);
-  Segment(P, 3, 1);
-  Segment(P, 3, 5);
-  DrawCorners(P, kOverBC);
+  SegmentViaMN(P, 2, 1);
+  SegmentViaMN(P, 2, 3);
+  SegmentViaMN(P, 2, 4);
+  SegmentViaMN(P, 3, 1);
+  SegmentViaMN(P, 3, 5);
+  drawCorners(P, kOverBC);
 
   shell::WaitAnyKey(P);
-  Segment(P, 1, 6, 3);
-  DrawCorners(P, kOverAP);
+  SegmentViaMN(P, 1, 6, 3);
+  drawCorners(P, kOverAP);
   shell::WaitAnyKey(P);
   // The degree signs of this answer are the character "°" itself, not the markup "%".
   DrawTextPieces(P, {AtMargin(70, 5, "点A,E,P,D"), AtMargin(60, 0, "∠AEP=∠ADP=90° だから"),
                      AtMargin(60, 0, "4点A,E,P,DはAPを直径とする円周上にある")});
   shell::WaitAnyKey(P);
-  Segment(P, 2, 3, 5);
+  SegmentViaMN(P, 2, 3, 5);
   shell::WaitAnyKey(P);
   DrawTextPieces(P, {AtMargin(70, 5, "点B,C,D,E"), AtMargin(60, 0, "2点D,Eは直線BCの同じ側にあって、"),
                      AtMargin(60, 0, "∠BDC=∠BEC=90°だから")});

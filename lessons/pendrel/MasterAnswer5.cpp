@@ -4,8 +4,9 @@
 #include "kit/Figures.h"
 #include "kit/TablePoints.h"
 #include "kit/Text.h"
+#include "pendrel/AnswerScreen.h"
+#include "pendrel/FigureSteps.h"
 #include "pendrel/MasterLearning.h"
-#include "pendrel/MasterSteps.h"
 #include "shell/Waits.h"
 
 namespace pendrel {
@@ -22,15 +23,15 @@ constexpr Mark kSectors[] = {
 
 // The pair of radial strokes across the circle at angle R(i) ± 2°, from 15 outside to 15 inside:
 // entries 7, 8 the outer and inner end of the first stroke, 9, 10 of the second.
-void DrawTickPair(Program& P, int i) {
+void drawTickPair(Program& P, int i) {
   auto& v = P.v;
   float outer = 3 * v.SIZE + 15, inner = 3 * v.SIZE - 15;
   kit::PointAtDegrees(P, 7, 0, outer, v.R_a(i) - 2);
   kit::PointAtDegrees(P, 8, 0, inner, v.R_a(i) - 2);
   kit::PointAtDegrees(P, 9, 0, outer, v.R_a(i) + 2);
   kit::PointAtDegrees(P, 10, 0, inner, v.R_a(i) + 2);
-  Segment(P, 7, 8, 3);
-  Segment(P, 9, 10, 3);
+  SegmentViaMN(P, 7, 8, 3);
+  SegmentViaMN(P, 9, 10, 3);
 }
 
 }  // namespace
@@ -38,7 +39,8 @@ void DrawTickPair(Program& P, int i) {
 Screen MasterAnswer5(Program& P) {
   auto& v = P.v;
   OpenAnswerScreen(P, {"P178 解答", "5", 40, 40, 30});
-  CircleOnGrid(P, {720, 100, 6, 6, 70}, 3, 3, 3);
+  kit::FigureFrame(P, 720, 100, 6, 6, 70);
+  kit::CentreAndRadius(P, 0, 3, 3, 3);
   // The tick pairs stand at 132°, 204°, ... : 4° short of the middle of each arc between points.
   v.R_a(1) = 132;
   for (int i = 2; i <= 5; ++i) v.R_a(i) = v.R_a(i - 1) + 72;
@@ -48,29 +50,29 @@ Screen MasterAnswer5(Program& P) {
 
   kit::DrawCircle(P, 0, v.R1, 0);
   for (int i = 1; i <= 5; ++i) kit::DrawDot(P, i, 6, 0);
-  Segment(P, 1, 3);
-  Segment(P, 2, 5);
+  SegmentViaMN(P, 1, 3);
+  SegmentViaMN(P, 2, 5);
   DrawLetters(P, kLetters);
-  DrawMark(P, kAngleX);
-  for (int i = 1; i <= 5; ++i) DrawTickPair(P, i);
+  DrawMarkViaABC(P, kAngleX);
+  for (int i = 1; i <= 5; ++i) drawTickPair(P, i);
 
   shell::WaitAnyKey(P);
   DrawTextPieces(P, {AtMargin(60, 0, "∠xは△ABFの外角だから")});
-  Segment(P, 1, 2);
+  SegmentViaMN(P, 1, 2);
   shell::WaitAnyKey(P);
   DrawTextPieces(P, {AtMargin(50, 3, "∠x=∠BAC+∠ABE")});
-  DrawMarks(P, kSectors);
+  DrawMarksViaABC(P, kSectors);
   shell::WaitAnyKey(P);
   DrawTextPieces(P, {AtMargin(70, 0, "")});  // moves the cursor only: the arc sign starts the line
-  ArcSign(P, 54);
+  kit::ThinArcSignOverLetters(P, 54);
   DrawTextPieces(P, {SameLine(0, 0, "BC"), SameLine(0, 0, "は円周のﾀ1/5ﾀ だから")});
   shell::WaitAnyKey(P);
   DrawTextPieces(P, {AtMargin(70, 3, "∠BAC="), SameLine(0, 0, "360%*ﾀ1/5ﾀ*ﾀ1/2ﾀ="), SameLine(0, 3, "36%")});
   shell::WaitAnyKey(P);
   DrawTextPieces(P, {AtMargin(70, 0, "")});
-  ArcSign(P, 54);
+  kit::ThinArcSignOverLetters(P, 54);
   DrawTextPieces(P, {SameLine(0, 0, "BC=")});
-  ArcSign(P, 54);
+  kit::ThinArcSignOverLetters(P, 54);
   DrawTextPieces(P, {SameLine(0, 0, "AE だから"), AtMargin(50, 3, "∠ABE=∠BAC=36%"),
                      SameLine(0, 0, " したがって、")});
   shell::WaitAnyKey(P);

@@ -5,8 +5,9 @@
 #include "kit/ProofMarks.h"
 #include "kit/TablePoints.h"
 #include "kit/Text.h"
+#include "pendrel/AnswerScreen.h"
+#include "pendrel/FigureSteps.h"
 #include "pendrel/MasterLearning.h"
-#include "pendrel/MasterSteps.h"
 #include "shell/Waits.h"
 
 namespace pendrel {
@@ -24,7 +25,7 @@ struct EqualAngle {
 constexpr EqualAngle kHypothesis[] = {{1, 2, 5}, {1, 5, 3}};  // ∠BAE = ∠EAC
 constexpr EqualAngle kAngleEBC{2, 5, 3};
 
-void DrawEqualAngleDot(Program& P, const EqualAngle& a) { kit::DotOnBisector(P, a.vertex, a.arm1, a.arm2, 50, 1, 8, 3); }
+void drawEqualAngleDot(Program& P, const EqualAngle& a) { kit::DotOnBisector(P, a.vertex, a.arm1, a.arm2, 50, 1, 8, 3); }
 
 constexpr Mark kCommonAngleE{5, 1, 2, 40, 0, 3, "", 3};
 
@@ -33,16 +34,17 @@ constexpr Mark kCommonAngleE{5, 1, 2, 40, 0, 3, "", 3};
 Screen MasterAnswer6(Program& P) {
   auto& v = P.v;
   OpenAnswerScreen(P, {"P179 解答", "6", 40, 40, 30});
-  CircleOnGrid(P, {720, 100, 6, 6, 70}, 3, 3, 3);
+  kit::FigureFrame(P, 720, 100, 6, 6, 70);
+  kit::CentreAndRadius(P, 0, 3, 3, 3);
   kit::PointsAtCellsViaMABC(P, 0, 3, kOnCircle);
   kit::LineCrossing(P, 4, 1, 5, 2, 3);  // D on AE and BC
 
   kit::DrawCircle(P, 0, v.R1, 0);
   kit::DrawPath(P, {1, 2, 3}, 0, kit::PathKind::Closed);
-  Segment(P, 1, 5);
-  Segment(P, 2, 5);
+  SegmentViaMN(P, 1, 5);
+  SegmentViaMN(P, 2, 5);
   DrawLetters(P, kLetters);
-  for (const EqualAngle& a : kHypothesis) DrawEqualAngleDot(P, a);
+  for (const EqualAngle& a : kHypothesis) drawEqualAngleDot(P, a);
 
   shell::WaitAnyKey(P);
   DrawTextPieces(P, {AtMargin(60, 0, "△ABEと△BDEで，")});
@@ -51,11 +53,11 @@ Screen MasterAnswer6(Program& P) {
   kit::DrawPath(P, {1, 2, 5}, 9, kit::PathKind::Closed);
   P.pf.setDrawWidth(5);
   shell::WaitAnyKey(P);
-  DrawMark(P, kCommonAngleE);
+  DrawMarkViaABC(P, kCommonAngleE);
   shell::WaitAnyKey(P);
   kit::DrawCircle(P, 0, v.R1, 3, 1.0f / 12, 1.0f / 4);  // arc EC, away from A
   shell::WaitAnyKey(P);
-  DrawEqualAngleDot(P, kAngleEBC);
+  drawEqualAngleDot(P, kAngleEBC);
   shell::WaitAnyKey(P);
   DrawTextPieces(P, {AtMargin(60, 0, "∠Eは共通　　　　 　　　…①"),
                      AtMargin(60, 0, "仮定より ∠BAE＝∠CAE"),

@@ -5,8 +5,9 @@
 #include "kit/Figures.h"
 #include "kit/TablePoints.h"
 #include "kit/Text.h"
+#include "pendrel/AnswerScreen.h"
+#include "pendrel/FigureSteps.h"
 #include "pendrel/MasterLearning.h"
-#include "pendrel/MasterSteps.h"
 #include "pendrel/Pendrel.h"
 #include "shell/Waits.h"
 
@@ -27,7 +28,7 @@ constexpr Mark kAnglesOnArcO2[] = {
 };
 
 // D and F by fixed ratios beyond B on lines CB and EB, near circle O' but not computed on it.
-void PointsByRatio(Program& P) {
+void pointsByRatio(Program& P) {
   auto& v = P.v;
   auto& L = Pv(P);
   L.C1 = 3; L.C2 = 1.8f; L.C3 = L.C1 + L.C2;
@@ -50,7 +51,7 @@ Screen MasterAnswer7(Program& P) {
   v.R2 = 2.5f * v.SIZE;
   kit::PointsAtCellsViaMABC(P, 0, 3, kOnCircleO);
   kit::CircleCrossing(P, 10, 2.5f * v.SIZE, 0, v.SIZE * 3, 2, 1);  // A, the upper point, and B
-  PointsByRatio(P);
+  pointsByRatio(P);
 
   kit::DrawPath(P, {1, 5, 6}, 0, kit::PathKind::Filled, 13);
   kit::DrawCircle(P, 0, v.R1, 0);
@@ -69,11 +70,11 @@ Screen MasterAnswer7(Program& P) {
   shell::WaitAnyKey(P);
   kit::DrawArcBetweenArms(P, 0, 2, 1, v.R1, 3);  // arc AB of circle O, inside circle O'
   shell::WaitAnyKey(P);
-  DrawMarks(P, kAnglesOnArcO);
+  DrawMarksViaABC(P, kAnglesOnArcO);
   shell::WaitAnyKey(P);
   kit::DrawArcBetweenArms(P, 10, 1, 2, v.R2, 7);  // arc AB of circle O', inside circle O
   shell::WaitAnyKey(P);
-  DrawMarks(P, kAnglesOnArcO2);
+  DrawMarksViaABC(P, kAnglesOnArcO2);
   shell::WaitAnyKey(P);
   DrawTextPieces(P, {AtMargin(60, 0, "円Oの弧ABに対する"),
                      AtMargin(50, 0, "円周角は等しいので"),

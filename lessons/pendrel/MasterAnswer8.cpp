@@ -3,8 +3,9 @@
 #include "kit/Figures.h"
 #include "kit/TablePoints.h"
 #include "kit/Text.h"
+#include "pendrel/AnswerScreen.h"
+#include "pendrel/FigureSteps.h"
 #include "pendrel/MasterLearning.h"
-#include "pendrel/MasterSteps.h"
 #include "shell/Waits.h"
 
 namespace pendrel {
@@ -24,12 +25,12 @@ constexpr Ticks kHalvesOfChords[] = {{1, 6, 1}, {6, 5, 1}, {1, 4, 2}, {4, 3, 2}}
 constexpr Ticks kRadii[] = {{1, 0, 3}, {0, 2, 3}};
 
 // AIDA is set again for every group: the ticks leave it grown.
-void DrawTickGroups(Program& P, std::span<const Ticks> groups) {
+void drawTickGroups(Program& P, std::span<const Ticks> groups) {
   for (const Ticks& t : groups) kit::DrawTicks(P, t.from, t.to, 15, t.count, 3, 0, 8);
 }
 
 // A parallel mark: one arrowhead at the middle of the segment, pointing towards its second end.
-void DrawParallelMark(Program& P, int m, int n) {
+void drawParallelMark(Program& P, int m, int n) {
   P.v.M = static_cast<float>(m);
   P.v.N = static_cast<float>(n);
   kit::DrawParallelArrows(P, m, n, 1, 1, 20, 1, 3);
@@ -39,42 +40,43 @@ void DrawParallelMark(Program& P, int m, int n) {
 
 Screen MasterAnswer8(Program& P) {
   OpenAnswerScreen(P, {"P179 解答", "8", 40, 40, 30});
-  CircleOnGrid(P, {720, 100, 6, 6, 70}, 3, 3, 3);
+  kit::FigureFrame(P, 720, 100, 6, 6, 70);
+  kit::CentreAndRadius(P, 0, 3, 3, 3);
   kit::PointsAtCellsViaMABC(P, 0, 3, kOnCircle);
   kit::Midpoint(P, 4, 1, 3);  // M
   kit::Midpoint(P, 6, 1, 5);  // N
 
-  DrawCircleO(P, -14, 10);
-  Segment(P, 1, 3);
-  Segment(P, 1, 5);
+  kit::CircleWithCentreO(P, 0, P.v.R1, 6, -14, 10);
+  SegmentViaMN(P, 1, 3);
+  SegmentViaMN(P, 1, 5);
   DrawLetters(P, kLetters);
   kit::DrawDot(P, 4, 6, 0);
   kit::LetterAt(P, 4, -14, -50, "M", 0);
   kit::LetterAt(P, 5, -14, -50, "Q", 0);
   kit::DrawDot(P, 6, 6, 0);
   kit::LetterAt(P, 6, -14, -50, "N", 0);
-  DrawTickGroups(P, kHalvesOfChords);
+  drawTickGroups(P, kHalvesOfChords);
 
   shell::WaitAnyKey(P);
-  Segment(P, 1, 2);
+  SegmentViaMN(P, 1, 2);
   kit::LetterAt(P, 2, 10, -25, "B", 0);
   DrawTextPieces(P, {AtMargin(60, 0, "直径ABをひくと、")});
   shell::WaitAnyKey(P);
-  Segment(P, 3, 2);
-  Segment(P, 0, 4);
+  SegmentViaMN(P, 3, 2);
+  SegmentViaMN(P, 0, 4);
   DrawTextPieces(P, {SameLine(0, 0, "△APBで")});
   shell::WaitAnyKey(P);
-  RightAngle(P, 3, 1, 2, -1, 30, 3);
+  RightAngleViaN123(P, 3, 1, 2, -1, 30, 3);
   shell::WaitAnyKey(P);
-  DrawTickGroups(P, kRadii);
+  drawTickGroups(P, kRadii);
   shell::WaitAnyKey(P);
-  DrawParallelMark(P, 0, 4);
-  DrawParallelMark(P, 2, 3);
+  drawParallelMark(P, 0, 4);
+  drawParallelMark(P, 2, 3);
   shell::WaitAnyKey(P);
-  RightAngle(P, 4, 1, 0, -1, 30, 5);
+  RightAngleViaN123(P, 4, 1, 0, -1, 30, 5);
   shell::WaitAnyKey(P);
-  Segment(P, 0, 6, 7);
-  RightAngle(P, 6, 1, 0, -1, 30, 5);
+  SegmentViaMN(P, 0, 6, 7);
+  RightAngleViaN123(P, 6, 1, 0, -1, 30, 5);
   shell::WaitAnyKey(P);
   DrawTextPieces(P, {AtMargin(50, 0, "∠APB＝90%")});
   shell::WaitAnyKey(P);

@@ -5,8 +5,9 @@
 #include "kit/Figures.h"
 #include "kit/TablePoints.h"
 #include "kit/Text.h"
+#include "pendrel/AnswerScreen.h"
+#include "pendrel/FigureSteps.h"
 #include "pendrel/MasterLearning.h"
-#include "pendrel/MasterSteps.h"
 #include "pendrel/Pendrel.h"
 #include "shell/Waits.h"
 
@@ -31,17 +32,17 @@ constexpr Mark kAnglesAtACQ[] = {
 
 // The page's frame and its number "(1)" or "(2)" beside the boxes, the figure, the filled
 // angle at the crossing, and "<証明>".
-void OpenPage(Program& P, const char* part, const Mark& crossing) {
+void openPage(Program& P, const char* part, const Mark& crossing) {
   OpenAnswerScreen(P, {"P179 解答", "9", 30, 30, 30});
   kit::TextOnLine(P, 0, part, 0);
   DrawChordsFigure(P);
-  DrawMark(P, crossing);
+  DrawMarkViaABC(P, crossing);
   kit::TextOnNewLine(P, P.v.XI1, 60, "<証明>", 7);
   shell::WaitAnyKey(P);
 }
 
 // The arc AB in colour 3 and the arc CD in colour 7, the arcs the inscribed angles stand on.
-void DrawArcsABCD(Program& P) {
+void drawArcsABCD(Program& P) {
   auto& v = P.v;
   auto& L = Pv(P);
   kit::DrawCircle(P, 0, v.R1, 3, (360 - L.HHB) / 360, (360 - L.HHA) / 360);
@@ -49,7 +50,7 @@ void DrawArcsABCD(Program& P) {
 }
 
 // Each line of the proof is a new line 60 below the last, in colour 0, then a key.
-void ProofLine(Program& P, const char* text) {
+void proofLine(Program& P, const char* text) {
   kit::TextOnNewLine(P, P.v.XI1, 60, text, 0);
   shell::WaitAnyKey(P);
 }
@@ -73,47 +74,47 @@ void DrawChordsFigure(Program& P) {
   P.pf.setDrawWidth(5);
   kit::DrawCircle(P, 0, v.R1, 0);
   DrawLetters(P, kLettersPQ);
-  Segment(P, 1, 3);
-  Segment(P, 2, 4);
-  Segment(P, 1, 6);
-  Segment(P, 2, 6);
+  SegmentViaMN(P, 1, 3);
+  SegmentViaMN(P, 2, 4);
+  SegmentViaMN(P, 1, 6);
+  SegmentViaMN(P, 2, 6);
   DrawLetters(P, kLettersABCD);
 }
 
 Screen MasterAnswer9(Program& P) {
-  OpenPage(P, "(1)", kAngleAPB);
+  openPage(P, "(1)", kAngleAPB);
   kit::DrawPath(P, {5, 2, 3}, 0, kit::PathKind::Filled, 13);
   kit::TextOnLine(P, 20, "△PBCで、", 0);
   shell::WaitAnyKey(P);
   kit::TextOnNewLine(P, P.v.XI1, 60, "三角形の内角と外角の性質より", 0);
-  DrawMarks(P, kAnglesAtPBC);
+  DrawMarksViaABC(P, kAnglesAtPBC);
   shell::WaitAnyKey(P);
-  ProofLine(P, "∠APB=∠PCB+∠PBC");
-  DrawArcsABCD(P);
+  proofLine(P, "∠APB=∠PCB+∠PBC");
+  drawArcsABCD(P);
   shell::WaitAnyKey(P);
-  ProofLine(P, "∠PCBは弧ABに対する円周角");
-  ProofLine(P, "∠PBCは弧CDに対する円周角");
+  proofLine(P, "∠PCBは弧ABに対する円周角");
+  proofLine(P, "∠PBCは弧CDに対する円周角");
   kit::TextOnNewLine(P, P.v.XI1, 60, "だから、∠APBは、弧ABに対する円周角", 0);
-  ProofLine(P, "と、弧CDに対する円周角の和と等しくなる。");
+  proofLine(P, "と、弧CDに対する円周角の和と等しくなる。");
   return {MasterAnswer9Page2};
 }
 
 Screen MasterAnswer9Page2(Program& P) {
-  OpenPage(P, "(2)", kAngleAQB);
+  openPage(P, "(2)", kAngleAQB);
   P.pf.setDrawWidth(8);
   kit::DrawPath(P, {1, 3, 6}, 9, kit::PathKind::Closed);
   P.pf.setDrawWidth(5);
   kit::TextOnLine(P, 20, "△ACQで、", 0);
   shell::WaitAnyKey(P);
   kit::TextOnNewLine(P, P.v.XI1, 60, "三角形の内角と外角の性質より", 0);
-  DrawMarks(P, kAnglesAtACQ);
+  DrawMarksViaABC(P, kAnglesAtACQ);
   shell::WaitAnyKey(P);
-  ProofLine(P, "∠ACB=∠AQC+∠CAQ だから");
-  ProofLine(P, "∠AQC=∠ACB-∠CAQ");
-  DrawArcsABCD(P);
+  proofLine(P, "∠ACB=∠AQC+∠CAQ だから");
+  proofLine(P, "∠AQC=∠ACB-∠CAQ");
+  drawArcsABCD(P);
   shell::WaitAnyKey(P);
-  ProofLine(P, "∠ACBは弧ABに対する円周角");
-  ProofLine(P, "∠CAQは弧CDに対する円周角");
+  proofLine(P, "∠ACBは弧ABに対する円周角");
+  proofLine(P, "∠CAQは弧CDに対する円周角");
   kit::TextOnNewLine(P, P.v.XI1, 60, "だから、∠AQBは、弧ABに対する円周角", 0);
   kit::TextOnNewLine(P, P.v.XI1, 60, "と、弧CDに対する円周角の差と等しくなる。", 0);
   return {MasterLearningSubMenu};

@@ -11,13 +11,8 @@ namespace {
 
 const std::string kToArcs = "4{Enter}";
 
-bool IsFootBandClear(const Op& o) { return IsFilledBox(o, 0, 657, 992, 720, 15); }
-bool IsKeyWait(const Op& o) { return IsFilledBox(o, 96, 657, 400, 693, 4); }
 bool IsChoiceLine(const Op& o) { return o.kind == OpKind::Text && o.text == "①" && Near(o.x1, 32) && Near(o.y1, 666); }
 bool IsMenuPanel(const Op& o) { return IsFilledBox(o, 22, 10, 1342, 610, 10); }
-bool IsText(const Op& o, const char* text, float x, float y) {
-  return o.kind == OpKind::Text && o.text == text && Near(o.x1, x, 0.5f) && Near(o.y1, y, 0.5f);
-}
 
 TEST(ArcLesson, GoalThenChoiceLineOnTheClearedPage) {
   auto r = Play(kToArcs);
@@ -33,7 +28,7 @@ TEST(ArcLesson, GoalThenChoiceLineOnTheClearedPage) {
   EXPECT_TRUE(IsText(sentence.front(), "円", 44, 305));
   EXPECT_EQ(sentence.front().colour, 0);
   // The choice line comes at once, with no key wait after the goal.
-  EXPECT_TRUE(IndexesOf(log, IsKeyWait, entry).empty());
+  EXPECT_TRUE(IndexesOf(log, IsWaitBox, entry).empty());
   ASSERT_EQ(IndexesOf(log, IsChoiceLine, entry).size(), 1u);
   EXPECT_EQ(GlyphsAt(log, 666, 32, 992, entry), "①導入課題　②定理　③問３　④問４　⑤説明しよう　⑥終了");
 }
@@ -173,7 +168,7 @@ TEST(ArcScreens, KeyCountAndLastLine) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.choice);
     ScreenRun s = RunScreen(c.choice, c.keys);
-    EXPECT_EQ(IndexesOf(s.log(), IsKeyWait, s.begin, s.end).size(), static_cast<size_t>(c.keys));
+    EXPECT_EQ(IndexesOf(s.log(), IsWaitBox, s.begin, s.end).size(), static_cast<size_t>(c.keys));
     ASSERT_LT(s.end, s.log().size()) << "no choice line after " << c.keys << " keys";
     EXPECT_EQ(GlyphsAt(s.log(), c.y, c.x, 700, s.begin), c.line);  // left of the figure
     // One key fewer leaves the screen waiting before its last line.
@@ -213,7 +208,7 @@ TEST(ArcScreens, EachPieceComesWithItsKey) {
 
 // The arcs that mark the angles on the statements screen: two at O over each 40-degree central
 // angle, one at P and one at Q over each 20-degree inscribed angle, all in colour 5.
-TEST(ArcTheoremScreen, AngleArcsCoverTheInteriorAngles) {
+TEST(ArcTheorem, AngleArcsCoverTheInteriorAngles) {
   ScreenRun s = RunScreen("2", 7);
   struct Case { float x, y, r, start, sweep; };  // start < 0: any
   const Case cases[] = {

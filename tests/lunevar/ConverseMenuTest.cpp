@@ -24,7 +24,7 @@ TEST(ConverseEntry, GoalOnTheClearedPageThenTheChoiceLineWithNoKeyWait) {
   ExpectText(log, all, 44, 370, "2　円周角の定理の逆を使って問題を解こう。", 0);
   EXPECT_TRUE(IndexesOf(log, IsWaitBox, entry).empty());
   // The line as stored, its leading half-width blank at (16, 666), each character 16 on.
-  EXPECT_EQ(GlyphsIn(log, all, 666, 0, 992), "①ひろげよう　②Ｐ１６７　③定理の逆　④問１　⑤練習問題　⑥終了");
+  EXPECT_EQ(GlyphsAt(log, 666, 0, 992, all.first, all.second), "①ひろげよう　②Ｐ１６７　③定理の逆　④問１　⑤練習問題　⑥終了");
   auto first = OpsOf(log, [](const Op& o) { return o.kind == OpKind::Text && Near(o.y1, 666); }, entry);
   ASSERT_FALSE(first.empty());
   EXPECT_TRUE(Near(first[0].x1, 16));
@@ -48,7 +48,7 @@ Next NextAfter(const std::string& entry) {
       {40, "<練習問題解答>", Next::Practice},
   };
   for (const Heading& h : headings)
-    if (GlyphsIn(log, after, 30, h.x, h.x + 600).rfind(h.glyphs, 0) == 0) return h.next;
+    if (GlyphsAt(log, 30, h.x, h.x + 600, after.first, after.second).rfind(h.glyphs, 0) == 0) return h.next;
   // Asked again: the same line over the unchanged page, the goal still on it.
   EXPECT_EQ(IndexesOf(log, IsConverseChoiceLine, read).size(), 1u) << "entry \"" << entry << "\"";
   EXPECT_FALSE(IndexesOf(log, IsPageClear, read).size()) << "entry \"" << entry << "\"";

@@ -18,8 +18,6 @@ inline const std::string kToConverse = "6{Enter}";
 
 inline std::string Choose(int choice) { return std::to_string(choice) + "{Enter}"; }
 
-inline bool IsFootBandClear(const Op& o) { return IsFilledBox(o, 0, 657, 992, 720, 15); }
-inline bool IsWaitBox(const Op& o) { return IsFilledBox(o, 96, 657, 400, 693, 4) && o.colour == 13; }
 inline bool IsWaitErase(const Op& o) { return IsFilledBox(o, 0, 657, 400, 693, 15); }
 // The first circled number of the item's choice line, 16 right of where the line starts.
 inline bool IsConverseChoiceLine(const Op& o) {
@@ -68,39 +66,6 @@ inline ScreenPlay PlayChoice(int choice, int waits, const std::string& before = 
     s.resumes.push_back(erase.empty() ? s.end : erase.front() + 1);
   }
   return s;
-}
-
-// The glyphs of the text line at y, left edge in [x1, x2), among the operations [from, to).
-inline std::string GlyphsIn(const Log& log, std::pair<size_t, size_t> range, float y, float x1 = 0,
-                            float x2 = 2000) {
-  std::string s;
-  for (size_t i = range.first; i < range.second && i < log.size(); ++i) {
-    const Op& o = log[i];
-    if (o.kind == OpKind::Text && o.y1 >= y - 24 && o.y1 <= y + 16 && o.x1 >= x1 && o.x1 < x2) s += o.text;
-  }
-  return s;
-}
-
-// A text whose pen stood at (x, y), in one colour, with these glyphs (blanks draw none): the
-// glyphs drawn first on that line from x on (left of x2), the first at the pen, every one in the
-// colour. A half-width blank draws no glyph, a full-width one does, and "+" and "-" are strokes.
-inline void ExpectText(const Log& log, std::pair<size_t, size_t> range, float x, float y, const std::string& glyphs,
-                       int colour, float x2 = 2000) {
-  SCOPED_TRACE(glyphs);
-  std::vector<const Op*> ops;
-  std::string joined;
-  for (size_t i = range.first; i < range.second && i < log.size() && joined.size() < glyphs.size(); ++i) {
-    const Op& o = log[i];
-    if (o.kind == OpKind::Text && !o.text.empty() && o.y1 >= y - 24 && o.y1 <= y + 16 && o.x1 >= x - 0.5f &&
-        o.x1 < x2) {
-      ops.push_back(&o);
-      joined += o.text;
-    }
-  }
-  EXPECT_EQ(joined, glyphs) << "at (" << x << ", " << y << ")";
-  if (ops.empty()) return;
-  EXPECT_NEAR(ops.front()->x1, x, 4.5f);  // "=" stands 4 right of its pen
-  for (const Op* o : ops) EXPECT_EQ(o->colour, colour) << o->text;
 }
 
 inline float Distance(float x1, float y1, float x2, float y2) { return std::hypot(x1 - x2, y1 - y2); }

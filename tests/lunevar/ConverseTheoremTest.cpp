@@ -32,7 +32,7 @@ TEST(ConverseTheorem, TheCircleComesWithTheConclusion) {
   EXPECT_TRUE(IsCircleAt(sectors[1], 825.0f, 70.1f, 50, 0.05f));
   EXPECT_NEAR(SweepDegrees(sectors[0]), 50, 0.05f);
   EXPECT_NEAR(SweepDegrees(sectors[1]), 50, 0.05f);
-  EXPECT_EQ(GlyphsIn(log, s.step(2), 210), "　ならば　");
+  EXPECT_EQ(GlyphsAt(log, 210, 0, 2000, s.step(2).first, s.step(2).second), "　ならば　");
 
   auto circle = s.opsOfStep(3, IsWholeCircle);
   ASSERT_EQ(circle.size(), 1u);

@@ -9,7 +9,6 @@
 namespace lunevar_test {
 namespace {
 
-bool IsWaitBox(const Op& o) { return IsFilledBox(o, 96, 657, 400, 693, 4) && o.colour == 13; }
 bool IsCircleOfIntro(const Op& o) { return IsCircleAt(o, 228, 410, 150) && o.start == 0 && o.end == 0; }
 bool IsArcAB(const Op& o) { return IsCircleAt(o, 228, 410, 150) && o.colour == 3 && o.start != o.end; }
 bool IsSectorAtP(const Op& o) { return IsCircleAt(o, 153.04f, 280.1f, 50, 0.1f) && o.fill == 5; }

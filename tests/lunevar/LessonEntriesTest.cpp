@@ -30,7 +30,7 @@ TEST(LessonEntries, GoalThenAtOnceTheChoiceLine) {
     ASSERT_FALSE(sentence.empty());
     EXPECT_TRUE(Near(sentence[0].x1, 44));
     EXPECT_EQ(sentence[0].colour, 0);
-    EXPECT_TRUE(IndexesOf(log, IsKeyWait, entry).empty());
+    EXPECT_TRUE(IndexesOf(log, IsWaitBox, entry).empty());
     auto first = OpsOf(log, [](const Op& o) { return o.kind == OpKind::Text && Near(o.y1, 666) && o.text == "①"; },
                        entry);
     ASSERT_EQ(first.size(), 1u);

@@ -81,8 +81,8 @@ TEST(PositionCases, ThreePanelsStandSideBySide) {
   ExpectText(log, s.step(4), 30, 30, "(1)", 3);
   ExpectText(log, s.step(4), 450, 30, "(2)", 3);
   ExpectText(log, s.step(4), 840, 30, "(3)", 3);
-  EXPECT_EQ(GlyphsIn(log, s.step(4), 30, 0, 440), "(1)∠APB①∠a");
-  EXPECT_EQ(GlyphsIn(log, s.step(4), 30, 450, 830), "(2)∠APB②∠a");
+  EXPECT_EQ(GlyphsAt(log, 30, 0, 440, s.step(4).first, s.step(4).second), "(1)∠APB①∠a");
+  EXPECT_EQ(GlyphsAt(log, 30, 450, 830, s.step(4).first, s.step(4).second), "(2)∠APB②∠a");
   // P's sector at 40 in the panels inside and outside, at 50 on the circle.
   auto sectors = s.opsOfStep(4, IsSector);
   ASSERT_EQ(sectors.size(), 3u);
@@ -112,7 +112,7 @@ TEST(PositionCases, EachRelationInItsBoxThenItsReason) {
     ASSERT_EQ(box.size(), 1u);
     EXPECT_TRUE(Near(box[0].x1, first[n].x1) && Near(box[0].y1, first[n].y1) && Near(box[0].x2, first[n].x2) &&
                 Near(box[0].y2, first[n].y2));
-    EXPECT_EQ(GlyphsIn(log, s.step(boxStep), 30), reveals[n].sign);
+    EXPECT_EQ(GlyphsAt(log, 30, 0, 2000, s.step(boxStep).first, s.step(boxStep).second), reveals[n].sign);
     ExpectText(log, s.step(reasonStep), reveals[n].x, 500, reveals[n].reason, 3);
     auto arcs = s.opsOfStep(reasonStep, [](const Op& o) { return o.kind == OpKind::Circle; });
     ASSERT_EQ(arcs.size(), static_cast<size_t>(reveals[n].marks));

@@ -9,13 +9,8 @@ namespace {
 
 const std::string kToPractice = "5{Enter}";
 
-bool IsFootBandClear(const Op& o) { return IsFilledBox(o, 0, 657, 992, 720, 15); }
-bool IsKeyWait(const Op& o) { return IsFilledBox(o, 96, 657, 400, 693, 4); }
 bool IsChoiceLine(const Op& o) { return o.kind == OpKind::Text && o.text == "①" && Near(o.x1, 16) && Near(o.y1, 666); }
 bool IsMenuPanel(const Op& o) { return IsFilledBox(o, 22, 10, 1342, 610, 10); }
-bool IsText(const Op& o, const char* text, float x, float y) {
-  return o.kind == OpKind::Text && o.text == text && Near(o.x1, x, 0.5f) && Near(o.y1, y, 0.5f);
-}
 bool IsOnPage(const Op& o) { return o.y1 < 1800; }  // texts measured below the page left out
 
 TEST(PracticeAnswers, PromptAloneOnTheEmptyPage) {
@@ -27,7 +22,7 @@ TEST(PracticeAnswers, PromptAloneOnTheEmptyPage) {
   for (const Op& t : texts) EXPECT_GE(t.y1, 640) << t.text << " at " << t.x1 << "," << t.y1;
   EXPECT_EQ(GlyphsAt(log, 666, 16, 992, entry), "①～④解答　　　⑤終了");
   EXPECT_EQ(IndexesOf(log, [](const Op& o) { return IsText(o, "入", 1008, 648); }, entry).size(), 1u);
-  EXPECT_TRUE(IndexesOf(log, IsKeyWait, entry).empty());
+  EXPECT_TRUE(IndexesOf(log, IsWaitBox, entry).empty());
 }
 
 enum class Next { AskAgain, Answer1, Answer2, Answer3, Answer4, MainMenu };
@@ -124,7 +119,7 @@ TEST(PracticeAnswers, KeyCountAndAnswerLine) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.choice);
     ScreenRun s = RunAnswer(c.choice, c.keys);
-    EXPECT_EQ(IndexesOf(s.log(), IsKeyWait, s.begin, s.end).size(), static_cast<size_t>(c.keys));
+    EXPECT_EQ(IndexesOf(s.log(), IsWaitBox, s.begin, s.end).size(), static_cast<size_t>(c.keys));
     ASSERT_LT(s.end, s.log().size());
     EXPECT_EQ(GlyphsAt(s.log(), c.y, 40, 700, s.begin), c.line);
     auto answer = OpsOf(s.log(), [&](const Op& o) { return IsText(o, c.answer, c.answerX, c.y); }, s.begin, s.end);

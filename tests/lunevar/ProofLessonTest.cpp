@@ -27,7 +27,7 @@ TEST(DiameterCase, FigureOnTheCircleAndThreeNumberedBoxes) {
     const Box& b = boxes[n - 1];
     SCOPED_TRACE(b.number);
     EXPECT_TRUE(IsFilledBox(drawn[n - 1], 229, b.line - 3, 229 + b.width, b.line + 47, 13));
-    EXPECT_EQ(GlyphsIn(log, drawn[n - 1], screen), b.number);
+    EXPECT_EQ(GlyphsInBox(log, drawn[n - 1], screen), b.number);
     EXPECT_EQ(v.T_a(n), 229);
     EXPECT_EQ(v.F_a(n), b.line);
   }
@@ -47,7 +47,7 @@ TEST(DiameterCase, AnswersOnePerKey) {
     auto boxes = OpsOf(log, IsAnswerBox, screen);
     ASSERT_EQ(boxes.size(), static_cast<size_t>(n));
     EXPECT_TRUE(IndexesOf(log, IsPageClear, screen).empty());
-    for (int i = 0; i < n; ++i) EXPECT_EQ(GlyphsIn(log, boxes[i], screen), answers[i]);
+    for (int i = 0; i < n; ++i) EXPECT_EQ(GlyphsInBox(log, boxes[i], screen), answers[i]);
     EXPECT_EQ(ChoiceLineFrom(log, screen).empty(), n < 3);
   }
 }
@@ -133,7 +133,7 @@ TEST(CentreCases, AnswersFillTheirOwnProofsBoxes) {
     ASSERT_EQ(boxes.size(), 3u);
     for (int n = 1; n <= 3; ++n) {
       EXPECT_TRUE(IsFilledBox(boxes[n - 1], v.T_a(n), v.F_a(n) - 3, v.T_a(n) + 180, v.F_a(n) + 47, 13));
-      EXPECT_EQ(GlyphsIn(log, boxes[n - 1], screen), c.answers[n - 1]);
+      EXPECT_EQ(GlyphsInBox(log, boxes[n - 1], screen), c.answers[n - 1]);
     }
     EXPECT_EQ(v.F_a(1), 280);
     EXPECT_EQ(v.F_a(2), 460);
@@ -171,7 +171,7 @@ TEST(ProofOnThePage, FigureAndAnswersNeedTheirProof) {
     size_t screen = AfterLastChoice(log);
     EXPECT_EQ(IndexesOf(log, IsPageClear, screen).size(), std::string(c.task).empty() ? 0u : 1u);
     EXPECT_EQ(GlyphsAt(log, 30, 0, 140, screen).substr(0, 2), c.task);
-    EXPECT_EQ(IndexesOf(log, IsKeyWait, screen).size(), static_cast<size_t>(c.keys));
+    EXPECT_EQ(IndexesOf(log, IsWaitBox, screen).size(), static_cast<size_t>(c.keys));
     size_t numbered = std::string(c.task).empty() ? 0 : 3;
     auto boxes = OpsOf(log, IsAnswerBox, screen);
     ASSERT_EQ(boxes.size(), numbered + c.answerBoxes);

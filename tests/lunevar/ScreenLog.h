@@ -7,20 +7,11 @@
 
 namespace lunevar_test {
 
-// The prompt box of a key wait.
-inline bool IsKeyWait(const Op& o) { return IsFilledBox(o, 96, 657, 400, 693, 4); }
-// The foot band wiped after a sub-menu choice was read.
-inline bool IsFootBandClear(const Op& o) { return IsFilledBox(o, 0, 657, 992, 720, 15); }
 // A filled answer box, outline 3 and fill 13 (numbered or answered).
 inline bool IsAnswerBox(const Op& o) { return o.kind == OpKind::Box && o.fill == 13 && o.colour == 3; }
 
 // Where the screen of the last choice read by a sub-menu begins.
 inline size_t AfterLastChoice(const Log& log) { return AfterLast(log, IsFootBandClear); }
-
-// The glyphs drawn inside a box (on its text line, within its width), from `from` on.
-inline std::string GlyphsIn(const Log& log, const Op& box, size_t from) {
-  return GlyphsAt(log, box.y1 + 3, box.x1, box.x2, from);
-}
 
 // The glyphs of the choice line at the foot, drawn from `from` on (empty when no choice line
 // was drawn: the key-wait prompt shares the band).

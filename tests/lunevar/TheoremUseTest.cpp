@@ -55,8 +55,8 @@ TEST(AnglePractice, EightTypesInACycleFromType1) {
     const Op& numbered = log[boxes[0]];
     EXPECT_TRUE(IsFilledBox(log[boxes[1]], numbered.x1, numbered.y1, numbered.x2, numbered.y2, 13));
     EXPECT_TRUE(Near(numbered.y1, 150 - 8) && Near(numbered.x2 - numbered.x1, 180));
-    EXPECT_EQ(GlyphsIn(log, numbered, boxes[0]).substr(0, 3), "①");
-    EXPECT_EQ(GlyphsIn(log, log[boxes[1]], boxes[1]), t.answer);
+    EXPECT_EQ(GlyphsInBox(log, numbered, boxes[0]).substr(0, 3), "①");
+    EXPECT_EQ(GlyphsInBox(log, log[boxes[1]], boxes[1]), t.answer);
   }
 }
 
@@ -91,7 +91,7 @@ TEST(Practice, SizesStayWithin40To69) {
       return IsAnswerBox(b) && Near(b.x1, v.R_a(c.box)) && Near(b.y1, v.H_a(c.box) - 8);
     }, problem);
     ASSERT_EQ(mine.size(), 2u);  // numbered, then answered
-    EXPECT_EQ(GlyphsIn(log, log[mine[1]], mine[1]), c.shown);
+    EXPECT_EQ(GlyphsInBox(log, log[mine[1]], mine[1]), c.shown);
   }
 }
 

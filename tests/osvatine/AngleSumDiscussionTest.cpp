@@ -13,7 +13,6 @@ namespace {
 const std::string kScreen6 = "1{Enter}6{Enter}";
 
 size_t ScreenStart(const Log& log) { return AfterLast(log, [](const Op& o) { return IsPageClear(o); }); }
-bool IsWait(const Op& o) { return IsFilledBox(o, 96, 657, 400, 693, 4); }
 bool IsErase(const Op& o) { return IsFilledBox(o, 730, 135, 1300, 780, 15); }
 
 TEST(AngleSumDiscussion, ItsPointsOnTheScreensGrid) {
@@ -41,7 +40,7 @@ TEST(AngleSumDiscussion, TheObservedAnglesAndTheAngleAtO) {
   const Log& log = r.log;
   size_t from = ScreenStart(log);
   EXPECT_TRUE(IndexesOf(log, [](const Op& o) { return o.kind == OpKind::Line && o.width < 5; }, from,
-                        IndexesOf(log, IsWait, from).front())
+                        IndexesOf(log, IsWaitBox, from).front())
                   .empty());  // no grid line
   // One arc per mark (radius NAGASA - 8), on the interior side, in its label's colour.
   struct Mark { float x, y, r, degrees; int colour; };
@@ -129,7 +128,7 @@ TEST(AngleSumDiscussion, TheConstructionOnAnErasedFigureThenTheSubMenu) {
   ASSERT_EQ(p.size(), 1u);
   EXPECT_NEAR(p[0].x1, 976.9, 0.06);
   EXPECT_NEAR(p[0].y1, 290.4, 0.06);
-  auto waits = IndexesOf(log, IsWait, from);
+  auto waits = IndexesOf(log, IsWaitBox, from);
   EXPECT_EQ(waits.size(), 13u);
   auto choice = IndexesOf(log, IsChoiceLine, from);
   ASSERT_EQ(choice.size(), 1u);

@@ -122,7 +122,7 @@ TEST(ChordsProof, AnswersFillTheBlanksInTheirOwnColoursOnePerKey) {
 // leaving its points in page units and the blanks' pens.
 TEST(ChordsProof, ReturnsToTheSubMenuWithItsLeftovers) {
   Bare b(Repeat("x", 14));
-  EXPECT_EQ(osvatine::ShowChordsSimilarityProof(b.P), shell::Screen{osvatine::ConstructProveSubMenu});
+  EXPECT_EQ(osvatine::ChordsSimilarityProof(b.P), shell::Screen{osvatine::ConstructProveSubMenu});
   EXPECT_EQ(b.keysLeft(), 1u);
   const auto& v = b.P.v;
   EXPECT_EQ(v.X_a(0), 900);

@@ -35,12 +35,12 @@ TEST(ConstructProve, SubMenuTakesWholeChoicesAndAsksAgainOverTheUnchangedPage) {
   const Case cases[] = {
       {"6", {ApplicationsMainMenu}, 1},
       {"2.5{Enter}6.5{Enter}1/2{Enter}0{Enter}7{Enter}-1{Enter}6", {ApplicationsMainMenu}, 7},
-      {"1/0{Enter}1", {osvatine::ShowTangentConstruction}, 2},
-      {"1", {osvatine::ShowTangentConstruction}, 1},
-      {"2", {osvatine::ShowTangentPerimeter}, 1},
-      {"3", {osvatine::ShowChordsSimilarityProof}, 1},
-      {"4", {osvatine::ShowProblem5Answer}, 1},
-      {"5", {osvatine::ShowParallelChordsProof}, 1},
+      {"1/0{Enter}1", {osvatine::TangentConstruction}, 2},
+      {"1", {osvatine::TangentConstruction}, 1},
+      {"2", {osvatine::TangentPerimeter}, 1},
+      {"3", {osvatine::ChordsSimilarityProof}, 1},
+      {"4", {osvatine::Problem5Answer}, 1},
+      {"5", {osvatine::ParallelChordsProof}, 1},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.keys);

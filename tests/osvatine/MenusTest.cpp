@@ -96,12 +96,12 @@ TEST(ShipLesson, SubMenuTakesWholeChoicesAndAsksAgainOverTheUnchangedPage) {
       {"7", mainMenu, 1},
       {"2.5{Enter}1/2{Enter}0{Enter}8{Enter}7", mainMenu, 5},
       {"1/0{Enter}4/{Enter}/{Enter}14/2", mainMenu, 4},
-      {"1", {osvatine::ShowShipProblem}, 1},
-      {"2", {osvatine::ShowAngle30Construction}, 1},
-      {"3", {osvatine::ShowAngle45Circle}, 1},
-      {"4", {osvatine::ShowAngle45Construction}, 1},
-      {"5", {osvatine::ShowShipConstruction}, 1},
-      {"6", {osvatine::ShowAngleSumDiscussion}, 1},
+      {"1", {osvatine::ShipProblem}, 1},
+      {"2", {osvatine::Angle30Construction}, 1},
+      {"3", {osvatine::Angle45Circle}, 1},
+      {"4", {osvatine::Angle45Construction}, 1},
+      {"5", {osvatine::ShipConstruction}, 1},
+      {"6", {osvatine::AngleSumDiscussion}, 1},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.keys);

@@ -152,7 +152,7 @@ TEST(ParallelChordsProof, SecondProofFillsItsBlanksThenTheSubMenu) {
 // leaving the second proof's colours, its blanks' pens and the draw width 3.
 TEST(ParallelChordsProof, ReturnsToTheSubMenuWithItsLeftovers) {
   Bare b(Repeat("x", 13));
-  EXPECT_EQ(osvatine::ShowParallelChordsProof(b.P), shell::Screen{osvatine::ConstructProveSubMenu});
+  EXPECT_EQ(osvatine::ParallelChordsProof(b.P), shell::Screen{osvatine::ConstructProveSubMenu});
   EXPECT_EQ(b.keysLeft(), 1u);
   const auto& v = b.P.v;
   const auto& o = osvatine::Os(b.P);

@@ -1,4 +1,4 @@
-// Checks the ship screens share: one text line where it stands, and the ship map as screens 1
+// Checks the ship screens share: a proof's answer boxes and blank pens, and the ship map as screens 1
 // and 5 draw it (grid lines hidden by the land, the sea, the frame, the landmarks on their points).
 #pragma once
 #include <gtest/gtest.h>
@@ -11,20 +11,6 @@
 #include "Support.h"
 
 namespace osvatine_test {
-
-// The line of text whose glyphs stand at y, left of xMax, from `from` on: it starts at x in
-// colour and reads `text` (its glyphs in drawing order; blanks and strokes drawn as lines left out).
-inline void ExpectTextLine(const Log& log, size_t from, float x, float y, int colour, const std::string& text,
-                           float xMax = 720) {
-  SCOPED_TRACE(text);
-  auto glyphs = OpsOf(log, [&](const Op& o) { return o.kind == OpKind::Text && o.y1 == y && o.x1 < xMax; }, from);
-  ASSERT_FALSE(glyphs.empty());
-  EXPECT_EQ(glyphs.front().x1, x);
-  EXPECT_EQ(glyphs.front().colour, colour);
-  std::string s;
-  for (const Op& g : glyphs) s += g.text;
-  EXPECT_EQ(s, text);
-}
 
 // A box of a proof's blanks on the text line at y, `width` across (top 3 above the line, 50
 // high, outline 3, fill 13), drawn once in [from, to): the glyphs in it read `text`, each in the

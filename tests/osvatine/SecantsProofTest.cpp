@@ -87,7 +87,7 @@ TEST(SecantsProof, BlanksAndTheirAnswersOnePerKey) {
 // its points in page units and the blanks' pens.
 TEST(SecantsProof, ReturnsToTheSubMenuWithItsLeftovers) {
   Bare b(Repeat("x", 11));
-  EXPECT_EQ(osvatine::ShowProblem5Answer(b.P), shell::Screen{osvatine::ConstructProveSubMenu});
+  EXPECT_EQ(osvatine::Problem5Answer(b.P), shell::Screen{osvatine::ConstructProveSubMenu});
   EXPECT_EQ(b.keysLeft(), 1u);
   const auto& v = b.P.v;
   const float points[][2] = {{990, 350}, {690, 500}, {1122.29f, 500}, {1024.73f, 153.04f}, {857.71f, 500},

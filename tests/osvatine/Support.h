@@ -7,6 +7,7 @@
 
 #include "support/OpsLog.h"
 #include "support/TestRun.h"
+#include "support/TextRows.h"
 
 namespace osvatine_test {
 
@@ -22,18 +23,8 @@ struct Bare : TestRun {
   size_t keysLeft() const { return device.remaining(); }
 };
 
-// The texts drawn, one glyph per operation, joined in drawing order.
-inline std::string TextOf(const Log& log, size_t from = 0, size_t to = SIZE_MAX) {
-  std::string s;
-  for (size_t i = from; i < log.size() && i < to; ++i)
-    if (log[i].kind == OpKind::Text) s += log[i].text;
-  return s;
-}
-
 // Where the screen now on the page began: just after the last clearing of the whole page.
 inline size_t ScreenStart(const Log& log) { return AfterLast(log, [](const Op& o) { return IsPageClear(o); }); }
-inline bool IsText(const Op& o, const char* text) { return o.kind == OpKind::Text && o.text == text; }
-inline bool IsWaitBox(const Op& o) { return IsFilledBox(o, 96, 657, 400, 693, 4); }
 // The item-1 sub-menu's choice line (its last choice).
 inline bool IsChoiceLine(const Op& o) { return o.kind == OpKind::Text && o.text == "⑦"; }
 

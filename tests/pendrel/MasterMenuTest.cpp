@@ -31,7 +31,7 @@ TEST(MasterMenu, AnythingButAWholeChoiceAsksAgainOverTheUnchangedPage) {
   for (const char* entry : {"11", "0", "-1", "", "9.6", "19/2", "3/2", "1/0"}) {
     auto run = Play(std::string("2{Enter}") + entry + "{Enter}");
     size_t from = AfterLast(run.log, IsPageClear);
-    size_t wipe = AfterLast(run.log, IsFootBandWipe);
+    size_t wipe = AfterLast(run.log, IsFootBandClear);
     ASSERT_GT(wipe, from) << "entry \"" << entry << "\"";
     EXPECT_EQ(GlyphsAt(run.log, 666, 16, 992, wipe), kLine) << "entry \"" << entry << "\"";
     for (size_t i = from; i < run.log.size(); ++i)
@@ -43,7 +43,7 @@ TEST(MasterMenu, AnythingButAWholeChoiceAsksAgainOverTheUnchangedPage) {
 TEST(MasterMenu, TenReturnsToTheMainMenu) {
   for (const char* entry : {"10", "20/2", "10.0"}) {
     auto run = Play(std::string("2{Enter}") + entry + "{Enter}");
-    size_t menu = AfterLast(run.log, IsFootBandWipe);
+    size_t menu = AfterLast(run.log, IsFootBandClear);
     EXPECT_FALSE(IndexesOf(run.log, IsMainMenuPanel, menu).empty()) << "entry \"" << entry << "\"";
   }
 }

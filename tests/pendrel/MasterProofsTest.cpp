@@ -23,12 +23,6 @@ bool IsLine(const Op& o, float x1, float y1, float x2, float y2, float tol = 0.1
   return o.kind == OpKind::Line && Near(o.x1, x1, tol) && Near(o.y1, y1, tol) && Near(o.x2, x2, tol) &&
          Near(o.y2, y2, tol);
 }
-std::string GlyphsInColour(const Log& log, float y, int colour) {
-  std::string s;
-  for (const Op& t : log)
-    if (t.kind == OpKind::Text && Near(t.y1, y) && t.colour == colour) s += t.text;
-  return s;
-}
 
 TEST(MasterAnswer5, PentagonTicksAndTheAngleAtF) {
   TestRun run;

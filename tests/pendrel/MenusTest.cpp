@@ -118,7 +118,7 @@ TEST(FirstSetMenu, AsksAgainOverTheUnchangedPageForANumberNotAChoice) {
     SCOPED_TRACE(entry);
     auto r = Play(kToFirstSet + entry + "{Enter}");
     const Log& log = r.log;
-    size_t wipe = IndexesOf(log, IsFootBandWipe).back();
+    size_t wipe = IndexesOf(log, IsFootBandClear).back();
     EXPECT_TRUE(IndexesOf(log, IsPageClear, wipe).empty());
     ASSERT_LT(wipe + 1, log.size());
     EXPECT_TRUE(IsFootLineStart(log[wipe + 1]));
@@ -131,7 +131,7 @@ TEST(FirstSetMenu, SixReturnsToTheMainMenu) {
     SCOPED_TRACE(entry);
     auto r = Play(kToFirstSet + entry + "{Enter}");
     const Log& log = r.log;
-    size_t wipe = IndexesOf(log, IsFootBandWipe).back();
+    size_t wipe = IndexesOf(log, IsFootBandClear).back();
     ASSERT_LT(wipe + 2, log.size());
     EXPECT_TRUE(IsWorkAreaClear(log[wipe + 1]));
     EXPECT_EQ(IndexesOf(log, IsPanel, wipe).size(), 1u);

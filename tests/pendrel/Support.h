@@ -18,9 +18,6 @@ inline TestRun Play(const std::string& keys) { return testsupport::Play("pendrel
 inline const std::string kToFirstSet = "1{Enter}";
 inline std::string Answer(int n) { return std::to_string(n) + "{Enter}"; }
 
-// The wait box of a key wait, and the foot band wiped by a sub-menu.
-inline bool IsWaitBox(const Op& o) { return IsFilledBox(o, 96, 657, 400, 693, 4) && o.colour == 13; }
-inline bool IsFootBandWipe(const Op& o) { return IsFilledBox(o, 0, 657, 992, 720, 15); }
 // The first glyph of a choice line at the foot of the page.
 inline bool IsFootLineStart(const Op& o) { return o.kind == OpKind::Text && Near(o.x1, 16) && Near(o.y1, 666, 6); }
 

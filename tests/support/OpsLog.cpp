@@ -55,12 +55,40 @@ float SweepDegrees(const Op& arc) {
   return t * 360;
 }
 
-std::string GlyphsAt(const Log& log, float y, float x1, float x2, size_t from) {
+bool IsWaitBox(const Op& o) { return IsFilledBox(o, 96, 657, 400, 693, 4) && o.colour == 13; }
+
+bool IsFootBandClear(const Op& o) { return IsFilledBox(o, 0, 657, 992, 720, 15); }
+
+bool IsText(const Op& o, const std::string& text) { return o.kind == OpKind::Text && o.text == text; }
+
+bool IsText(const Op& o, const std::string& text, float x, float y) {
+  return IsText(o, text) && Near(o.x1, x, 0.5f) && Near(o.y1, y, 0.5f);
+}
+
+std::string GlyphsAt(const Log& log, float y, float x1, float x2, size_t from, size_t to) {
   std::string s;
-  for (size_t i = from; i < log.size(); ++i) {
+  for (size_t i = from; i < log.size() && i < to; ++i) {
     const Op& o = log[i];
     if (o.kind == OpKind::Text && o.y1 >= y - 24 && o.y1 <= y + 16 && o.x1 >= x1 && o.x1 < x2) s += o.text;
   }
+  return s;
+}
+
+std::string GlyphsInBox(const Log& log, const Op& box, size_t from) {
+  return GlyphsAt(log, box.y1 + 3, box.x1, box.x2, from);
+}
+
+std::string GlyphsInColour(const Log& log, float y, int colour) {
+  std::string s;
+  for (const Op& t : log)
+    if (t.kind == OpKind::Text && Near(t.y1, y) && t.colour == colour) s += t.text;
+  return s;
+}
+
+std::string TextOf(const Log& log, size_t from, size_t to) {
+  std::string s;
+  for (size_t i = from; i < log.size() && i < to; ++i)
+    if (log[i].kind == OpKind::Text) s += log[i].text;
   return s;
 }
 

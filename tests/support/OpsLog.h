@@ -40,10 +40,24 @@ bool IsCircleAt(const Op& o, float x, float y, float r, float tol = 0.05f);
 // The turn an arc covers, in degrees, from its start clockwise on the page to its end.
 float SweepDegrees(const Op& arc);
 
+// The prompt box of a key wait (outline 13, fill 4), and the foot band a sub-menu wipes once it
+// has read its choice.
+bool IsWaitBox(const Op& o);
+bool IsFootBandClear(const Op& o);
+// A text operation that shows `text`; the second with its top-left at (x, y), within half a unit.
+bool IsText(const Op& o, const std::string& text);
+bool IsText(const Op& o, const std::string& text, float x, float y);
+
 // The glyphs of the text line whose pen stood at y, with their left edge in [x1, x2), joined in
-// drawing order, from index `from` of the log on. Some glyphs sit above or below the pen (italic
-// letters, the full stop).
-std::string GlyphsAt(const Log& log, float y, float x1 = 0, float x2 = 2000, size_t from = 0);
+// drawing order, among the indexes [from, to) of the log. Some glyphs sit above or below the pen
+// (italic letters, the full stop).
+std::string GlyphsAt(const Log& log, float y, float x1 = 0, float x2 = 2000, size_t from = 0, size_t to = SIZE_MAX);
+// The glyphs drawn inside a box (on its text line, within its width), from `from` on.
+std::string GlyphsInBox(const Log& log, const Op& box, size_t from);
+// The glyphs whose top stands at y (within 0.05) in one colour, anywhere across the page.
+std::string GlyphsInColour(const Log& log, float y, int colour);
+// Every text drawn among the indexes [from, to), one glyph per operation, joined in drawing order.
+std::string TextOf(const Log& log, size_t from = 0, size_t to = SIZE_MAX);
 
 // Whether the operations of run stand in log one after another, from its index `from` on (both
 // taken on the page only). Position, shape, text, font and colours are compared; the pen width

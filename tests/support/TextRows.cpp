@@ -66,4 +66,34 @@ testing::AssertionResult TextRowsDrawn(const Log& log, const std::vector<TextRow
                                      << failures.str();
 }
 
+void ExpectText(const Log& log, std::pair<size_t, size_t> range, float x, float y, const std::string& glyphs,
+                int colour, float x2) {
+  SCOPED_TRACE(glyphs);
+  std::vector<const Op*> ops;
+  std::string joined;
+  for (size_t i = range.first; i < range.second && i < log.size() && joined.size() < glyphs.size(); ++i) {
+    const Op& o = log[i];
+    if (o.kind == OpKind::Text && !o.text.empty() && OnLine(o, y) && o.x1 >= x - 0.5f && o.x1 < x2) {
+      ops.push_back(&o);
+      joined += o.text;
+    }
+  }
+  EXPECT_EQ(joined, glyphs) << "at (" << x << ", " << y << ")";
+  if (ops.empty()) return;
+  EXPECT_NEAR(ops.front()->x1, x, 4.5f);
+  for (const Op* o : ops) EXPECT_EQ(o->colour, colour) << o->text;
+}
+
+void ExpectTextLine(const Log& log, size_t from, float x, float y, int colour, const std::string& text,
+                    float xMax) {
+  SCOPED_TRACE(text);
+  auto glyphs = OpsOf(log, [&](const Op& o) { return o.kind == OpKind::Text && o.y1 == y && o.x1 < xMax; }, from);
+  ASSERT_FALSE(glyphs.empty());
+  EXPECT_EQ(glyphs.front().x1, x);
+  EXPECT_EQ(glyphs.front().colour, colour);
+  std::string s;
+  for (const Op& g : glyphs) s += g.text;
+  EXPECT_EQ(s, text);
+}
+
 }  // namespace testsupport
