@@ -16,7 +16,7 @@ namespace lunevar {
 namespace {
 
 constexpr kit::ScreenFn kSubMenuChoices[] = {
-    SetSquareSearch,         PositionCases,    ConverseTheorem,
+    SetSquareSearch,         PositionCases,          ConverseTheorem,
     ConverseExerciseAnswers, ConversePracticeAnswer, AnglesMainMenu,
 };
 

@@ -4,6 +4,7 @@
 #include "kit/Page.h"
 #include "kit/TablePoints.h"
 #include "kit/Text.h"
+#include "kit/TextPieces.h"
 #include "lunevar/InscribedAngles.h"
 #include "lunevar/Lunevar.h"
 
@@ -11,17 +12,14 @@ namespace lunevar {
 
 namespace {
 
-struct TextLine {
-  float colour, dx, dy;  // pen from the margin XI1 and from the line before
-  const char* text;
-};
+using kit::AtMargin;
 
-constexpr TextLine kTheorem[] = {
-    {5, 0, 0, "< 円周角の定理 >"},
-    {0, 16, 50, "①１つの弧に対する円周角の大きさは、"},
-    {0, 16, 50, "　その弧に対する中心角の大きさの"},
-    {0, 16, 50, "　半分である。"},
-    {0, 16, 70, "②同じ弧に対する円周角の大きさは等しい。"},
+constexpr kit::TextPiece kTheorem[] = {
+    AtMargin(0, 5, "< 円周角の定理 >"),
+    AtMargin(50, 0, "①１つの弧に対する円周角の大きさは、", 16),
+    AtMargin(50, 0, "　その弧に対する中心角の大きさの", 16),
+    AtMargin(50, 0, "　半分である。", 16),
+    AtMargin(70, 0, "②同じ弧に対する円周角の大きさは等しい。", 16),
 };
 
 }  // namespace
@@ -31,7 +29,7 @@ Screen TheoremSummary(Program& P) {
   AngleFigureSetUp(P);
   kit::EraseBox(P, v.GX1, v.GY1 - 150, v.GX2 + 300, v.GY2 + 50);
   kit::TextCursorAt(P, 560, 30);
-  for (const TextLine& line : kTheorem) kit::TextOnNewLine(P, v.XI1 + line.dx, line.dy, line.text, line.colour);
+  kit::DrawTextPieces(P, kTheorem);
   return {InscribedAngleSubMenu};
 }
 

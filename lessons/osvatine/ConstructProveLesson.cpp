@@ -10,7 +10,7 @@ namespace osvatine {
 namespace {
 
 constexpr kit::ScreenFn kSubMenuChoices[] = {
-    TangentConstruction, TangentPerimeter,  ChordsSimilarityProof,
+    TangentConstruction, TangentPerimeter,    ChordsSimilarityProof,
     Problem5Answer,      ParallelChordsProof, ApplicationsMainMenu,
 };
 

@@ -111,12 +111,7 @@ Screen ParallelChordsProof(Program& P) {
   kit::EmptyAnswerBox(P, kBlanks, 3, 10);
   kit::TextOnLine(P, 10, "は等しいので", 0);
   equalArcsLine(P, 70, "CD");
-  shell::WaitAnyKey(P);
-  kit::FillAnswerBox(P, kBlanks, 1);
-  shell::WaitAnyKey(P);
-  kit::FillAnswerBox(P, kBlanks, 2);
-  shell::WaitAnyKey(P);
-  kit::FillAnswerBox(P, kBlanks, 3);
+  kit::RevealAnswers(P, kBlanks);
   shell::WaitAnyKey(P);
 
   // (2) The converse, on the same points, the colours exchanged.

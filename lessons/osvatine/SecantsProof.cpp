@@ -88,7 +88,6 @@ void writeProof(Program& P) {
   kit::EmptyAnswerBox(P, kBlanks, 3, 0, "ウ");
   kit::TextOnLine(P, 4, "から", 0);
   kit::TextOnNewLine(P, v.XI1, 60, "△ABE∽△ACD", 0);
-  shell::WaitAnyKey(P);
 }
 
 }  // namespace
@@ -96,11 +95,7 @@ void writeProof(Program& P) {
 Screen Problem5Answer(Program& P) {
   buildFigure(P);
   writeProof(P);
-  kit::FillAnswerBox(P, kBlanks, 1);
-  shell::WaitAnyKey(P);
-  kit::FillAnswerBox(P, kBlanks, 2);
-  shell::WaitAnyKey(P);
-  kit::FillAnswerBox(P, kBlanks, 3);
+  kit::RevealAnswers(P, kBlanks);  // one key for each blank's answer
   shell::WaitAnyKey(P);
   kit::TextLineAt(P, 40, 590, "教科書P174 問6　をやろう。", 7);
   return {ConstructProveSubMenu};

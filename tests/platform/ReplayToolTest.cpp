@@ -19,8 +19,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-int replay(const std::string& args, const std::string& errFile = "/dev/null") {
-  std::string cmd = std::string(LESSONS_BIN_DIR) + "/replay " + args + " 2>" + errFile;
+// `before` runs first in the same shell, such as a memory cap for the run.
+int replay(const std::string& args, const std::string& errFile = "/dev/null", const std::string& before = "") {
+  std::string cmd = before + std::string(LESSONS_BIN_DIR) + "/replay " + args + " 2>" + errFile;
   int raw = std::system(cmd.c_str());
   return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
 }
@@ -78,6 +79,12 @@ TEST_F(ReplayTool, UsageErrorsExit2) {
       "lunevar --rnd -0.5",
       "lunevar --rnd x",
       "lunevar --rnd ''",
+      // An empty name names no file: nothing would be written or read.
+      "lunevar --keys 1 --ops ''",
+      "lunevar --keys 1 --png ''",
+      "lunevar --keys 1 --snapshots ''",
+      "lunevar --keys 1 --keys-taken ''",
+      "lunevar --keys-file ''",
   };
   for (const char* args : bad) EXPECT_EQ(replay(args), 2) << args;
   EXPECT_EQ(replay("--help >/dev/null"), 0);
@@ -106,6 +113,38 @@ TEST_F(ReplayTool, AnOutputOrInputThatFailsExits1NamingTheFile) {
     std::getline(in, line);
     EXPECT_NE(line.find(c.file), std::string::npos) << c.args << ": " << line;
     EXPECT_FALSE(std::getline(in, extra)) << c.args << ": more than one line";
+  }
+}
+
+// A key file longer than its limit (64 MB, far above any real script), an endless one included,
+// stops the run before it starts with one line naming the file; a file of the limit is read.
+TEST_F(ReplayTool, AKeyFilePastItsLimitExits1NamingTheFile) {
+  constexpr std::uintmax_t kLimit = std::uintmax_t{64} << 20;
+  auto atLimit = dir / "at-limit.txt", over = dir / "over.txt";
+  std::ofstream(atLimit).close();
+  std::ofstream(over).close();
+  fs::resize_file(atLimit, kLimit);  // zero bytes, which no key script holds
+  fs::resize_file(over, kLimit + 1);
+  // A cap on the run's memory, so that a tool reading without end fails here at once; the
+  // address sanitizer reserves far more address space than any cap allows.
+#ifdef __SANITIZE_ADDRESS__
+  const std::string cap;
+#else
+  const std::string cap = "ulimit -v 2000000; ";
+#endif
+  struct Case {
+    std::string file;
+    int status;
+  } cases[] = {{over.string(), 1}, {"/dev/zero", 1}, {atLimit.string(), 2}};
+  for (const auto& c : cases) {
+    auto err = dir / "stderr.txt";
+    EXPECT_EQ(replay("lunevar --keys-file " + c.file, err.string(), cap), c.status) << c.file;
+    std::ifstream in(err);
+    std::string line, extra;
+    std::getline(in, line);
+    if (c.status != 1) continue;
+    EXPECT_NE(line.find(c.file), std::string::npos) << line;
+    EXPECT_FALSE(std::getline(in, extra)) << c.file << ": more than one line";
   }
 }
 

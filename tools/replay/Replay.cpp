@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <new>
 #include <optional>
 #include <regex>
 #include <stdexcept>
@@ -122,14 +123,20 @@ int usage(const std::string& why) {
   return 2;
 }
 
-// An input that cannot be read or an output that cannot be written: one line, status 1.
+// An input that cannot be read, an output that cannot be written or a run out of memory: one
+// line, status 1.
 int failure(const std::string& why) {
   std::cerr << "replay: " << why << "\n";
   return 1;
 }
 
-// The whole of a file; nothing when it cannot be read (missing, a folder, a read error).
-std::optional<std::string> readFile(const std::string& path, std::string& why) {
+// Far above any real key script, and small enough that an endless input (a device, a pipe
+// that never closes) ends the run with a message instead of exhausting the memory.
+constexpr size_t kKeyFileLimit = size_t{64} << 20;
+
+// The whole of a key file; nothing when it cannot be read (missing, a folder, a read error) or
+// holds more than the limit.
+std::optional<std::string> readKeyFile(const std::string& path, std::string& why) {
   std::FILE* f = std::fopen(path.c_str(), "rb");
   if (!f) {
     why = std::strerror(errno);
@@ -138,17 +145,20 @@ std::optional<std::string> readFile(const std::string& path, std::string& why) {
   std::string text;
   char buf[65536];
   size_t n;
-  while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) text.append(buf, n);
-  bool bad = std::ferror(f);
-  if (bad) why = std::strerror(errno);
+  while (text.size() <= kKeyFileLimit && (n = std::fread(buf, 1, sizeof buf, f)) > 0) text.append(buf, n);
+  if (std::ferror(f)) why = std::strerror(errno);
+  else if (text.size() > kKeyFileLimit) why = "longer than " + std::to_string(kKeyFileLimit >> 20) + " MB";
   std::fclose(f);
-  if (bad) return std::nullopt;
+  if (!why.empty()) return std::nullopt;
   return text;
 }
 
-}  // namespace
+bool namesAFile(const std::string& option) {
+  return option == "--keys-file" || option == "--ops" || option == "--png" || option == "--snapshots" ||
+         option == "--keys-taken";
+}
 
-int Main(int argc, char** argv) {
+int mainOf(int argc, char** argv) {
   if (argc < 2) return usage("no program named");
   if (std::string(argv[1]) == "--help" || std::string(argv[1]) == "-h") {
     std::cout << kUsage;
@@ -163,10 +173,12 @@ int Main(int argc, char** argv) {
     std::string a = argv[i];
     if (i + 1 >= argc) return usage("missing value after " + a);
     std::string val = argv[++i];
+    // An empty name would have the output silently left out, or the run read no file.
+    if (namesAFile(a) && val.empty()) return usage(a + " wants a name");
     if (a == "--keys") o.keys += val;
     else if (a == "--keys-file") {
       std::string why;
-      auto text = readFile(val, why);
+      auto text = readKeyFile(val, why);
       if (!text) return failure(failed("cannot read", val, why));
       o.keys += *text;
     } else if (a == "--time") {
@@ -184,10 +196,21 @@ int Main(int argc, char** argv) {
     else return usage("unknown option " + a);
   }
   if (!platform::parseKeyScript(o.keys)) return usage("bad key script");
+  return Run(o).status;
+}
+
+}  // namespace
+
+int Main(int argc, char** argv) {
+  // Every way a run can fail ends in one line and a status, never in an uncaught exception.
   try {
-    return Run(o).status;
+    return mainOf(argc, argv);
+  } catch (const std::bad_alloc&) {
+    return failure("out of memory");
   } catch (const std::exception& e) {
     return failure(e.what());
+  } catch (...) {
+    return failure("the run ended with an unknown error");
   }
 }
 
