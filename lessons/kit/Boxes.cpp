@@ -77,12 +77,4 @@ void TextBoxOnLine(Program& P, float x, float width, float height, BoxColours c,
   P.v.YI1 = P.v.Y;
 }
 
-void TwoLineTextBox(Program& P, float x, float y, float width, float height, BoxColours c,
-                    const std::string& first, const std::string& second) {
-  setBox(P, x, y, width, height, c);
-  P.v.A1_s = first;
-  P.v.A2_s = second;
-  mathtext::DrawTwoLineTextBox(P);
-}
-
 }  // namespace kit

@@ -51,8 +51,5 @@ struct BoxColours {
 void TextBox(Program& P, float x, float y, float width, float height, BoxColours c, const std::string& text);
 // The same box at (x, YI1) as a piece of the text line: leaves XI2 = X, YI1 = Y.
 void TextBoxOnLine(Program& P, float x, float width, float height, BoxColours c, const std::string& text);
-// Two centred lines in one box. Writes X, Y, HABA, TATE, CCC1 to CCC3, A1$, A2$.
-void TwoLineTextBox(Program& P, float x, float y, float width, float height, BoxColours c,
-                    const std::string& first, const std::string& second);
 
 }  // namespace kit

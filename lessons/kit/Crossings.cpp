@@ -16,6 +16,16 @@ void LineCrossing(Program& P, int at, int a, int b, int c, int d) {
   v.Y_a(at) = v.AY2;
 }
 
+void PerpendicularFoot(Program& P, int at, int a, int b, int c) {
+  auto& v = P.v;
+  v.AX = v.X_a(a); v.AY = v.Y_a(a);
+  v.BX = v.X_a(b); v.BY = v.Y_a(b);
+  v.CX = v.X_a(c); v.CY = v.Y_a(c);
+  geometry::FootOfPerpendicular(P);
+  v.X_a(at) = v.EX;
+  v.Y_a(at) = v.EY;
+}
+
 void CircleCrossing(Program& P, int c1, float r1, int c2, float r2, int first, int second) {
   auto& v = P.v;
   v.X1 = v.X_a(c1); v.Y1 = v.Y_a(c1); v.RR1 = r1;

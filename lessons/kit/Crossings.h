@@ -19,6 +19,10 @@ void LineCrossing(Program& P, int at, int a, int b, int c, int d);
 // c1 towards c2, `first` lies on the left as the page is seen. Writes X1, Y1, RR1 (the first circle), X2,
 // Y2, RR2 (the second); RadicalAxis leaves A, B, C and CircleLineIntersection D, X3, Y3 (first),
 // X4, Y4 (second). Circles that do not meet are an illegal function call.
+// Point `at` = the foot of the perpendicular from point c to the line through points a and b
+// (with the page-coloured dot the routine leaves there). Writes AX, AY, BX, BY, CX, CY; leaves EX, EY.
+void PerpendicularFoot(Program& P, int at, int a, int b, int c);
+
 void CircleCrossing(Program& P, int c1, float r1, int c2, float r2, int first, int second);
 
 }  // namespace kit

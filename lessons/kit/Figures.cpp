@@ -78,10 +78,6 @@ void LabelVertex(Program& P, int vertex, int arm1, int arm2, const std::string& 
   figures::PlaceVertexLabel(P);
 }
 
-void EqualAngleDot(Program& P, int vertex, int arm1, int arm2, float side, const std::string& dots) {
-  LabelVertex(P, vertex, arm1, arm2, dots, 9, 30, side);
-}
-
 void LetterAt(Program& P, int i, float dx, float dy, const std::string& text, float colour) {
   TextAt(P, P.v.X_a(i) + dx, P.v.Y_a(i) + dy, text, colour);
 }
@@ -144,6 +140,11 @@ void DrawCorner(Program& P, int vertex, int arm1, int arm2, float length, float 
   SetAngleArms(P, vertex, arm1, arm2);
   v.NAGASA = length; v.CCC2 = colour;
   figures::DrawCornerMark(P);
+}
+
+void DrawCornerOnSide(Program& P, int vertex, int arm1, int arm2, float length, float colour, float side) {
+  P.v.ITI = side;
+  DrawCorner(P, vertex, arm1, arm2, length, colour);
 }
 
 void ArcSignAt(Program& P, float x, float y, float width, float colour) {

@@ -51,8 +51,6 @@ void DrawPath(Program& P, std::initializer_list<int> points, float colour, PathK
 // label placer leaves X, Y past the text and clears ITI, AAA$, AAAX, AAAY, NAGASA.
 void LabelVertex(Program& P, int vertex, int arm1, int arm2, const std::string& text, float colour, float gap,
                  float side, Keep dx = {}, Keep dy = {});
-// The equal-angle dots ("●", "●●" ...) at a vertex: a label in colour 9, 30 out.
-void EqualAngleDot(Program& P, int vertex, int arm1, int arm2, float side, const std::string& dots = "●");
 // Text at point i moved by (dx, dy), in colour. Writes CCC1, X, Y, AA$; the cursor stays.
 void LetterAt(Program& P, int i, float dx, float dy, const std::string& text, float colour);
 // A row of a figure's letters: the text at (dx, dy) from its point.
@@ -92,6 +90,9 @@ void DrawTicks(Program& P, int from, int to, float length, float count, float co
 void DrawParallelArrows(Program& P, int from, int to, float a, float b, float length, float count, float colour);
 // The corner mark of size `length` between the arms, in colour. Writes the arms, NAGASA, CCC2.
 void DrawCorner(Program& P, int vertex, int arm1, int arm2, float length, float colour);
+// The same, the arms taken in the order `side` gives (ITI). Writes ITI as well; the mark leaves
+// ZX3 to ZY5 and HH1 to HH5.
+void DrawCornerOnSide(Program& P, int vertex, int arm1, int arm2, float length, float colour, float side);
 
 // The arc sign over the letters whose top-left is (x, y), `width` across (54 for two letters at
 // pitch 27), in colour. Writes ZX0, ZY0, ZX1, ZY1, CCC2, HOUKOU, HABA, TAKASA; the text cursor stays.

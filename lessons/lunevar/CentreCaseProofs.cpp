@@ -8,18 +8,23 @@
 #include "kit/Boxes.h"
 #include "kit/Figures.h"
 #include "kit/Page.h"
-#include "kit/PenMarks.h"
 #include "kit/TablePoints.h"
 #include "kit/Text.h"
 #include "kit/TextPieces.h"
 #include "lunevar/CircleFigure.h"
 #include "lunevar/Lunevar.h"
 #include "lunevar/ProofLesson.h"
+#include "platform/Page.h"
 #include "shell/Waits.h"
 
 namespace lunevar {
 
 namespace {
+
+// A dot of radius r at the pen moved by (dx, dy), filled in its own colour. Reads X, Y.
+void dotAtPen(Program& P, float dx, float dy, float r, float colour) {
+  P.pf.circle(P.v.X + dx, P.v.Y + dy, r, static_cast<int>(colour), 0, 0, platform::kFillLineColour);
+}
 
 // Point table: O 11, A 12, B 13, P 15, K 16 (the far end of the diameter through P).
 constexpr int O = 11, A = 12, B = 13, Pt = 15, K = 16;
@@ -161,7 +166,7 @@ void drawStepFigure(Program& P, const CentreCase& c) {
                              .count = m.count, .side = 1, .fill = m.colour, .label = ""});
     } else {
       kit::LabelVertex(P, m.vertex, m.arm1, m.arm2, "", 9, m.length, 1);
-      for (const Offset& d : m.dots) kit::DotAtPen(P, d.dx, d.dy, 7, m.colour);
+      for (const Offset& d : m.dots) dotAtPen(P, d.dx, d.dy, 7, m.colour);
     }
   }
 }

@@ -16,6 +16,11 @@ namespace lunevar {
 
 namespace {
 
+// The equal-angle dots ("●", "●●" ...) at a vertex: a label in colour 9, 30 out.
+void equalAngleDot(Program& P, int vertex, int arm1, int arm2, float side, const std::string& dots = "●") {
+  kit::LabelVertex(P, vertex, arm1, arm2, dots, 9, 30, side);
+}
+
 // Point table: O 1, A 2, B 3, P 5.
 constexpr int O = 1, A = 2, B = 3, Pt = 5;
 
@@ -98,11 +103,11 @@ Screen DiameterCaseFigure(Program& P) {
   shell::WaitAnyKey(P);
   kit::DrawTicks(P, O, A, 20, 1, 3);
   shell::WaitAnyKey(P);
-  kit::EqualAngleDot(P, Pt, B, A, -1);
+  equalAngleDot(P, Pt, B, A, -1);
   shell::WaitAnyKey(P);
-  kit::EqualAngleDot(P, A, O, Pt, 1);
+  equalAngleDot(P, A, O, Pt, 1);
   shell::WaitAnyKey(P);
-  kit::EqualAngleDot(P, O, A, B, 1, "●●");
+  equalAngleDot(P, O, A, B, 1, "●●");
   return {ProofSubMenu};
 }
 

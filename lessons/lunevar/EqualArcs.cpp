@@ -5,7 +5,7 @@
 #include <initializer_list>
 #include <utility>
 
-#include "kit/CircleArcs.h"
+#include "figures/Marks.h"
 #include "kit/Figures.h"
 #include "kit/Page.h"
 #include "kit/Text.h"
@@ -17,6 +17,24 @@
 namespace lunevar {
 
 namespace {
+
+// The arc of the circle of radius r about point `centre` that runs counter-clockwise (as the page
+// is seen) from the direction `fromDegrees` to `toDegrees`, in colour. The page's arcs run
+// clockwise from start to end, so the counter-clockwise arc starts at its far end.
+void drawArcBetween(Program& P, int centre, float r, float colour, float fromDegrees, float toDegrees) {
+  kit::DrawCircle(P, centre, r, colour, 1 - toDegrees / 360, 1 - fromDegrees / 360);
+}
+
+// `count` strokes of half-length `length` across the segment from (ax, ay) to (bx, by), in
+// colour. Writes AX, AY, BX, BY, NAGASA, HONSU, CCC2, ITI (shift along) and AIDA (spacing); the
+// mark leaves AIDA grown for the next call.
+void drawTicksBetween(Program& P, float ax, float ay, float bx, float by, float length, float count, float colour,
+                      float shift, float spacing) {
+  auto& v = P.v;
+  v.AX = ax; v.AY = ay; v.BX = bx; v.BY = by;
+  v.NAGASA = length; v.HONSU = count; v.CCC2 = colour; v.ITI = shift; v.AIDA = spacing;
+  figures::DrawEqualLengthTicks(P);
+}
 
 namespace pt {
 constexpr int O = 1, A = 2, B = 3, P = 4, C = 5, D = 6, Q = 7;
@@ -53,8 +71,8 @@ void equalArcsFigure(Program& P) {
   P.pf.setDrawWidth(5);
   kit::DrawDot(P, pt::O, 3, 0);
   kit::DrawCircle(P, pt::O, v.R1, 0);
-  kit::DrawArcBetween(P, pt::O, v.R1, 5, 200, 240);  // AB
-  kit::DrawArcBetween(P, pt::O, v.R1, 5, 290, 330);  // CD
+  drawArcBetween(P, pt::O, v.R1, 5, 200, 240);  // AB
+  drawArcBetween(P, pt::O, v.R1, 5, 290, 330);  // CD
   for (int end : {pt::A, pt::B, pt::C, pt::D}) kit::DrawSegment(P, pt::O, end, 0);
 }
 
@@ -70,8 +88,8 @@ void equalArcTicks(Program& P) {
   for (const Arc& arc : {Arc{&Lunevar::DHRA, pt::B}, Arc{&Lunevar::DHRC, pt::D}}) {
     float out = v.R1 + v.SIZE;
     float theta = L.*arc.first;
-    kit::DrawTicksBetween(P, v.X_a(pt::O) + out * std::cos(theta), v.Y_a(pt::O) - out * std::sin(theta),
-                          v.X_a(arc.second), v.Y_a(arc.second), 20, 2, 5, 0, 8);
+    drawTicksBetween(P, v.X_a(pt::O) + out * std::cos(theta), v.Y_a(pt::O) - out * std::sin(theta),
+                     v.X_a(arc.second), v.Y_a(arc.second), 20, 2, 5, 0, 8);
   }
 }
 

@@ -6,7 +6,6 @@
 
 #include "kit/Figures.h"
 #include "kit/Page.h"
-#include "kit/PenMarks.h"
 #include "kit/TablePoints.h"
 #include "kit/Text.h"
 #include "kit/TextLines.h"

@@ -7,7 +7,6 @@
 #include "kit/FigureFrame.h"
 #include "kit/Figures.h"
 #include "kit/Page.h"
-#include "kit/PenMarks.h"
 #include "kit/TablePoints.h"
 #include "kit/Text.h"
 #include "osvatine/ConstructProve.h"

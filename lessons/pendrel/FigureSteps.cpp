@@ -1,7 +1,7 @@
 // Pendrel's own figure steps (see FigureSteps.h).
 #include "pendrel/FigureSteps.h"
 
-#include "kit/PenMarks.h"
+#include "kit/Figures.h"
 
 namespace pendrel {
 

@@ -89,13 +89,4 @@ int RunProgram(Program& P) {
   }
 }
 
-Screen PlaceholderMenu(Program& P) {
-  P.at(139);
-  P.pf.cls();
-  P.pf.text("＜" + P.v.TITLE_s + "　メニュー＞", 264, 30, 2, 3, 0);
-  while (P.pf.inkey().empty()) {
-  }
-  return {};
-}
-
 }  // namespace shell

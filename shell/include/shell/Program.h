@@ -69,7 +69,4 @@ void ReseedFromClock(Program& P);
 // Returns the exit status (0 when the menu ends it or the window is closed).
 int RunProgram(Program& P);
 
-// Stands in for a main menu not built yet: draws the heading, ends on any key.
-Screen PlaceholderMenu(Program& P);
-
 }  // namespace shell
