@@ -106,4 +106,17 @@ void ThinArcSignOverLetters(Program& P, float width = 54);
 // and the letter "O" at (dx, dy) from it.
 void CircleWithCentreO(Program& P, int centre, float r, float dot, float dx, float dy);
 
+// The closed polygon through the listed points (3 to 10) at pen width `width` in colour, its
+// vertices lettered from `firstLetter` on ("A" gives A, B, C, ...), `gap` out, in the colour CCC1
+// holds. Writes G(), KAKU, SIZE1, CCC2, NAGASA, AAA$; the letters clear ITI, NAGASA.
+void LetteredPolygon(Program& P, std::initializer_list<int> points, float width, float colour, float gap,
+                     const std::string& firstLetter);
+
+// The dotted sign over the side from point `from` to point `to`: on the side `side` names
+// (HOUKOU), `height` from it, dots `spacing` degrees apart in colour, and its label at the apex in
+// the colour CCC1 holds. Writes A, B, ZX0, ZY0, ZX1, ZY1, HOUKOU, TAKASA, HABA, CCC2, AAA$; the
+// sign leaves ZX0, ZY0 at its apex and clears ITI, NAGASA.
+void SideSign(Program& P, int from, int to, float side, float height, float spacing, float colour,
+              const std::string& label);
+
 }  // namespace kit

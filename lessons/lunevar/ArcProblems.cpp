@@ -7,7 +7,7 @@
 #include "kit/Figures.h"
 #include "kit/Page.h"
 #include "kit/Text.h"
-#include "kit/TextPieces.h"
+#include "kit/TextTable.h"
 #include "lunevar/ArcLesson.h"
 #include "lunevar/SixCellCircle.h"
 

@@ -3,7 +3,7 @@
 #include "kit/Figures.h"
 #include "kit/Page.h"
 #include "kit/ProofMarks.h"
-#include "kit/TextPieces.h"
+#include "kit/TextTable.h"
 #include "lunevar/ArcLesson.h"
 #include "lunevar/ConverseLesson.h"  // Letter, DrawLetters
 #include "lunevar/SixCellCircle.h"

@@ -7,7 +7,7 @@
 #include "kit/Page.h"
 #include "kit/TablePoints.h"
 #include "kit/Text.h"
-#include "kit/TextPieces.h"
+#include "kit/TextTable.h"
 #include "lunevar/CircleFigure.h"
 #include "lunevar/Lunevar.h"
 #include "lunevar/TheoremUseLesson.h"

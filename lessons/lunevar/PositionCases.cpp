@@ -7,7 +7,7 @@
 #include "kit/Page.h"
 #include "kit/TablePoints.h"
 #include "kit/Text.h"
-#include "kit/TextPieces.h"
+#include "kit/TextTable.h"
 #include "lunevar/ConverseLesson.h"
 #include "shell/Waits.h"
 

@@ -3,7 +3,7 @@
 #include <utility>
 
 #include "kit/Figures.h"
-#include "kit/TextPieces.h"
+#include "kit/TextTable.h"
 #include "lunevar/ConverseLesson.h"  // Letter, DrawLetters
 #include "lunevar/PracticeAnswers.h"
 

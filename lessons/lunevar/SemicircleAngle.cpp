@@ -6,7 +6,7 @@
 #include "kit/TablePoints.h"
 #include "kit/Text.h"
 #include "kit/TextLines.h"
-#include "kit/TextPieces.h"
+#include "kit/TextTable.h"
 #include "lunevar/TheoremUseLesson.h"
 #include "shell/Waits.h"
 

@@ -4,7 +4,7 @@
 #include "kit/Figures.h"
 #include "kit/Page.h"
 #include "kit/TablePoints.h"
-#include "kit/TextPieces.h"
+#include "kit/TextTable.h"
 #include "osvatine/ShipPosition.h"
 #include "osvatine/ShipStrokes.h"
 

@@ -6,7 +6,7 @@
 #include "kit/Page.h"
 #include "kit/TablePoints.h"
 #include "kit/Text.h"
-#include "kit/TextPieces.h"
+#include "kit/TextTable.h"
 #include "osvatine/Osvatine.h"
 #include "osvatine/ShipPosition.h"
 #include "osvatine/ShipStrokes.h"

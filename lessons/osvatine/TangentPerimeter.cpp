@@ -4,7 +4,6 @@
 #include <span>
 #include <string>
 
-#include "figures/Marks.h"
 #include "kit/Crossings.h"
 #include "kit/FigureFrame.h"
 #include "kit/Figures.h"
@@ -16,38 +15,6 @@
 namespace osvatine {
 
 namespace {
-
-// The closed polygon through the listed points (3 to 10) at pen width `width` in colour, its
-// vertices lettered from `firstLetter` on ("A" gives A, B, C, ...), `gap` out, in the colour CCC1
-// holds. Writes G(), KAKU, SIZE1, CCC2, NAGASA, AAA$; the letters clear ITI, NAGASA.
-void letteredPolygon(Program& P, std::initializer_list<int> points, float width, float colour, float gap,
-                     const std::string& firstLetter) {
-  auto& v = P.v;
-  int i = 1;
-  for (int p : points) {
-    v.G_a(i, 1) = v.X_a(p);
-    v.G_a(i, 2) = v.Y_a(p);
-    ++i;
-  }
-  v.SIZE1 = width; v.CCC2 = colour; v.KAKU = static_cast<float>(points.size()); v.NAGASA = gap;
-  v.AAA_s = firstLetter;
-  figures::DrawPolygon(P);
-}
-
-// The dotted sign over the side from point `from` to point `to`: on the side `side` names
-// (HOUKOU), `height` from it, dots `spacing` degrees apart in colour, and its label at the apex in
-// the colour CCC1 holds. Writes A, B, ZX0, ZY0, ZX1, ZY1, HOUKOU, TAKASA, HABA, CCC2, AAA$; the
-// sign leaves ZX0, ZY0 at its apex and clears ITI, NAGASA.
-void sideSign(Program& P, int from, int to, float side, float height, float spacing, float colour,
-              const std::string& label) {
-  auto& v = P.v;
-  v.A = static_cast<float>(from); v.B = static_cast<float>(to);
-  v.ZX0 = v.X_a(from); v.ZY0 = v.Y_a(from);
-  v.ZX1 = v.X_a(to); v.ZY1 = v.Y_a(to);
-  v.HOUKOU = side; v.TAKASA = height; v.HABA = spacing; v.CCC2 = colour;
-  v.AAA_s = label;
-  figures::DrawArcMark(P);
-}
 
 // Points of the figure: the centre, the vertices, and the points of contact on AD, AB, BC, CD.
 constexpr int O = 0, A = 1, B = 2, C = 3, D = 4, S = 5, Pt = 6, Q = 7, R = 8;
@@ -77,7 +44,7 @@ constexpr LetterSign kSignsOnABAndCD[] = {{A, Pt, -1, "a"}, {Pt, B, -1, "c"}, {C
 
 void drawLetterSigns(Program& P, std::span<const LetterSign> signs) {
   P.v.CCC1 = 3;
-  for (const LetterSign& s : signs) sideSign(P, s.from, s.to, s.side, 20, 5, 7, s.letter);
+  for (const LetterSign& s : signs) kit::SideSign(P, s.from, s.to, s.side, 20, 5, 7, s.letter);
 }
 
 }  // namespace
@@ -91,14 +58,14 @@ void DrawCircumscribedQuad(Program& P) {
   P.pf.setDrawWidth(5);
   v.R1 = 4 * v.SIZE;
   kit::CircleWithCentreO(P, O, v.R1, 4, 6, -20);
-  letteredPolygon(P, {A, B, C, D}, 5, 0, 10, "A");
+  kit::LetteredPolygon(P, {A, B, C, D}, 5, 0, 10, "A");
   for (const Contact& c : kContacts) {
     kit::DrawDot(P, c.point, 4, 0);
     kit::LetterAt(P, c.point, c.dx, c.dy, c.letter, 0);
   }
   // The given lengths, outside: over AD and under BC, labelled in colour 0.
-  sideSign(P, A, D, -1, 40, 5, 9, "5cm");
-  sideSign(P, B, C, 1, 40, 3, 9, "7cm");
+  kit::SideSign(P, A, D, -1, 40, 5, 9, "5cm");
+  kit::SideSign(P, B, C, 1, 40, 3, 9, "7cm");
 }
 
 Screen TangentPerimeter(Program& P) {

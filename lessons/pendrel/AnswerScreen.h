@@ -7,7 +7,7 @@
 
 #include "kit/FigureFrame.h"
 #include "kit/Figures.h"
-#include "kit/TextPieces.h"
+#include "kit/TextTable.h"
 #include "shell/Program.h"
 
 namespace pendrel {

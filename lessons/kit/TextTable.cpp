@@ -1,5 +1,5 @@
-// A screen's text as a table of pieces (see TextPieces.h).
-#include "kit/TextPieces.h"
+// A screen's text as a table of pieces (see TextTable.h).
+#include "kit/TextTable.h"
 
 #include "kit/Figures.h"
 #include "kit/Text.h"

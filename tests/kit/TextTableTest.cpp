@@ -6,7 +6,7 @@
 #include "kit/Boxes.h"
 #include "kit/Page.h"
 #include "kit/Text.h"
-#include "kit/TextPieces.h"
+#include "kit/TextTable.h"
 #include "platform/Errors.h"
 #include "support/OpsLog.h"
 #include "support/TestRun.h"
