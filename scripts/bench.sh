@@ -2,7 +2,8 @@
 # Benchmarks, measured and reported (not tests), each printed with the machine's load:
 #  - the CPU of the slowest key of every recorded screen with no window (goal under 0.5 ms);
 #  - the first frame in the real window under Xvfb, from starting the program to the first page
-#    it presents, beside the floor program that only fills a window (goal within 10% of it);
+#    it presents, beside the floor program that only fills a window (goal within 10% of it), and
+#    to the first page with its text;
 #  - CPU and wake-ups a second while waiting at a menu, a step and a number prompt, over 20 s
 #    (goal under 0.1% of one core and fewer than 2 wake-ups a second);
 #  - a window resized to 1440x900, 3840x2160 and 20000x20000: the program's peak memory, the CPU
@@ -68,12 +69,12 @@ bench_keys() {
 }
 
 bench_first() {
-  echo "== first frame in the real window: start to the first page presented (10 starts) $(load)"
+  echo "== first frame in the real window: start to the first page presented, and to its first text (10 starts) $(load)"
   printf "  %-9s " floor
   build/bin/bench_first_frame --runs 10 build/bin/floor_window
   for p in lunevar pendrel osvatine; do
     printf "  %-9s " "$p"
-    build/bin/bench_first_frame --runs 10 "$bin/$p"
+    build/bin/bench_first_frame --runs 10 --text "$bin/$p"
   done
 }
 

@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <ctime>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -35,6 +36,7 @@ struct WindowDevice::Impl {
   PageView view;
   std::unique_ptr<ScaledPresent> scaled;
   bool needPresent = true;
+  std::function<void()> beforePresent;  // run once, when the next picture is ready to go up
   std::deque<char> keys;
 
   // The window is left for the X server to take away when the process ends, right after.
@@ -100,6 +102,22 @@ struct WindowDevice::Impl {
     checkWindow();
   }
 
+  // The blank page, up as soon as the window is, with `meanwhile` started once the page is drawn,
+  // while the display puts it up. The program's first page is drawn over it in full, so nothing
+  // the view keeps of it carries over.
+  void showBlank(const std::function<void()>& meanwhile) {
+    Page blank;
+    beforePresent = meanwhile;
+    show(blank);
+    runBeforePresent();
+    view.forget();
+    needPresent = true;
+  }
+
+  void runBeforePresent() {
+    if (beforePresent) std::exchange(beforePresent, nullptr)();
+  }
+
   // The page drawn straight into SDL's surface of the window when its pixels are laid out as
   // Cairo's, else into an image copied there.
   void showInSurface(Page& page) {
@@ -112,6 +130,7 @@ struct WindowDevice::Impl {
                           : view.update(page, surf->w, surf->h);
     if (!changed && !needPresent) return;
     if (!direct && !copyImage(surf, needPresent ? std::nullopt : changed)) return;
+    runBeforePresent();
     if (needPresent) {
       SDL_UpdateWindowSurface(window);
     } else if (changed->w > 0 && changed->h > 0) {
@@ -146,6 +165,7 @@ struct WindowDevice::Impl {
     auto changed = view.update(page, image.w, image.h);
     if (!changed && !needPresent) return;
     if (!scaled) scaled = std::make_unique<ScaledPresent>(window);
+    runBeforePresent();
     if (scaled->available()) {
       scaled->show(view.image(), w, h, needPresent ? std::nullopt : changed);
     } else {
@@ -227,10 +247,9 @@ void startVideo() {
 }  // namespace
 
 WindowDevice::WindowDevice(const std::string& title) : impl_(std::make_unique<Impl>()) {
-  // The faces load while the window is made; they are ready when the constructor returns.
-  std::jthread fonts(loadFonts);
   SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
   startVideo();
+  std::jthread fonts;
   // The page is drawn by Cairo in memory: on X11 a plain framebuffer shows it, with no 3D
   // driver and its threads. Other drivers may have no plain framebuffer, so they keep theirs.
   if (SDL_strcmp(SDL_GetCurrentVideoDriver(), "x11") == 0) SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
@@ -244,6 +263,10 @@ WindowDevice::WindowDevice(const std::string& title) : impl_(std::make_unique<Im
   watchForWindowLoss(impl_->window);
   SDL_SetWindowMinimumSize(impl_->window, 1, 1);
   SDL_StartTextInput();
+  // The blank page goes up at once. The faces load on a thread of their own from the moment it is
+  // drawn, while the display puts it up, and are ready when the constructor returns (loaded any
+  // earlier, they slowed SDL's start and that drawing by more than they took).
+  impl_->showBlank([&fonts] { fonts = std::jthread(loadFonts); });
 }
 
 WindowDevice::~WindowDevice() = default;

@@ -1,5 +1,5 @@
-// The floor the programs' first frame is measured against: the least a program linked with the
-// same libraries does to show a page, a maximised window filled with the page colour, then waits.
+// The floor the programs' first frame is measured against: the least a program loading the same
+// libraries does to show a page, a maximised window filled with the page colour, then waits.
 #include <SDL.h>
 
 int main() {
