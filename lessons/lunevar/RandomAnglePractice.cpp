@@ -4,10 +4,9 @@
 // The loop runs within this screen until 1 is typed at the next-step prompt.
 #include <string>
 
-#include "kit/Boxes.h"
-#include "kit/Figures.h"
-#include "kit/Page.h"
-#include "kit/TablePoints.h"
+#include "kit/Answers.h"
+#include "kit/Marks.h"
+#include "kit/Points.h"
 #include "kit/Text.h"
 #include "lunevar/CircleFigure.h"
 #include "lunevar/Lunevar.h"
