@@ -5,6 +5,13 @@
 
 namespace lunevar {
 
+void InscribedAngleGrid(shell::Program& P, float left, float top, int o) {
+  kit::GridPaper(P, left, top, 16, 16, 15, 30);
+  kit::GridPoint(P, o, 8, 8);
+  P.pf.setDrawWidth(5);
+  P.v.R1 = 7 * P.v.SIZE;
+}
+
 void DrawInscribedAngleFigure(shell::Program& P, int o, int a, int b, int p) {
   kit::DrawDot(P, o, 3, 0);
   kit::DrawCircle(P, o, P.v.R1, 0);

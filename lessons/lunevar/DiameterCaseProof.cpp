@@ -47,20 +47,13 @@ constexpr kit::TextPiece kProof[] = {
 };
 
 void drawFigure(Program& P) {
-  auto& v = P.v;
   Lunevar& L = Lv(P);
-  kit::GridPaper(P, 720, 130, 16, 16, 15, 30);
-  P.pf.setDrawWidth(5);
-  kit::GridPoint(P, O, 8, 8);
-  v.R1 = 7 * v.SIZE;
+  InscribedAngleGrid(P, 720, 130, O);
   L.DHB = 110;
   L.DHP = 290;
-  L.DHRA = 230 * v.PI / 180;
-  L.DHRB = (230 + L.DHB) * v.PI / 180;
-  L.DHRP = (230 + L.DHP) * v.PI / 180;
-  kit::PointAtRadians(P, A, O, v.R1, L.DHRA);
-  kit::PointAtRadians(P, B, O, v.R1, L.DHRB);
-  kit::PointAtRadians(P, Pt, O, v.R1, L.DHRP);
+  const DirectedPoint points[] = {
+      {A, &Lunevar::DHRA, 230}, {B, &Lunevar::DHRB, 230 + L.DHB}, {Pt, &Lunevar::DHRP, 230 + L.DHP}};
+  PlaceKeepingDirections(P, O, points);
   DrawInscribedAngleFigure(P, O, A, B, Pt);
   kit::DrawAngleMark(P, {.vertex = Pt, .arm1 = B, .arm2 = A, .length = 30, .count = 0, .side = -1, .line = 0,
                          .fill = 5});
