@@ -5,12 +5,10 @@
 // without it they draw it first.
 #include <span>
 
-#include "kit/Boxes.h"
-#include "kit/Figures.h"
-#include "kit/Page.h"
-#include "kit/TablePoints.h"
+#include "kit/Answers.h"
+#include "kit/Marks.h"
+#include "kit/Points.h"
 #include "kit/Text.h"
-#include "kit/TextTable.h"
 #include "lunevar/CircleFigure.h"
 #include "lunevar/Lunevar.h"
 #include "lunevar/ProofLesson.h"

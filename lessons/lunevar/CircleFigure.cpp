@@ -1,7 +1,8 @@
 // The figure the proofs and practice of items 2 and 3 start from (see CircleFigure.h).
 #include "lunevar/CircleFigure.h"
 
-#include "kit/Figures.h"
+#include "kit/Marks.h"
+#include "kit/Points.h"
 
 namespace lunevar {
 

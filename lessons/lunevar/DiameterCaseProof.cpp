@@ -1,12 +1,10 @@
 // The proof for PB a diameter (choices 1 to 3 of item 2): the proof screen with its three
 // empty boxes, the step figure (equal sides, then equal angles, one per key) and the answers.
 // The figure and the answers need the proof on the page: without it they draw it first.
-#include "kit/Boxes.h"
-#include "kit/Figures.h"
-#include "kit/Page.h"
-#include "kit/TablePoints.h"
+#include "kit/Answers.h"
+#include "kit/Marks.h"
+#include "kit/Points.h"
 #include "kit/Text.h"
-#include "kit/TextTable.h"
 #include "lunevar/CircleFigure.h"
 #include "lunevar/Lunevar.h"
 #include "lunevar/ProofLesson.h"

@@ -2,12 +2,10 @@
 // angle x over arc AQB and the reflex angle y, the pupil finds ∠Q and ∠P+∠Q, the answers shown
 // one per key. The loop runs within this screen until 1 is typed at the next-step prompt; then
 // the reason why ∠P+∠Q is 180° is asked and explained under the last problem.
-#include "kit/Boxes.h"
-#include "kit/Figures.h"
-#include "kit/Page.h"
-#include "kit/TablePoints.h"
+#include "kit/Answers.h"
+#include "kit/Marks.h"
+#include "kit/Points.h"
 #include "kit/Text.h"
-#include "kit/TextTable.h"
 #include "lunevar/CircleFigure.h"
 #include "lunevar/Lunevar.h"
 #include "lunevar/TheoremUseLesson.h"

@@ -5,7 +5,7 @@
 #include <span>
 #include <string>
 
-#include "kit/Figures.h"
+#include "kit/Marks.h"
 #include "shell/Program.h"
 
 namespace lunevar {

@@ -5,10 +5,9 @@
 #include <span>
 #include <string>
 
-#include "kit/Boxes.h"
-#include "kit/Figures.h"
-#include "kit/Page.h"
-#include "kit/TablePoints.h"
+#include "kit/Answers.h"
+#include "kit/Marks.h"
+#include "kit/Points.h"
 #include "kit/Text.h"
 #include "lunevar/CircleFigure.h"
 #include "lunevar/Lunevar.h"
