@@ -19,4 +19,10 @@ void OpenAnswerScreen(Program& P, const Opening& o) {
   kit::TextBoxOnLine(P, v.XI2 + 10, o.numberWidth, 48, {13, 4, 3}, o.number);
 }
 
+void OpenCirclePage(Program& P, const Opening& o, float top, float columns, float size, float ox) {
+  OpenAnswerScreen(P, o);
+  kit::FigureFrame(P, 720, top, columns, 6, size);
+  kit::CentreAndRadius(P, 0, ox, 3, 3);
+}
+
 }  // namespace pendrel
