@@ -3,8 +3,8 @@
 // tangent construction. Each screen opens the compass (computes the radius) just before the stroke.
 #pragma once
 
-#include "kit/Compass.h"
-#include "kit/TablePoints.h"
+#include "kit/Marks.h"
+#include "kit/Points.h"
 #include "osvatine/ConstructProve.h"
 #include "osvatine/ShipPosition.h"
 

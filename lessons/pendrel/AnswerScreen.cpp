@@ -1,8 +1,8 @@
 // The answer screens' opening (see AnswerScreen.h).
 #include "pendrel/AnswerScreen.h"
 
-#include "kit/Boxes.h"
-#include "kit/Page.h"
+#include "kit/Answers.h"
+#include "kit/Points.h"
 #include "kit/Text.h"
 
 namespace pendrel {

@@ -1,8 +1,8 @@
 // First set, answers 2 and 3: three angles x, the last on a circle whose angle x two further
 // chords split into three equal inscribed angles; and the two choices whose four points lie on
 // one circle, with the equal angles that show it.
-#include "kit/Figures.h"
-#include "kit/TablePoints.h"
+#include "kit/Marks.h"
+#include "kit/Points.h"
 #include "pendrel/AnswerScreen.h"
 #include "pendrel/ConfirmLearning.h"
 #include "pendrel/FigureSteps.h"

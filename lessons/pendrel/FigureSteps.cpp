@@ -1,8 +1,8 @@
 // Pendrel's own figure steps (see FigureSteps.h).
 #include "pendrel/FigureSteps.h"
 
-#include "kit/Figures.h"
-#include "kit/TablePoints.h"
+#include "kit/Marks.h"
+#include "kit/Points.h"
 
 namespace pendrel {
 

@@ -4,7 +4,7 @@
 
 #include <span>
 
-#include "kit/Figures.h"
+#include "kit/Marks.h"
 #include "pendrel/AnswerScreen.h"
 #include "shell/Program.h"
 
