@@ -2,6 +2,7 @@
 #include "lunevar/CircleFigure.h"
 
 #include "kit/Marks.h"
+#include "kit/Points.h"
 
 namespace lunevar {
 
