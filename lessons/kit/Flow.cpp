@@ -1,11 +1,11 @@
-// The flow of a lesson: sub-menu, main-menu panel and random sizes (see Flow.h).
+// The flow of a lesson: sub-menu, main-menu panel and prompt, and random sizes (see Flow.h).
 #include "kit/Flow.h"
 
-#include "kit/Page.h"
 #include "kit/Text.h"
 #include "platform/Number.h"
 #include "shell/Input.h"
 #include "shell/Menus.h"
+#include "shell/Prompt.h"
 #include "shell/Waits.h"
 
 namespace kit {
@@ -38,6 +38,23 @@ Screen MainMenuChoice(Program& P, ScreenFn self, std::span<const MenuItem> items
   if (!item.entry) return {};
   ClearWholePage(P);
   return {item.entry};
+}
+
+void DrawMenuPrompt(Program& P) {
+  auto& v = P.v;
+  v.CCC1 = 0;
+  v.X = v.KAIX - 240;
+  v.Y = v.KAIY;
+  v.AA_s = "番号を入力して下さい。";
+  shell::DrawPromptText(P);
+}
+
+Screen PromptedMainMenu(Program& P, ScreenFn self, std::span<const MenuItem> items) {
+  shell::ClearWorkArea(P);
+  ClearWholePage(P);
+  DrawMenuPanel(P, items);
+  DrawMenuPrompt(P);  // the number input draws it once more at the same place
+  return MainMenuChoice(P, self, items);
 }
 
 float RandomSize(Program& P, float base, float span) {

@@ -1,7 +1,9 @@
 // The flow of a lesson: the sub-menu at the foot of the page, the main-menu panel the three
-// programs draw, and the random sizes of the practice loops.
+// programs draw and its number prompt, the optional inputs of kit calls, and the random sizes of
+// the practice loops.
 #pragma once
 
+#include <optional>
 #include <span>
 
 #include "shell/Program.h"
@@ -33,6 +35,24 @@ void DrawMenuPanel(Program& P, std::span<const MenuItem> items);
 // `self` again; the item with no entry ends the program; otherwise the page is cleared and the
 // item's entry is next.
 Screen MainMenuChoice(Program& P, ScreenFn self, std::span<const MenuItem> items);
+
+// The number prompt under a main menu's panel, drawn by the menus that show it before they ask
+// for the number (the number input then draws it once more at the same place):
+// "番号を入力して下さい。" at (KAIX - 240, KAIY) in colour 0, in the prompt glyphs. Writes CCC1, X,
+// Y; leaves AA$ empty.
+void DrawMenuPrompt(Program& P);
+
+// A main menu that shows its prompt before the number is typed: the work area and the page
+// cleared, the panel of `items`, the prompt, then MainMenuChoice with `self`.
+Screen PromptedMainMenu(Program& P, ScreenFn self, std::span<const MenuItem> items);
+
+// An optional input of a kit call: given, the call writes it to its shared variable; not given,
+// the variable keeps whatever an earlier step left in it (some strokes read such leftovers).
+using Keep = std::optional<float>;
+
+inline void SetIfGiven(float& variable, Keep value) {
+  if (value) variable = *value;
+}
 
 // A random whole number from `base` to base + span - 1, as the practice loops draw one. Reads RND.
 float RandomSize(Program& P, float base, float span);

@@ -1,8 +1,8 @@
 // The interactive figure of item 1: its start values, its opening from the sub-menu (choice 1, or
 // an option taken over another screen), and the key loop that moves P and B around the circle.
-#include "kit/Figures.h"
-#include "kit/Page.h"
-#include "kit/TablePoints.h"
+#include "kit/Marks.h"
+#include "kit/Points.h"
+#include "kit/Text.h"
 #include "lunevar/InscribedAngles.h"
 #include "lunevar/Lunevar.h"
 #include "platform/KeyCodes.h"

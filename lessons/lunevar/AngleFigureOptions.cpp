@@ -1,7 +1,6 @@
 // The interactive figure's title box and its display options: the angle texts (choice 2) and
 // the diameter through P (choice 3). The options compare the typed text itself, not its value.
-#include "kit/Boxes.h"
-#include "kit/Page.h"
+#include "kit/Answers.h"
 #include "kit/Text.h"
 #include "lunevar/InscribedAngles.h"
 #include "lunevar/Lunevar.h"

@@ -4,10 +4,8 @@
 #include <initializer_list>
 #include <utility>
 
-#include "kit/Figures.h"
-#include "kit/Page.h"
+#include "kit/Marks.h"
 #include "kit/Text.h"
-#include "kit/TextTable.h"
 #include "lunevar/ArcLesson.h"
 #include "lunevar/SixCellCircle.h"
 

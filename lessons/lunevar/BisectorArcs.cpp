@@ -1,9 +1,7 @@
 // Item 4's last screen: when PC bisects the inscribed angle APB, the arcs AC and CB are equal,
 // since equal inscribed angles of one circle stand on equal arcs.
-#include "kit/Figures.h"
-#include "kit/Page.h"
-#include "kit/ProofMarks.h"
-#include "kit/TextTable.h"
+#include "kit/Marks.h"
+#include "kit/Text.h"
 #include "lunevar/ArcLesson.h"
 #include "lunevar/ConverseLesson.h"  // Letter, DrawLetters
 #include "lunevar/SixCellCircle.h"

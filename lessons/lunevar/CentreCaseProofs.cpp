@@ -5,12 +5,10 @@
 // without it they draw it first.
 #include <span>
 
-#include "kit/Boxes.h"
-#include "kit/Figures.h"
-#include "kit/Page.h"
-#include "kit/TablePoints.h"
+#include "kit/Answers.h"
+#include "kit/Marks.h"
+#include "kit/Points.h"
 #include "kit/Text.h"
-#include "kit/TextTable.h"
 #include "lunevar/CircleFigure.h"
 #include "lunevar/Lunevar.h"
 #include "lunevar/ProofLesson.h"
@@ -116,20 +114,10 @@ constexpr CentreCase kOutside{OutsideCase, "Q3　∠APB=ﾀ1/2ﾀ∠AOBを証明
 // ---- The builder.
 
 void drawFigure(Program& P, const CentreCase& c) {
-  auto& v = P.v;
-  Lunevar& L = Lv(P);
-  kit::GridPaper(P, 720, 130, 16, 16, 15, 30);
-  kit::GridPoint(P, O, 8, 8);
-  P.pf.setDrawWidth(5);
-  v.R1 = 210;
-  L.DHRA = 220 * v.PI / 180;
-  L.DHRB = 320 * v.PI / 180;
-  L.DHRP = c.angleP * v.PI / 180;
-  L.DHRK = c.angleK * v.PI / 180;
-  kit::PointAtRadians(P, A, O, v.R1, L.DHRA);
-  kit::PointAtRadians(P, B, O, v.R1, L.DHRB);
-  kit::PointAtRadians(P, Pt, O, v.R1, L.DHRP);
-  kit::PointAtRadians(P, K, O, v.R1, L.DHRK);
+  InscribedAngleGrid(P, 720, 130, O);
+  const DirectedPoint points[] = {{A, &Lunevar::DHRA, 220}, {B, &Lunevar::DHRB, 320},
+                                  {Pt, &Lunevar::DHRP, c.angleP}, {K, &Lunevar::DHRK, c.angleK}};
+  PlaceKeepingDirections(P, O, points);
   DrawInscribedAngleFigure(P, O, A, B, Pt);
   kit::DrawAngleMark(P, {.vertex = Pt, .arm1 = B, .arm2 = A, .length = c.sector, .count = 0, .side = -1,
                          .line = 0, .fill = 5});

@@ -1,9 +1,17 @@
 // The figure the proofs and practice of items 2 and 3 start from (see CircleFigure.h).
 #include "lunevar/CircleFigure.h"
 
-#include "kit/Figures.h"
+#include "kit/Marks.h"
+#include "kit/Points.h"
 
 namespace lunevar {
+
+void InscribedAngleGrid(shell::Program& P, float left, float top, int o) {
+  kit::GridPaper(P, left, top, 16, 16, 15, 30);
+  kit::GridPoint(P, o, 8, 8);
+  P.pf.setDrawWidth(5);
+  P.v.R1 = 7 * P.v.SIZE;
+}
 
 void DrawInscribedAngleFigure(shell::Program& P, int o, int a, int b, int p) {
   kit::DrawDot(P, o, 3, 0);

@@ -1,11 +1,9 @@
 // Item 6, choices 4 and 5: the worked answers of the textbook's exercise and practice problem
 // on four points on one circle. Both draw quadrilateral ABCD inscribed in a circle of the same
 // size, the text running down the left and the figure standing on the right.
-#include "kit/FigureFrame.h"
-#include "kit/Figures.h"
-#include "kit/Page.h"
+#include "kit/Marks.h"
+#include "kit/Points.h"
 #include "kit/Text.h"
-#include "kit/TextTable.h"
 #include "lunevar/ConverseLesson.h"
 #include "shell/Waits.h"
 

@@ -1,13 +1,11 @@
 // Item 6's frame: its start, the goal screen and the sub-menu with its six choices, and the
 // figure steps its screens share. Every screen clears the page first and comes straight back
 // to the sub-menu after its last drawing, so the finished screen stays under the prompt.
-#include "kit/TablePoints.h"
+#include "kit/Points.h"
 #include "lunevar/ConverseLesson.h"
 
-#include "kit/FigureFrame.h"
-#include "kit/Figures.h"
 #include "kit/Flow.h"
-#include "kit/Page.h"
+#include "kit/Marks.h"
 #include "kit/Text.h"
 #include "lunevar/MainMenu.h"
 

@@ -4,8 +4,8 @@
 
 #include <span>
 
-#include "kit/FigureFrame.h"
-#include "kit/Figures.h"
+#include "kit/Marks.h"
+#include "kit/Points.h"
 #include "lunevar/Lunevar.h"
 #include "shell/Program.h"
 

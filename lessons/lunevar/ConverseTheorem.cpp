@@ -1,11 +1,9 @@
 // Item 6, choice 3: the converse of the inscribed-angle theorem, stated on four points A, B, C,
 // P with the circle through them coming with the conclusion, then its right-angle case on a
 // circle with AB a diameter and P, Q on either side of it.
-#include "kit/FigureFrame.h"
-#include "kit/Figures.h"
-#include "kit/Page.h"
+#include "kit/Marks.h"
+#include "kit/Points.h"
 #include "kit/Text.h"
-#include "kit/TextTable.h"
 #include "lunevar/ConverseLesson.h"
 #include "shell/Waits.h"
 

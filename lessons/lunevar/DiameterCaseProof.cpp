@@ -1,12 +1,10 @@
 // The proof for PB a diameter (choices 1 to 3 of item 2): the proof screen with its three
 // empty boxes, the step figure (equal sides, then equal angles, one per key) and the answers.
 // The figure and the answers need the proof on the page: without it they draw it first.
-#include "kit/Boxes.h"
-#include "kit/Figures.h"
-#include "kit/Page.h"
-#include "kit/TablePoints.h"
+#include "kit/Answers.h"
+#include "kit/Marks.h"
+#include "kit/Points.h"
 #include "kit/Text.h"
-#include "kit/TextTable.h"
 #include "lunevar/CircleFigure.h"
 #include "lunevar/Lunevar.h"
 #include "lunevar/ProofLesson.h"
@@ -49,20 +47,13 @@ constexpr kit::TextPiece kProof[] = {
 };
 
 void drawFigure(Program& P) {
-  auto& v = P.v;
   Lunevar& L = Lv(P);
-  kit::GridPaper(P, 720, 130, 16, 16, 15, 30);
-  P.pf.setDrawWidth(5);
-  kit::GridPoint(P, O, 8, 8);
-  v.R1 = 7 * v.SIZE;
+  InscribedAngleGrid(P, 720, 130, O);
   L.DHB = 110;
   L.DHP = 290;
-  L.DHRA = 230 * v.PI / 180;
-  L.DHRB = (230 + L.DHB) * v.PI / 180;
-  L.DHRP = (230 + L.DHP) * v.PI / 180;
-  kit::PointAtRadians(P, A, O, v.R1, L.DHRA);
-  kit::PointAtRadians(P, B, O, v.R1, L.DHRB);
-  kit::PointAtRadians(P, Pt, O, v.R1, L.DHRP);
+  const DirectedPoint points[] = {
+      {A, &Lunevar::DHRA, 230}, {B, &Lunevar::DHRB, 230 + L.DHB}, {Pt, &Lunevar::DHRP, 230 + L.DHP}};
+  PlaceKeepingDirections(P, O, points);
   DrawInscribedAngleFigure(P, O, A, B, Pt);
   kit::DrawAngleMark(P, {.vertex = Pt, .arm1 = B, .arm2 = A, .length = 30, .count = 0, .side = -1, .line = 0,
                          .fill = 5});

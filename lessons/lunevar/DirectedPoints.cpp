@@ -1,5 +1,5 @@
 // Points on a figure's circle whose directions the figure keeps (see Lunevar.h).
-#include "kit/TablePoints.h"
+#include "kit/Points.h"
 #include "lunevar/Lunevar.h"
 
 namespace lunevar {

@@ -6,10 +6,9 @@
 #include <utility>
 
 #include "figures/Marks.h"
-#include "kit/Figures.h"
-#include "kit/Page.h"
+#include "kit/Marks.h"
+#include "kit/Points.h"
 #include "kit/Text.h"
-#include "kit/TextTable.h"
 #include "lunevar/ArcLesson.h"
 #include "lunevar/Lunevar.h"
 #include "shell/Waits.h"

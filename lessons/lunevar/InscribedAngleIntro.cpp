@@ -1,8 +1,7 @@
 // Item 1's introductory figure, built in five steps with a key between them: the circle, the
 // arc AB, the points, the inscribed angle with its definition, and last the central angle.
-#include "kit/Figures.h"
-#include "kit/Page.h"
-#include "kit/TablePoints.h"
+#include "kit/Marks.h"
+#include "kit/Points.h"
 #include "kit/Text.h"
 #include "lunevar/InscribedAngles.h"
 #include "shell/Waits.h"

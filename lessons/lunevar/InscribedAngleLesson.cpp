@@ -1,7 +1,6 @@
 // Item 1's frame: its start, the goal screen and the sub-menu with its six choices.
 // The sub-menu draws only in the foot band, so the last screen stays visible above it.
 #include "kit/Flow.h"
-#include "kit/Page.h"
 #include "kit/Text.h"
 #include "lunevar/InscribedAngles.h"
 #include "lunevar/Lunevar.h"

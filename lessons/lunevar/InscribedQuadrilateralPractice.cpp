@@ -2,12 +2,10 @@
 // angle x over arc AQB and the reflex angle y, the pupil finds ∠Q and ∠P+∠Q, the answers shown
 // one per key. The loop runs within this screen until 1 is typed at the next-step prompt; then
 // the reason why ∠P+∠Q is 180° is asked and explained under the last problem.
-#include "kit/Boxes.h"
-#include "kit/Figures.h"
-#include "kit/Page.h"
-#include "kit/TablePoints.h"
+#include "kit/Answers.h"
+#include "kit/Marks.h"
+#include "kit/Points.h"
 #include "kit/Text.h"
-#include "kit/TextTable.h"
 #include "lunevar/CircleFigure.h"
 #include "lunevar/Lunevar.h"
 #include "lunevar/TheoremUseLesson.h"
@@ -39,19 +37,10 @@ constexpr kit::TextPiece kReason[] = {
 
 void drawFigure(Program& P) {
   auto& v = P.v;
-  Lunevar& L = Lv(P);
-  kit::GridPaper(P, 640, 50, 16, 16, 15, 30);
-  kit::GridPoint(P, O, 8, 8);
-  P.pf.setDrawWidth(5);
-  v.R1 = 210;
-  L.DHRA = v.T_a(11) * v.PI / 180;
-  L.DHRB = v.T_a(12) * v.PI / 180;
-  L.DHRP = v.T_a(13) * v.PI / 180;
-  L.DHRK = v.T_a(14) * v.PI / 180;
-  kit::PointAtRadians(P, A, O, v.R1, L.DHRA);
-  kit::PointAtRadians(P, B, O, v.R1, L.DHRB);
-  kit::PointAtRadians(P, Pt, O, v.R1, L.DHRP);
-  kit::PointAtRadians(P, Q, O, v.R1, L.DHRK);
+  InscribedAngleGrid(P, 640, 50, O);
+  const DirectedPoint points[] = {{A, &Lunevar::DHRA, v.T_a(11)}, {B, &Lunevar::DHRB, v.T_a(12)},
+                                  {Pt, &Lunevar::DHRP, v.T_a(13)}, {Q, &Lunevar::DHRK, v.T_a(14)}};
+  PlaceKeepingDirections(P, O, points);
   DrawInscribedAngleFigure(P, O, A, B, Pt);
   kit::DrawAngleMark(P, {.vertex = Pt, .arm1 = B, .arm2 = A, .length = 50, .count = 0, .side = -1,
                          .textColour = 5, .line = 0, .fill = 7, .label = v.T_s_a(1).c_str(), .labelDy = 10});

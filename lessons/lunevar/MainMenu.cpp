@@ -3,7 +3,7 @@
 #include "lunevar/MainMenu.h"
 
 #include "kit/Flow.h"
-#include "kit/Page.h"
+#include "kit/Text.h"
 #include "lunevar/ArcLesson.h"
 #include "lunevar/ConverseLesson.h"
 #include "lunevar/InscribedAngles.h"

@@ -1,13 +1,10 @@
 // Item 6, choice 2: where P stands against the circle through A, B and C. The first page adds
 // P on, inside and outside the circle to one figure; the second page sets the three cases side
 // by side and reveals, box by box, how ∠APB compares with ∠ACB and why.
-#include "kit/Boxes.h"
-#include "kit/FigureFrame.h"
-#include "kit/Figures.h"
-#include "kit/Page.h"
-#include "kit/TablePoints.h"
+#include "kit/Answers.h"
+#include "kit/Marks.h"
+#include "kit/Points.h"
 #include "kit/Text.h"
-#include "kit/TextTable.h"
 #include "lunevar/ConverseLesson.h"
 #include "shell/Waits.h"
 

@@ -2,8 +2,8 @@
 // times the 20 degrees on arc AB; two chords from x's vertex cut arc CD into three equal arcs.
 #include <utility>
 
-#include "kit/Figures.h"
-#include "kit/TextTable.h"
+#include "kit/Marks.h"
+#include "kit/Text.h"
 #include "lunevar/ConverseLesson.h"  // Letter, DrawLetters
 #include "lunevar/PracticeAnswers.h"
 

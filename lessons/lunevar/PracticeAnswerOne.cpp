@@ -1,7 +1,7 @@
 // Practice answer (1): the triangle ABC in circle O with the radii OB and OC; from angle OCB = 15
 // degrees, the isosceles triangle OBC gives angle BOC = 150 and so x = 75.
-#include "kit/Figures.h"
-#include "kit/TextTable.h"
+#include "kit/Marks.h"
+#include "kit/Text.h"
 #include "lunevar/ConverseLesson.h"  // Letter, DrawLetters
 #include "lunevar/PracticeAnswers.h"
 

@@ -1,7 +1,7 @@
 // Practice answer (3): ABCD in circle O with the diameter AC and the diagonal BD; angle ABD equals
 // angle ACD (50 degrees) on the same arc AD, and angle ABC is right, so x = 90 - 50.
-#include "kit/Figures.h"
-#include "kit/TextTable.h"
+#include "kit/Marks.h"
+#include "kit/Text.h"
 #include "lunevar/ConverseLesson.h"  // Letter, DrawLetters
 #include "lunevar/PracticeAnswers.h"
 #include "shell/Waits.h"

@@ -1,7 +1,7 @@
 // Practice answer (2): the central angle of 160 degrees between the radii to points 1 and 3; the
 // inscribed angle x at point 2 stands on the other arc, so x is half of 200.
-#include "kit/Figures.h"
-#include "kit/TextTable.h"
+#include "kit/Marks.h"
+#include "kit/Text.h"
 #include "lunevar/PracticeAnswers.h"
 #include "shell/Waits.h"
 

@@ -4,7 +4,7 @@
 
 #include <span>
 
-#include "kit/Figures.h"
+#include "kit/Marks.h"
 #include "lunevar/SixCellCircle.h"
 #include "shell/Program.h"
 

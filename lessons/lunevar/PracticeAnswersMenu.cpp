@@ -1,9 +1,8 @@
 // Item 5's sub-menu, entered straight from the main menu (the item has no goal text), and the
 // frame its four answers are drawn on.
-#include "kit/Boxes.h"
-#include "kit/Figures.h"
+#include "kit/Answers.h"
 #include "kit/Flow.h"
-#include "kit/Page.h"
+#include "kit/Marks.h"
 #include "kit/Text.h"
 #include "lunevar/MainMenu.h"
 #include "lunevar/PracticeAnswers.h"

@@ -2,12 +2,12 @@
 // fixed cycle, each with a new random size: the figure with the inscribed angle at P, the
 // central angle at O (and the equal angle at Q), the question, and the answer after a key.
 // The loop runs within this screen until 1 is typed at the next-step prompt.
+#include <span>
 #include <string>
 
-#include "kit/Boxes.h"
-#include "kit/Figures.h"
-#include "kit/Page.h"
-#include "kit/TablePoints.h"
+#include "kit/Answers.h"
+#include "kit/Marks.h"
+#include "kit/Points.h"
 #include "kit/Text.h"
 #include "lunevar/CircleFigure.h"
 #include "lunevar/Lunevar.h"
@@ -56,21 +56,11 @@ std::string textOf(Program& P, Shown s) {
 
 void drawFigure(Program& P, const ProblemType& t) {
   auto& v = P.v;
-  Lunevar& L = Lv(P);
-  kit::GridPaper(P, 432, 130, 16, 16, 15, 30);
-  kit::GridPoint(P, O, 8, 8);
-  P.pf.setDrawWidth(5);
-  v.R1 = 7 * v.SIZE;
-  L.DHRA = v.T_a(11) * v.PI / 180;
-  L.DHRB = v.T_a(12) * v.PI / 180;
-  L.DHRP = v.T_a(13) * v.PI / 180;
-  kit::PointAtRadians(P, A, O, v.R1, L.DHRA);
-  kit::PointAtRadians(P, B, O, v.R1, L.DHRB);
-  kit::PointAtRadians(P, Pt, O, v.R1, L.DHRP);
-  if (t.hasQ) {
-    L.DHRK = v.T_a(14) * v.PI / 180;
-    kit::PointAtRadians(P, Q, O, v.R1, L.DHRK);
-  }
+  InscribedAngleGrid(P, 432, 130, O);
+  // Q, where the type has it, last.
+  const DirectedPoint points[] = {{A, &Lunevar::DHRA, v.T_a(11)}, {B, &Lunevar::DHRB, v.T_a(12)},
+                                  {Pt, &Lunevar::DHRP, v.T_a(13)}, {Q, &Lunevar::DHRK, v.T_a(14)}};
+  PlaceKeepingDirections(P, O, std::span(points).first(t.hasQ ? 4 : 3));
   DrawInscribedAngleFigure(P, O, A, B, Pt);
   // The labels of the sectors take the colour the letters left (0).
   kit::DrawAngleMark(P, {.vertex = Pt, .arm1 = B, .arm2 = A, .length = 50, .count = 0, .side = -1, .line = 0,

@@ -1,8 +1,7 @@
 // The interactive figure drawn in full from the explorer's positions: circle, points, radii,
 // chords, letters, the marks of the inscribed and central angles, their values and the diameter.
-#include "kit/Figures.h"
-#include "kit/Page.h"
-#include "kit/TablePoints.h"
+#include "kit/Marks.h"
+#include "kit/Points.h"
 #include "kit/Text.h"
 #include "lunevar/InscribedAngles.h"
 #include "lunevar/Lunevar.h"

@@ -1,12 +1,9 @@
 // Choice 3 of item 3: the inscribed angle on a semicircle. AB a diameter, P on the circle: the
 // answer 90°, the marks 90° at P and 180° at O, the rule, and the textbook exercise, one step
 // per key.
-#include "kit/Figures.h"
-#include "kit/Page.h"
-#include "kit/TablePoints.h"
+#include "kit/Marks.h"
+#include "kit/Points.h"
 #include "kit/Text.h"
-#include "kit/TextLines.h"
-#include "kit/TextTable.h"
 #include "lunevar/TheoremUseLesson.h"
 #include "shell/Waits.h"
 

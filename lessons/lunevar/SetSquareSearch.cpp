@@ -3,12 +3,9 @@
 // angles drawn as chords, more points are dotted, and last the circle through them all appears.
 #include <cmath>
 
-#include "kit/FigureFrame.h"
-#include "kit/Figures.h"
-#include "kit/Page.h"
-#include "kit/TablePoints.h"
+#include "kit/Marks.h"
+#include "kit/Points.h"
 #include "kit/Text.h"
-#include "kit/TextTable.h"
 #include "lunevar/ConverseLesson.h"
 #include "shell/Waits.h"
 

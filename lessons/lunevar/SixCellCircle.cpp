@@ -1,8 +1,8 @@
 // The circle figure of items 4 and 5 (see SixCellCircle.h).
-#include "kit/TablePoints.h"
+#include "kit/Points.h"
 #include "lunevar/SixCellCircle.h"
 
-#include "kit/Figures.h"
+#include "kit/Marks.h"
 
 namespace lunevar {
 

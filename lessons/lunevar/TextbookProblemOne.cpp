@@ -1,12 +1,9 @@
 // Choice 2 of item 3: the worked answers of textbook problem 1 (page 164). Answers (1) to (5)
 // one line a key; for (6) the circle with A to E, the given angles and x, the radius OC with
 // the two central angles it makes, and the answer on the line of "(6)".
-#include "kit/Figures.h"
-#include "kit/Page.h"
-#include "kit/TablePoints.h"
+#include "kit/Marks.h"
+#include "kit/Points.h"
 #include "kit/Text.h"
-#include "kit/TextLines.h"
-#include "kit/TextTable.h"
 #include "lunevar/TheoremUseLesson.h"
 #include "shell/Waits.h"
 

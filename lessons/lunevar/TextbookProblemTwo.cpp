@@ -4,12 +4,9 @@
 #include <initializer_list>
 #include <span>
 
-#include "kit/Figures.h"
-#include "kit/Page.h"
-#include "kit/TablePoints.h"
+#include "kit/Marks.h"
+#include "kit/Points.h"
 #include "kit/Text.h"
-#include "kit/TextLines.h"
-#include "kit/TextTable.h"
 #include "lunevar/TheoremUseLesson.h"
 #include "shell/Waits.h"
 

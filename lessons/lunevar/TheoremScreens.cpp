@@ -1,10 +1,8 @@
 // Choices 4 and 5 of item 1: six inscribed angles on one arc, and the statements of the
 // inscribed angle theorem. Both draw at once and go straight back to the sub-menu.
-#include "kit/Figures.h"
-#include "kit/Page.h"
-#include "kit/TablePoints.h"
+#include "kit/Marks.h"
+#include "kit/Points.h"
 #include "kit/Text.h"
-#include "kit/TextTable.h"
 #include "lunevar/InscribedAngles.h"
 #include "lunevar/Lunevar.h"
 

@@ -3,7 +3,7 @@
 // semicircle, and a random inscribed quadrilateral with its explanation.
 #pragma once
 
-#include "kit/FigureFrame.h"
+#include "kit/Marks.h"
 #include "shell/Program.h"
 
 namespace lunevar {

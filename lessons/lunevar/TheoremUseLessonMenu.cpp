@@ -1,7 +1,7 @@
 // Item 3's frame: its start, the goal text and the sub-menu with its six choices. The goal
 // text runs straight into the sub-menu; every screen comes back to the sub-menu, not here.
-#include "kit/Figures.h"
 #include "kit/Flow.h"
+#include "kit/Marks.h"
 #include "kit/Text.h"
 #include "lunevar/MainMenu.h"
 #include "lunevar/TheoremUseLesson.h"

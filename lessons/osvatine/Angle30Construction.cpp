@@ -1,10 +1,9 @@
 // Screen 2 of the ship lesson: where the points that see A and B at 30° lie (on the arc AB of
 // the circle O whose central angle is 60°), then circle O constructed from the equilateral
 // triangle on AB, one compass stroke per key.
-#include "kit/Figures.h"
-#include "kit/Page.h"
-#include "kit/TablePoints.h"
-#include "kit/TextTable.h"
+#include "kit/Marks.h"
+#include "kit/Points.h"
+#include "kit/Text.h"
 #include "osvatine/ShipPosition.h"
 #include "osvatine/ShipStrokes.h"
 

@@ -1,8 +1,7 @@
 // Screen 3 of the ship lesson: a point P that sees C and D at 45°, the circle through C, D and
 // P about O', and why O' is the midpoint of the hypotenuse of the right isosceles triangle on CD.
-#include "kit/Figures.h"
-#include "kit/Page.h"
-#include "kit/TablePoints.h"
+#include "kit/Marks.h"
+#include "kit/Points.h"
 #include "kit/Text.h"
 #include "osvatine/Osvatine.h"
 #include "osvatine/ShipPosition.h"

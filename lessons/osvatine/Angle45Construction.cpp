@@ -1,12 +1,9 @@
 // Screen 4 of the ship lesson: the 45° circle constructed with ruler and compass in three stages
 // (the right isosceles triangle on CD, the midpoint of its hypotenuse, the circle), one line,
 // compass stroke or text per key.
-#include "kit/Compass.h"
-#include "kit/Figures.h"
-#include "kit/Page.h"
-#include "kit/TablePoints.h"
+#include "kit/Marks.h"
+#include "kit/Points.h"
 #include "kit/Text.h"
-#include "kit/TextTable.h"
 #include "osvatine/Osvatine.h"
 #include "osvatine/ShipPosition.h"
 #include "osvatine/ShipStrokes.h"

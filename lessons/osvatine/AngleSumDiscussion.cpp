@@ -1,8 +1,7 @@
 // Screen 6 of the ship lesson: from ∠BPC = 120° and ∠CPD = 60°, P lies on line BD and on the
 // circle about the centre of the equilateral triangle on CD; then P is constructed in five steps.
-#include "kit/Figures.h"
-#include "kit/Page.h"
-#include "kit/TablePoints.h"
+#include "kit/Marks.h"
+#include "kit/Points.h"
 #include "kit/Text.h"
 #include "osvatine/Osvatine.h"
 #include "osvatine/ShipPosition.h"

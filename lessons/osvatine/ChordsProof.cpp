@@ -1,13 +1,9 @@
 // Screen 3 of item 2: two chords AB and CD of circle O meet at P, and triangles PAC and PDB are
 // similar. The figure is built in eight steps, then the proof with four blanks filled one per key.
-#include "kit/Boxes.h"
-#include "kit/Crossings.h"
-#include "kit/FigureFrame.h"
-#include "kit/Figures.h"
-#include "kit/Page.h"
-#include "kit/TablePoints.h"
+#include "kit/Answers.h"
+#include "kit/Marks.h"
+#include "kit/Points.h"
 #include "kit/Text.h"
-#include "kit/TextLines.h"
 #include "osvatine/ConstructProve.h"
 #include "osvatine/Osvatine.h"
 #include "shell/Waits.h"

@@ -2,7 +2,7 @@
 // the circumscribed quadrilateral, and the three proofs of similar triangles and equal arcs.
 #pragma once
 
-#include "kit/Figures.h"
+#include "kit/Marks.h"
 #include "shell/Program.h"
 
 namespace osvatine {

@@ -3,7 +3,6 @@
 #include "osvatine/MainMenu.h"
 
 #include "kit/Flow.h"
-#include "kit/MenuPrompt.h"
 #include "osvatine/ConstructProve.h"
 #include "osvatine/ShipPosition.h"
 

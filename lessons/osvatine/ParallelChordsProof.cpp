@@ -1,13 +1,10 @@
 // Screen 5 of item 2, the answer to problem 6: on circle O with the chords AD and BC, (1) parallel
 // chords cut off equal arcs, and (2) the converse. Each proof draws the figure, the line AC and
 // the alternate angles at A and C, writes its text with numbered blanks and fills them one per key.
-#include "kit/Boxes.h"
-#include "kit/FigureFrame.h"
-#include "kit/Figures.h"
-#include "kit/Page.h"
-#include "kit/TablePoints.h"
+#include "kit/Answers.h"
+#include "kit/Marks.h"
+#include "kit/Points.h"
 #include "kit/Text.h"
-#include "kit/TextLines.h"
 #include "osvatine/ConstructProve.h"
 #include "osvatine/Osvatine.h"
 #include "shell/Waits.h"

@@ -1,14 +1,10 @@
 // Screen 4 of item 2, the answer to problem 5: from A outside circle O one secant meets the
 // circle at D and B, another at E and C, and triangles ABE and ACD are similar.
 #include "geometry/Lines.h"
-#include "kit/Boxes.h"
-#include "kit/CircleArcs.h"
-#include "kit/FigureFrame.h"
-#include "kit/Figures.h"
-#include "kit/Page.h"
-#include "kit/TablePoints.h"
+#include "kit/Answers.h"
+#include "kit/Marks.h"
+#include "kit/Points.h"
 #include "kit/Text.h"
-#include "kit/TextLines.h"
 #include "osvatine/ConstructProve.h"
 #include "shell/Waits.h"
 

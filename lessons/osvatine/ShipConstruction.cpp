@@ -1,10 +1,9 @@
 // Screen 5 of the ship lesson: the ship's position constructed on the map with ruler and compass,
 // one stroke per key: the 30° circle through A and B, the 45° circle through C and D, and P where
 // they cut in the sea. Nothing is cleared between the three constructions.
-#include "kit/Figures.h"
-#include "kit/Page.h"
-#include "kit/TablePoints.h"
-#include "kit/TextTable.h"
+#include "kit/Marks.h"
+#include "kit/Points.h"
+#include "kit/Text.h"
 #include "osvatine/Osvatine.h"
 #include "osvatine/ShipPosition.h"
 #include "osvatine/ShipStrokes.h"

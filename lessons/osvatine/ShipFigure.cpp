@@ -4,10 +4,8 @@
 // landmarks every ship screen draws.
 #include <cmath>
 
-#include "kit/Crossings.h"
-#include "kit/Figures.h"
-#include "kit/Page.h"
-#include "kit/TablePoints.h"
+#include "kit/Marks.h"
+#include "kit/Points.h"
 #include "kit/Text.h"
 #include "osvatine/ShipPosition.h"
 

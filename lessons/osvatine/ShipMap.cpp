@@ -1,6 +1,6 @@
 // The ship map as screens 1 and 5 draw it, the ship on it, and the angles at which the ship sees
 // its landmarks.
-#include "kit/Figures.h"
+#include "kit/Marks.h"
 #include "osvatine/ShipPosition.h"
 
 namespace osvatine {

@@ -1,7 +1,6 @@
 // Screen 1 of the ship lesson: the map of the coast with its four landmarks and the sea, then the
 // ship P and the two angles at which it sees A and B, and C and D, one key apart.
-#include "kit/Page.h"
-#include "kit/TextTable.h"
+#include "kit/Text.h"
 #include "osvatine/ShipPosition.h"
 
 namespace osvatine {

@@ -3,10 +3,9 @@
 // tangent construction. Each screen opens the compass (computes the radius) just before the stroke.
 #pragma once
 
-#include "kit/Compass.h"
-#include "kit/Figures.h"
-#include "kit/TablePoints.h"
-#include "kit/TextTable.h"
+#include "kit/Marks.h"
+#include "kit/Points.h"
+#include "kit/Text.h"
 #include "osvatine/ConstructProve.h"
 #include "osvatine/ShipPosition.h"
 

@@ -3,13 +3,9 @@
 // construction gives tangents and that the two tangents from A are equal.
 #include <initializer_list>
 
-#include "kit/Compass.h"
-#include "kit/FigureFrame.h"
-#include "kit/Figures.h"
-#include "kit/Page.h"
-#include "kit/TablePoints.h"
+#include "kit/Marks.h"
+#include "kit/Points.h"
 #include "kit/Text.h"
-#include "kit/TextTable.h"
 #include "osvatine/ConstructProve.h"
 #include "osvatine/Osvatine.h"
 #include "osvatine/ShipStrokes.h"

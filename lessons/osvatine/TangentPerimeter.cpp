@@ -4,10 +4,8 @@
 #include <span>
 #include <string>
 
-#include "kit/Crossings.h"
-#include "kit/FigureFrame.h"
-#include "kit/Figures.h"
-#include "kit/Page.h"
+#include "kit/Marks.h"
+#include "kit/Points.h"
 #include "kit/Text.h"
 #include "osvatine/ConstructProve.h"
 #include "shell/Waits.h"

@@ -1,8 +1,7 @@
 // The answer screens' opening (see AnswerScreen.h).
 #include "pendrel/AnswerScreen.h"
 
-#include "kit/Boxes.h"
-#include "kit/Page.h"
+#include "kit/Answers.h"
 #include "kit/Text.h"
 
 namespace pendrel {

@@ -5,9 +5,8 @@
 
 #include <span>
 
-#include "kit/FigureFrame.h"
-#include "kit/Figures.h"
-#include "kit/TextTable.h"
+#include "kit/Marks.h"
+#include "kit/Text.h"
 #include "shell/Program.h"
 
 namespace pendrel {

@@ -1,7 +1,7 @@
 // First set, answer 1: nine angles x, (1) to (7) worked in two text columns, (8) and (9) each
 // on a circle with two inscribed triangles, their marks revealed one key at a time.
-#include "kit/Figures.h"
-#include "kit/TablePoints.h"
+#include "kit/Marks.h"
+#include "kit/Points.h"
 #include "pendrel/AnswerScreen.h"
 #include "pendrel/ConfirmLearning.h"
 #include "pendrel/FigureSteps.h"

@@ -1,10 +1,8 @@
 // First set, answer 4: the two tangents from A to circle O by ruler and compasses. The midpoint
 // M of AO from the perpendicular bisector, circle M through O, and the points of contact P, P'
 // where it cuts circle O; one construction step per key.
-#include "kit/Compass.h"
-#include "kit/Crossings.h"
-#include "kit/Figures.h"
-#include "kit/TablePoints.h"
+#include "kit/Marks.h"
+#include "kit/Points.h"
 #include "pendrel/AnswerScreen.h"
 #include "pendrel/ConfirmLearning.h"
 #include "pendrel/FigureSteps.h"

@@ -1,8 +1,7 @@
 // First set, answer 5: triangles ABD and CBD on the diameter BD are congruent. The figure
 // first, complete; then the reasoning one step per key, with the marks it rests on beside it.
-#include "kit/Figures.h"
-#include "kit/ProofMarks.h"
-#include "kit/TablePoints.h"
+#include "kit/Marks.h"
+#include "kit/Points.h"
 #include "pendrel/AnswerScreen.h"
 #include "pendrel/ConfirmLearning.h"
 #include "pendrel/FigureSteps.h"

@@ -3,8 +3,8 @@
 // one circle, with the equal angles that show it.
 #include <utility>
 
-#include "kit/Figures.h"
-#include "kit/TablePoints.h"
+#include "kit/Marks.h"
+#include "kit/Points.h"
 #include "pendrel/AnswerScreen.h"
 #include "pendrel/ConfirmLearning.h"
 #include "pendrel/FigureSteps.h"

@@ -1,7 +1,7 @@
 // Pendrel's own figure steps (see FigureSteps.h).
 #include "pendrel/FigureSteps.h"
 
-#include "kit/Figures.h"
+#include "kit/Marks.h"
 
 namespace pendrel {
 

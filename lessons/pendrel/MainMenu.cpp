@@ -3,7 +3,6 @@
 #include "pendrel/MainMenu.h"
 
 #include "kit/Flow.h"
-#include "kit/MenuPrompt.h"
 #include "pendrel/ConfirmLearning.h"
 #include "pendrel/MasterLearning.h"
 

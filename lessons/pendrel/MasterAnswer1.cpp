@@ -1,7 +1,7 @@
 // Answer 1 of the second set: the central and inscribed angles on arcs of two thirds and two
 // fifths of the circumference, two divided circles one above the other and six steps of text.
-#include "kit/Figures.h"
-#include "kit/TablePoints.h"
+#include "kit/Marks.h"
+#include "kit/Points.h"
 #include "kit/Text.h"
 #include "pendrel/AnswerScreen.h"
 #include "pendrel/FigureSteps.h"

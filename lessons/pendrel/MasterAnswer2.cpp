@@ -1,8 +1,7 @@
 // Answer 2 of the second set: angle chasing on a circle about O over three pages, 2(1) the
 // diameter and equal arcs, 2(2) the exterior angle at D, 2(3) two isosceles triangles.
-#include "kit/Crossings.h"
-#include "kit/Figures.h"
-#include "kit/TablePoints.h"
+#include "kit/Marks.h"
+#include "kit/Points.h"
 #include "kit/Text.h"
 #include "pendrel/AnswerScreen.h"
 #include "pendrel/FigureSteps.h"

@@ -1,9 +1,8 @@
 // Answer 3 of the second set over three pages: 3(1) four points on one circle, 3(2) central
 // angles over the arcs AC and ABD, 3(3) the tangents from P and the quadrilateral APBO.
 #include "figures/Marks.h"
-#include "kit/Crossings.h"
-#include "kit/Figures.h"
-#include "kit/TablePoints.h"
+#include "kit/Marks.h"
+#include "kit/Points.h"
 #include "kit/Text.h"
 #include "pendrel/AnswerScreen.h"
 #include "pendrel/FigureSteps.h"

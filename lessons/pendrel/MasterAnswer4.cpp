@@ -1,8 +1,7 @@
 // Answer 4 of the second set: BC is a diameter, so the right angles at D and E put A, E, P, D
 // on the circle with diameter AP and B, C, D, E on the circle with diameter BC (neither drawn).
-#include "kit/Crossings.h"
-#include "kit/Figures.h"
-#include "kit/TablePoints.h"
+#include "kit/Marks.h"
+#include "kit/Points.h"
 #include "kit/Text.h"
 #include "pendrel/AnswerScreen.h"
 #include "pendrel/FigureSteps.h"

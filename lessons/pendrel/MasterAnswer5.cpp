@@ -1,8 +1,7 @@
 // Answer 5 of the second set: the regular pentagon ABCDE on its circle, the chords AC and BE
 // meeting at F, and x = ∠BFC = ∠BAC + ∠ABE = 72°.
-#include "kit/Crossings.h"
-#include "kit/Figures.h"
-#include "kit/TablePoints.h"
+#include "kit/Marks.h"
+#include "kit/Points.h"
 #include "kit/Text.h"
 #include "pendrel/AnswerScreen.h"
 #include "pendrel/FigureSteps.h"

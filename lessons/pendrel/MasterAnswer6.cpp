@@ -1,9 +1,7 @@
 // Answer 6 of the second set: E halves the arc BC, AE meets BC at D, and △ABE∽△BDE because
 // ∠E is common and ∠BAE = ∠CAE = ∠CBE (inscribed angles on the arc EC).
-#include "kit/Crossings.h"
-#include "kit/Figures.h"
-#include "kit/ProofMarks.h"
-#include "kit/TablePoints.h"
+#include "kit/Marks.h"
+#include "kit/Points.h"
 #include "kit/Text.h"
 #include "pendrel/AnswerScreen.h"
 #include "pendrel/FigureSteps.h"

@@ -1,9 +1,7 @@
 // Answer 7 of the second set: circles O and O' meet at A and B; lines through B meet them at C,
 // D and at E, F; △ACD∽△AEF by the inscribed angles on the common chord AB in each circle.
-#include "kit/CircleArcs.h"
-#include "kit/Crossings.h"
-#include "kit/Figures.h"
-#include "kit/TablePoints.h"
+#include "kit/Marks.h"
+#include "kit/Points.h"
 #include "kit/Text.h"
 #include "pendrel/AnswerScreen.h"
 #include "pendrel/FigureSteps.h"

@@ -1,7 +1,7 @@
 // Answer 8 of the second set: M and N are the midpoints of the chords AP and AQ; with the
 // diameter AB, ∠AMO = ∠ANO = 90°, so A, O, M and N lie on one circle.
-#include "kit/Figures.h"
-#include "kit/TablePoints.h"
+#include "kit/Marks.h"
+#include "kit/Points.h"
 #include "kit/Text.h"
 #include "pendrel/AnswerScreen.h"
 #include "pendrel/FigureSteps.h"

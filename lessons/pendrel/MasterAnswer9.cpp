@@ -1,9 +1,8 @@
 // Answer 9 of the second set over two pages on one figure: the angle between two chords is the
 // sum (9(1)), the angle between two secants the difference (9(2)), of the inscribed angles on
 // the arcs AB and CD.
-#include "kit/Crossings.h"
-#include "kit/Figures.h"
-#include "kit/TablePoints.h"
+#include "kit/Marks.h"
+#include "kit/Points.h"
 #include "kit/Text.h"
 #include "pendrel/AnswerScreen.h"
 #include "pendrel/FigureSteps.h"

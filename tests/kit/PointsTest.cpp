@@ -3,8 +3,7 @@
 // order and fail when the circles do not meet.
 #include <gtest/gtest.h>
 
-#include "kit/Crossings.h"
-#include "kit/TablePoints.h"
+#include "kit/Points.h"
 #include "platform/Errors.h"
 #include "support/TestRun.h"
 

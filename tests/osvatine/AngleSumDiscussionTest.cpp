@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "ScreenChecks.h"
-#include "kit/Figures.h"
+#include "kit/Marks.h"
 #include "osvatine/Osvatine.h"
 #include "osvatine/ShipPosition.h"
 

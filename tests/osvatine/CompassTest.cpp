@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "Support.h"
-#include "kit/Compass.h"
+#include "kit/Marks.h"
 
 namespace osvatine_test {
 namespace {

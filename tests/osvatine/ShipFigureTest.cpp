@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "Support.h"
-#include "kit/Figures.h"
+#include "kit/Marks.h"
 #include "osvatine/ShipPosition.h"
 
 namespace osvatine_test {

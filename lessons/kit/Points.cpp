@@ -1,12 +1,33 @@
-// Points placed on the point tables (see TablePoints.h).
-#include "kit/TablePoints.h"
+// Points placed on the point tables (see Points.h).
+#include "kit/Points.h"
 
 #include <cmath>
 
 #include "figures/Marks.h"
+#include "geometry/Lines.h"
 #include "platform/Number.h"
 
 namespace kit {
+
+void GridPoint(Program& P, int i, float gx, float gy) {
+  auto& v = P.v;
+  v.X_a(i) = v.GX0 + v.SIZE * gx;
+  v.Y_a(i) = v.GY0 - v.SIZE * gy;
+}
+
+void GridToPage(Program& P, std::initializer_list<int> points) {
+  auto& v = P.v;
+  for (int i : points) GridPoint(P, i, v.X_a(i), v.Y_a(i));
+}
+
+void PlaceGridEntries(Program& P, std::span<const GridEntry> entries) {
+  for (const GridEntry& g : entries) GridPoint(P, g.point, g.x, g.y);
+}
+
+void CentreAndRadius(Program& P, int centre, float gx, float gy, float cells) {
+  GridPoint(P, centre, gx, gy);
+  P.v.R1 = cells * P.v.SIZE;
+}
 
 float Radians(Program& P, float degrees) { return degrees * P.v.PI / 180; }
 
@@ -59,6 +80,37 @@ float DirectionBetween(Program& P, int from, int to) {
   v.ZX1 = v.X_a(to); v.ZY1 = v.Y_a(to);
   figures::VectorAngle(P);
   return v.HHP;
+}
+
+void LineCrossing(Program& P, int at, int a, int b, int c, int d) {
+  auto& v = P.v;
+  v.AX = v.X_a(a); v.AY = v.Y_a(a);
+  v.BX = v.X_a(b); v.BY = v.Y_a(b);
+  v.CX = v.X_a(c); v.CY = v.Y_a(c);
+  v.DX = v.X_a(d); v.DY = v.Y_a(d);
+  geometry::LineIntersection(P);
+  v.X_a(at) = v.AX2;
+  v.Y_a(at) = v.AY2;
+}
+
+void PerpendicularFoot(Program& P, int at, int a, int b, int c) {
+  auto& v = P.v;
+  v.AX = v.X_a(a); v.AY = v.Y_a(a);
+  v.BX = v.X_a(b); v.BY = v.Y_a(b);
+  v.CX = v.X_a(c); v.CY = v.Y_a(c);
+  geometry::FootOfPerpendicular(P);
+  v.X_a(at) = v.EX;
+  v.Y_a(at) = v.EY;
+}
+
+void CircleCrossing(Program& P, int c1, float r1, int c2, float r2, int first, int second) {
+  auto& v = P.v;
+  v.X1 = v.X_a(c1); v.Y1 = v.Y_a(c1); v.RR1 = r1;
+  v.X2 = v.X_a(c2); v.Y2 = v.Y_a(c2); v.RR2 = r2;
+  geometry::RadicalAxis(P);
+  geometry::CircleLineIntersection(P);
+  v.X_a(first) = v.X3; v.Y_a(first) = v.Y3;
+  v.X_a(second) = v.X4; v.Y_a(second) = v.Y4;
 }
 
 }  // namespace kit

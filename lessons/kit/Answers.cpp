@@ -1,5 +1,5 @@
-// Boxes on the text line and framed text boxes (see Boxes.h).
-#include "kit/Boxes.h"
+// Answer boxes and framed text boxes (see Answers.h).
+#include "kit/Answers.h"
 
 #include "mathtext/TextBoxes.h"
 #include "platform/Errors.h"

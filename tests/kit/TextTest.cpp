@@ -1,12 +1,10 @@
-// The text pieces, answer boxes and page opening that the screens of all three programs are
-// written with: where each kind of piece starts its text, which columns an opening leaves alone,
-// and boxes that keep their places in the arrays their table names.
+// The text the screens of all three programs are written with: the cursor leftovers of each text
+// call, where each kind of piece starts its text, which columns an opening leaves alone, and
+// boxes that keep their places in the arrays their table names.
 #include <gtest/gtest.h>
 
-#include "kit/Boxes.h"
-#include "kit/Page.h"
+#include "kit/Answers.h"
 #include "kit/Text.h"
-#include "kit/TextTable.h"
 #include "platform/Errors.h"
 #include "support/OpsLog.h"
 #include "support/TestRun.h"
@@ -14,6 +12,47 @@
 namespace {
 
 using namespace testsupport;
+
+TEST(KitText, NewLineAndSameLineMoveTheCursorTextAtAndAtPenLeaveIt) {
+  TestRun r;
+  auto& v = r.P.v;
+  kit::TextCursorAt(r.P, 72, 30);
+  kit::TextOnNewLine(r.P, 72, 50, "AB", 3);
+  EXPECT_EQ(v.YI1, 80);
+  float afterFirst = v.XI2;
+  EXPECT_GT(afterFirst, 72);
+  EXPECT_EQ(v.CCC1, 3);
+  kit::TextOnLine(r.P, 10, "C", 0);
+  EXPECT_GT(v.XI2, afterFirst + 10);
+  float cursorX = v.XI2;
+  kit::TextAt(r.P, 500, 600, "D", 5);
+  kit::TextAtPen(r.P, "E", 5);
+  EXPECT_EQ(v.XI2, cursorX);
+  EXPECT_EQ(v.YI1, 80);
+  auto g = r.texts();
+  ASSERT_EQ(g.size(), 5u);
+  EXPECT_EQ(g[0].x1, 72); EXPECT_EQ(g[0].y1, 80);
+  EXPECT_EQ(g[2].x1, afterFirst + 10);
+  EXPECT_EQ(g[3].x1, 500); EXPECT_EQ(g[3].y1, 600);
+  EXPECT_GT(g[4].x1, 500);  // "E" follows "D" at the pen
+  EXPECT_EQ(g[4].y1, 600);
+}
+
+TEST(KitText, GoalTextLeavesTheCursorAfterTheSentence) {
+  TestRun r;
+  kit::DrawGoalText(r.P, "円周角の定理を証明しよう。");
+  auto& v = r.P.v;
+  EXPECT_EQ(v.XI1, 44);
+  EXPECT_EQ(v.YI1, 305);
+  EXPECT_EQ(v.CCC1, 0);
+  auto g = r.texts();
+  ASSERT_FALSE(g.empty());
+  EXPECT_EQ(g.front().y1, 240);
+  EXPECT_EQ(g.front().colour, 3);
+  EXPECT_EQ(g.back().y1, 305);
+  EXPECT_EQ(g.back().colour, 0);
+  EXPECT_GT(v.XI2, g.back().x1);
+}
 
 // The first glyph drawn from `from` on.
 const Op* FirstGlyph(const Log& log, size_t from) {

@@ -1,5 +1,5 @@
-// Boxes on the text line and framed text boxes: the answer boxes of the proof screens and
-// practices, the answers drawn into them later, and the plain and two-line boxes of captions.
+// Answers: the answer boxes on the text line of the proof screens and practices, the answers
+// drawn into them later, and the framed text boxes of captions.
 #pragma once
 
 #include <span>
@@ -11,11 +11,6 @@
 namespace kit {
 
 using shell::Program;
-
-// Where a mark was drawn on the page.
-struct Pen {
-  float x, y;
-};
 
 // One box of a screen's answer table: its width and the answer that fills it.
 struct Answer {

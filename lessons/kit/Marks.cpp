@@ -1,7 +1,8 @@
-// Figure steps on the point tables (see Figures.h). They only set the marks' shared inputs and
+// Figure steps on the point tables (see Marks.h). They only set the marks' shared inputs and
 // call the figure marks; they keep nothing.
-#include "kit/Figures.h"
+#include "kit/Marks.h"
 
+#include <cmath>
 #include <utility>
 #include <vector>
 
@@ -24,19 +25,8 @@ void GridPaper(Program& P, float left, float top, float columns, float rows, flo
   figures::DrawGrid(P);
 }
 
-void GridPoint(Program& P, int i, float gx, float gy) {
-  auto& v = P.v;
-  v.X_a(i) = v.GX0 + v.SIZE * gx;
-  v.Y_a(i) = v.GY0 - v.SIZE * gy;
-}
-
-void GridToPage(Program& P, std::initializer_list<int> points) {
-  auto& v = P.v;
-  for (int i : points) GridPoint(P, i, v.X_a(i), v.Y_a(i));
-}
-
-void PlaceGridEntries(Program& P, std::span<const GridEntry> entries) {
-  for (const GridEntry& g : entries) GridPoint(P, g.point, g.x, g.y);
+void FigureFrame(Program& P, float left, float top, float columns, float rows, float size) {
+  GridPaper(P, left, top, columns, rows, 15, size);
 }
 
 void SetAngleArms(Program& P, int vertex, int arm1, int arm2) {
@@ -59,6 +49,20 @@ void DrawCircle(Program& P, int i, float r, float colour, float start, float end
   P.pf.circle(P.v.X_a(i), P.v.Y_a(i), r, colourOf(colour), start, end);
 }
 
+void DrawArcBetweenArms(Program& P, int centre, int arm1, int arm2, float r, float colour) {
+  auto& v = P.v;
+  SetAngleArms(P, centre, arm1, arm2);
+  v.ITI = 1;
+  figures::ComputeArmAngles(P);
+  DrawCircle(P, centre, r, colour, v.HH2, v.HH1);
+}
+
+void CircleWithCentreO(Program& P, int centre, float r, float dot, float dx, float dy) {
+  DrawCircle(P, centre, r, 0);
+  DrawDot(P, centre, dot, 0);
+  LetterAt(P, centre, dx, dy, "O", 0);
+}
+
 void DrawPath(Program& P, std::initializer_list<int> points, float colour, PathKind kind, float fill) {
   auto& v = P.v;
   std::vector<std::pair<float, float>> pts;
@@ -66,6 +70,20 @@ void DrawPath(Program& P, std::initializer_list<int> points, float colour, PathK
   if (kind != PathKind::Open && !pts.empty()) pts.push_back(pts.front());
   if (pts.size() > 7) platform::raise(platform::IllegalFunctionCall);
   P.pf.polyline(pts, colourOf(colour), kind == PathKind::Filled ? colourOf(fill) : platform::kNoFill);
+}
+
+void LetteredPolygon(Program& P, std::initializer_list<int> points, float width, float colour, float gap,
+                     const std::string& firstLetter) {
+  auto& v = P.v;
+  int i = 1;
+  for (int p : points) {
+    v.G_a(i, 1) = v.X_a(p);
+    v.G_a(i, 2) = v.Y_a(p);
+    ++i;
+  }
+  v.SIZE1 = width; v.CCC2 = colour; v.KAKU = static_cast<float>(points.size()); v.NAGASA = gap;
+  v.AAA_s = firstLetter;
+  figures::DrawPolygon(P);
 }
 
 void LabelVertex(Program& P, int vertex, int arm1, int arm2, const std::string& text, float colour, float gap,
@@ -162,24 +180,10 @@ void ThinArcSignOverLetters(Program& P, float width) {
   P.pf.setDrawWidth(5);
 }
 
-void CircleWithCentreO(Program& P, int centre, float r, float dot, float dx, float dy) {
-  DrawCircle(P, centre, r, 0);
-  DrawDot(P, centre, dot, 0);
-  LetterAt(P, centre, dx, dy, "O", 0);
-}
-
-void LetteredPolygon(Program& P, std::initializer_list<int> points, float width, float colour, float gap,
-                     const std::string& firstLetter) {
-  auto& v = P.v;
-  int i = 1;
-  for (int p : points) {
-    v.G_a(i, 1) = v.X_a(p);
-    v.G_a(i, 2) = v.Y_a(p);
-    ++i;
-  }
-  v.SIZE1 = width; v.CCC2 = colour; v.KAKU = static_cast<float>(points.size()); v.NAGASA = gap;
-  v.AAA_s = firstLetter;
-  figures::DrawPolygon(P);
+void UnlabelledArcSign(Program& P, float colour, float width) {
+  P.v.AAA_s.clear();
+  P.v.CCC1 = 5;
+  ArcSignOverLetters(P, width, colour);
 }
 
 void SideSign(Program& P, int from, int to, float side, float height, float spacing, float colour,
@@ -191,6 +195,36 @@ void SideSign(Program& P, int from, int to, float side, float height, float spac
   v.HOUKOU = side; v.TAKASA = height; v.HABA = spacing; v.CCC2 = colour;
   v.AAA_s = label;
   figures::DrawArcMark(P);
+}
+
+ArcEnds CompassArcEnds(float startDirection, float endDirection, float span) {
+  ArcEnds e{startDirection - span, endDirection + span};
+  if (e.end > 1) e.end = e.end - 1;
+  if (e.start < 0) e.start = e.start + 1;
+  return e;
+}
+
+void CompassArcStep(Program& P, const CompassStroke& s, float radius) {
+  auto& v = P.v;
+  SetAngleArms(P, s.centre, s.first, s.second);
+  v.ITI = s.side;
+  figures::ComputeArmAngles(P);
+  float start = s.form == ArcForm::AcrossFirst ? v.HH1 : v.HH2;
+  float end = s.form == ArcForm::AcrossSecond ? v.HH2 : v.HH1;
+  ArcEnds e = CompassArcEnds(start, end, s.span);
+  if (s.dot > 0) DrawDot(P, s.centre, s.dot, s.colour);
+  DrawCircle(P, s.centre, radius, s.colour, e.start, e.end);
+}
+
+Pen DotOnBisector(Program& P, int vertex, int arm1, int arm2, float distance, float side, float r, float colour) {
+  auto& v = P.v;
+  SetAngleArms(P, vertex, arm1, arm2);
+  v.NAGASA = distance;
+  v.ITI = side;
+  figures::ComputeArmAngles(P);
+  Pen at{v.ZX0 + v.NAGASA * std::cos(v.HH5), v.ZY0 - v.NAGASA * std::sin(v.HH5)};
+  P.pf.circle(at.x, at.y, r, static_cast<int>(colour), 0, 0, platform::kFillLineColour);
+  return at;
 }
 
 }  // namespace kit
