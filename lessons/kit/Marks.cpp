@@ -139,7 +139,14 @@ void setSegment(Program& P, int from, int to) {
 
 void DrawTicks(Program& P, int from, int to, float length, float count, float colour, Keep shift, Keep spacing) {
   auto& v = P.v;
-  setSegment(P, from, to);
+  DrawTicksBetween(P, {v.X_a(from), v.Y_a(from)}, {v.X_a(to), v.Y_a(to)}, length, count, colour, shift, spacing);
+}
+
+void DrawTicksBetween(Program& P, Pen from, Pen to, float length, float count, float colour, Keep shift,
+                      Keep spacing) {
+  auto& v = P.v;
+  v.AX = from.x; v.AY = from.y;
+  v.BX = to.x; v.BY = to.y;
   v.NAGASA = length; v.HONSU = count; v.CCC2 = colour;
   SetIfGiven(v.ITI, shift);
   SetIfGiven(v.AIDA, spacing);

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "kit/Flow.h"
+#include "kit/Points.h"
 #include "shell/Program.h"
 
 namespace kit {
@@ -100,6 +101,9 @@ void AngleMarkViaABC(Program& P, const AngleMark& m);
 // AIDA (spacing); the mark leaves AIDA grown for the next call.
 void DrawTicks(Program& P, int from, int to, float length, float count, float colour, Keep shift = {},
                Keep spacing = {});
+// The same strokes across the segment between two places on the page.
+void DrawTicksBetween(Program& P, Pen from, Pen to, float length, float count, float colour, Keep shift = {},
+                      Keep spacing = {});
 // `count` arrowheads of size `length` on the segment from `from` to `to`, at the point that
 // divides it a : b. Writes AX, AY, BX, BY, A, B, NAGASA, HONSU, CCC2.
 void DrawParallelArrows(Program& P, int from, int to, float a, float b, float length, float count, float colour);
@@ -166,10 +170,6 @@ void CompassArcStep(Program& P, const CompassStroke& s, float radius);
 
 // ---- Dots that proofs put beside their reasoning.
 
-// Where a mark was drawn on the page.
-struct Pen {
-  float x, y;
-};
 // A dot of radius r in colour, `distance` from the vertex on the bisector of the angle between
 // the arms (taken in the order `side` names, as ITI). Writes the arms (SetAngleArms), NAGASA,
 // ITI; ComputeArmAngles leaves HH1 to HH5 and PI. Returns the dot's centre.
