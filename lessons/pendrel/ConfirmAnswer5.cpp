@@ -28,8 +28,6 @@ constexpr TextPiece kRightAnglesEqual[] = {
     SameLine(0, 3, "∠BCD"), SameLine(0, 0, "＝90°　　　…①"),
     AtMargin(55, 0, "等しい弧に対する円周角は等しいので，"),
 };
-constexpr TextPiece kArcAD[] = {AtMargin(60, 0, "AD=")};  // under an arc sign: the arc AD
-constexpr TextPiece kArcDC[] = {SameLine(0, 0, "DCから,∠ABD＝")};  // under an arc sign: the arc DC
 constexpr TextPiece kAnglesEqual[] = {
     SameLine(0, 3, "∠CBD"), SameLine(0, 0, "…②"),
     AtMargin(55, 0, "共通な辺だから，BD＝BD　…③"),
@@ -79,12 +77,7 @@ Screen ConfirmAnswer5(Program& P) {
   DrawTextPieces(P, kRightAngles);
   shell::WaitAnyKey(P);
   DrawTextPieces(P, kRightAnglesEqual);
-  P.pf.setDrawWidth(3);
-  kit::ArcSignAt(P, v.XI1, v.YI1 + 60);
-  DrawTextPieces(P, kArcAD);
-  P.pf.setDrawWidth(3);
-  kit::ArcSignOverLetters(P);
-  DrawTextPieces(P, kArcDC);
+  kit::EqualArcsLine(P, 60, "AD=", "DCから,∠ABD＝");
   shell::WaitAnyKey(P);
   DrawTextPieces(P, kAnglesEqual);
   return {ConfirmLearningSubMenu};

@@ -68,12 +68,8 @@ Screen MasterAnswer5(Program& P) {
   shell::WaitAnyKey(P);
   DrawTextPieces(P, {AtMargin(70, 3, "∠BAC="), SameLine(0, 0, "360%*ﾀ1/5ﾀ*ﾀ1/2ﾀ="), SameLine(0, 3, "36%")});
   shell::WaitAnyKey(P);
-  DrawTextPieces(P, {AtMargin(70, 0, "")});
-  kit::ThinArcSignOverLetters(P, 54);
-  DrawTextPieces(P, {SameLine(0, 0, "BC=")});
-  kit::ThinArcSignOverLetters(P, 54);
-  DrawTextPieces(P, {SameLine(0, 0, "AE だから"), AtMargin(50, 3, "∠ABE=∠BAC=36%"),
-                     SameLine(0, 0, " したがって、")});
+  kit::EqualArcsLine(P, 70, "BC=", "AE だから", 5);
+  DrawTextPieces(P, {AtMargin(50, 3, "∠ABE=∠BAC=36%"), SameLine(0, 0, " したがって、")});
   shell::WaitAnyKey(P);
   DrawTextPieces(P, {AtMargin(60, 5, "∠x="), SameLine(0, 0, "2*36%="), SameLine(0, 5, "72%")});
   return {MasterLearningSubMenu};
