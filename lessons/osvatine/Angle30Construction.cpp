@@ -127,14 +127,11 @@ constexpr kit::TextPiece kScreen[] = {
       pointB(P);
     }),
     kKeyWait,
-    FigurePiece([](Program& P) {
-      P.v.R2 = kit::PointDistance(P, A, B);
-      kit::CompassArcStep(P, kStrokeAB, P.v.R2);
-    }),
+    FigurePiece(kCircle30Strokes[0]),
     kKeyWait,
-    FigurePiece([](Program& P) { kit::CompassArcStep(P, kStrokeAO, P.v.R1); }),
+    FigurePiece(kCircle30Strokes[1]),
     kKeyWait,
-    FigurePiece([](Program& P) { kit::CompassArcStep(P, kStrokeBO, P.v.R1); }),
+    FigurePiece(kCircle30Strokes[2]),
     kKeyWait,
     FigurePiece(pointO),
     kKeyWait,

@@ -21,12 +21,6 @@ constexpr int M = 0, O = 1, A = 2, P = 3, P2 = 4, EndP = 5, EndP2 = 6;
 constexpr int Upper = 11, Lower = 12, BisectorTop = 13, BisectorFoot = 14;
 }  // namespace tangent
 
-// The construction of the tangents from A to circle O, one stroke per key (nine key waits),
-// continuing the caller's text column. Leaves the points above, R1 (circle O) and SIZE.
-void AnimateTangentConstruction(Program& P);
-// The second page's figure from the construction's points: circle O, the tangents AP and AP',
-// AO and the circle on AO. Draws no grid and computes no point.
-void DrawTangentReasonFigure(Program& P);
 Screen TangentConstruction(Program& P);
 
 // The quadrilateral ABCD circumscribed about circle O with its points of contact and the given

@@ -32,7 +32,9 @@ void DrawShip(Program& P) {
   kit::LetterAt(P, Ship, 10, -25, "P", 5);
 }
 
-void DrawObservedAngle(Program& P, int first, int second, const char* label) {
+void DrawSightLines(Program& P, int a, int b, int first, int second, const char* label) {
+  kit::DrawSegment(P, a, Ship, 0);
+  kit::DrawSegment(P, b, Ship, 0);
   kit::DrawAngleMark(P, {.vertex = Ship, .arm1 = first, .arm2 = second, .length = 60, .count = 0, .side = 1,
                          .textColour = 5, .line = 0, .fill = 5, .label = label});
 }

@@ -35,9 +35,10 @@ void Landmark(Program& P, int point, const char* letter);
 void DrawShipMap(Program& P);
 // The ship: its dot and its letter above and to the right, in colour 5.
 void DrawShip(Program& P);
-// The angle at the ship from the direction of `first` to that of `second`: a sector filled in
-// colour 5 and its label. Sets every mark input.
-void DrawObservedAngle(Program& P, int first, int second, const char* label);
+// The sight lines from the ship to landmarks a and b in colour 0, then the angle at the ship from
+// the direction of `first` to that of `second`: a sector filled in colour 5 and its label. Sets
+// every mark input.
+void DrawSightLines(Program& P, int a, int b, int first, int second, const char* label);
 
 Screen ShipProblem(Program& P);
 Screen Angle30Construction(Program& P);

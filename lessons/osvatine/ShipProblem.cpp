@@ -1,35 +1,32 @@
 // Screen 1 of the ship lesson: the map of the coast with its four landmarks and the sea, then the
 // ship P and the two angles at which it sees A and B, and C and D, one key apart.
-#include "kit/Marks.h"
 #include "kit/Text.h"
 #include "osvatine/ShipPosition.h"
-#include "shell/Waits.h"
 
 namespace osvatine {
 
+namespace {
+
 using namespace ship;
 
+using kit::AtMargin, kit::FigurePiece, kit::kKeyWait;
+
+constexpr kit::TextPiece kScreen[] = {
+    AtMargin(50, 3, "船の位置はどこ？"),
+    FigurePiece(DrawShipMap),
+    kKeyWait, AtMargin(50, 0, "船の位置をPとすると"),
+    FigurePiece(DrawShip),
+    kKeyWait, AtMargin(50, 3, "∠APB=30%"),
+    FigurePiece([](Program& P) { DrawSightLines(P, A, B, B, A, "30%"); }),
+    kKeyWait, AtMargin(50, 3, "∠CPD=45%"),
+    FigurePiece([](Program& P) { DrawSightLines(P, C, D, C, D, "45%"); }),
+};
+
+}  // namespace
+
 Screen ShipProblem(Program& P) {
-  auto& v = P.v;
   kit::OpenPage(P, {.numbers = 40, .margin = 40, .heading = "P170"});
-  kit::TextOnNewLine(P, v.XI1, 50, "船の位置はどこ？", 3);
-  DrawShipMap(P);
-  shell::WaitAnyKey(P);
-
-  kit::TextOnNewLine(P, v.XI1, 50, "船の位置をPとすると", 0);
-  DrawShip(P);
-  shell::WaitAnyKey(P);
-
-  kit::TextOnNewLine(P, v.XI1, 50, "∠APB=30%", 3);
-  kit::DrawSegment(P, A, Ship, 0);
-  kit::DrawSegment(P, B, Ship, 0);
-  DrawObservedAngle(P, B, A, "30%");
-  shell::WaitAnyKey(P);
-
-  kit::TextOnNewLine(P, v.XI1, 50, "∠CPD=45%", 3);
-  kit::DrawSegment(P, C, Ship, 0);
-  kit::DrawSegment(P, D, Ship, 0);
-  DrawObservedAngle(P, C, D, "45%");
+  kit::DrawTextPieces(P, kScreen);
   return {ShipPositionSubMenu};
 }
 

@@ -5,8 +5,20 @@
 
 #include "kit/Marks.h"
 #include "kit/Points.h"
+#include "kit/Text.h"
 #include "osvatine/ConstructProve.h"
 #include "osvatine/ShipPosition.h"
+
+namespace osvatine {
+
+// A stroke with the compass opened from its centre to point `to`, the radius kept in `radius`.
+inline void StrokeOpenedTo(Program& P, const kit::CompassStroke& s, int to,
+                           float shell::Vars::*radius = &shell::Vars::R1) {
+  P.v.*radius = kit::PointDistance(P, s.centre, to);
+  kit::CompassArcStep(P, s, P.v.*radius);
+}
+
+}  // namespace osvatine
 
 namespace osvatine::ship {
 
@@ -27,11 +39,28 @@ constexpr kit::CompassStroke kStrokeBeyondDToFoot{BeyondD, Corner, Foot, 1, ArcF
 constexpr kit::CompassStroke kStrokeCBisecting{C, Bisector2, Bisector1, 1, ArcForm::Between, 0.03f, 3, 6};
 constexpr kit::CompassStroke kStrokeCornerBisecting{Corner, Bisector1, Bisector2, 1, ArcForm::Between, 0.03f, 3, 6};
 
-// A stroke with the compass opened to the distance from point `from` to point `to`, kept in R1.
-inline void StrokeOpenedTo(Program& P, const kit::CompassStroke& s, int from, int to) {
-  P.v.R1 = kit::PointDistance(P, from, to);
-  kit::CompassArcStep(P, s, P.v.R1);
-}
+// The three strokes of circle O, one per key: the first opened to AB (kept in R2), the other two
+// to OA, which R1 already holds.
+inline constexpr kit::FigureStep kCircle30Strokes[] = {
+    [](Program& P) { StrokeOpenedTo(P, kStrokeAB, B, &shell::Vars::R2); },
+    [](Program& P) { kit::CompassArcStep(P, kStrokeAO, P.v.R1); },
+    [](Program& P) { kit::CompassArcStep(P, kStrokeBO, P.v.R1); },
+};
+
+// The drawings that construct the circle about O', one per key: line CD extended, the
+// perpendicular at D (three strokes and its line), the hypotenuse, and its perpendicular bisector
+// (two strokes and its line).
+inline constexpr kit::FigureStep kCircle45Steps[] = {
+    [](Program& P) { kit::DrawSegment(P, C, LineEnd, 0); },
+    [](Program& P) { StrokeOpenedTo(P, kStrokeAboutD, C); },
+    [](Program& P) { StrokeOpenedTo(P, kStrokeCToFoot, Corner); },
+    [](Program& P) { StrokeOpenedTo(P, kStrokeBeyondDToFoot, Foot); },
+    [](Program& P) { kit::DrawSegment(P, Foot, UpEnd, 0); },
+    [](Program& P) { kit::DrawSegment(P, C, Corner, 0); },
+    [](Program& P) { StrokeOpenedTo(P, kStrokeCBisecting, Bisector1); },
+    [](Program& P) { StrokeOpenedTo(P, kStrokeCornerBisecting, Bisector2); },
+    [](Program& P) { kit::DrawSegment(P, Bisector1, Bisector2, 0); },
+};
 
 }  // namespace osvatine::ship
 

@@ -9,7 +9,6 @@
 #include "osvatine/ConstructProve.h"
 #include "osvatine/Osvatine.h"
 #include "osvatine/ShipStrokes.h"
-#include "shell/Waits.h"
 
 namespace osvatine {
 
@@ -49,96 +48,92 @@ void drawCircleOAndA(Program& P) {
   kit::LetterAt(P, A, -40, -20, "A", 0);
 }
 
-// The radii OP, OP' and the right angles they make with the tangents.
-void drawRadiusOP(Program& P) {
-  kit::DrawSegment(P, O, tangent::P, 0);
+// The circle on AO, about M through A and O.
+void drawCircleM(Program& P) {
+  P.v.R2 = 6 * P.v.SIZE;
+  kit::DrawCircle(P, M, P.v.R2, 0);
 }
-void drawRadiusOP2(Program& P) {
-  kit::DrawSegment(P, O, P2, 0);
-}
-void markRightAngleAt(Program& P, int contact) {
-  kit::DrawCornerOnSide(P, contact, A, O, 30, 5, -1);
-}
+
+// The radius to a point of contact and the right angle it makes with the tangent.
+void drawRadius(Program& P, int contact) { kit::DrawSegment(P, O, contact, 0); }
+void markRightAngleAt(Program& P, int contact) { kit::DrawCornerOnSide(P, contact, A, O, 30, 5, -1); }
+
+using kit::AtMargin, kit::FigurePiece, kit::kKeyWait;
+
+// The first page under its heading: the construction, one stroke per key.
+constexpr kit::TextPiece kConstruction[] = {
+    AtMargin(50, 3, "<Aから円Oへの接線のひき方>"),
+    FigurePiece(setUpTangentFigure),
+    FigurePiece(drawCircleOAndA),
+    kKeyWait, AtMargin(60, 0, "①線分AOの中点Mをとる。"),
+    kKeyWait, FigurePiece([](Program& P) { kit::DrawSegment(P, A, O, 0); }),
+    kKeyWait, FigurePiece([](Program& P) { StrokeOpenedTo(P, kStrokeAboutA, Upper, &shell::Vars::R2); }),
+    kKeyWait, FigurePiece([](Program& P) { StrokeOpenedTo(P, kStrokeAboutO, Upper, &shell::Vars::R2); }),
+    kKeyWait, FigurePiece([](Program& P) { kit::DrawSegment(P, BisectorTop, BisectorFoot, 0); }),
+    kKeyWait, FigurePiece([](Program& P) {
+      kit::DrawDot(P, M, 4, 0);
+      kit::LetterAt(P, M, -46, 6, "M", 0);
+    }),
+    kKeyWait, AtMargin(60, 0, "②Mを中心として、"),
+    AtMargin(50, 0, "　MOを半径とする円Mをかく。"),
+    FigurePiece(drawCircleM),
+    kKeyWait, AtMargin(60, 0, "③円Oとの交点をP,P'として、"),
+    FigurePiece([](Program& P) {
+      kit::LetterAt(P, tangent::P, 0, -45, "P", 0);
+      kit::LetterAt(P, P2, 0, 10, "P'", 0);
+    }),
+    kKeyWait, AtMargin(50, 0, "　直線AP,AP'をひく。"),
+    FigurePiece([](Program& P) {
+      kit::DrawSegment(P, A, EndP, 3);
+      kit::DrawSegment(P, A, EndP2, 3);
+    }),
+    kKeyWait,
+};
+
+// The second page under its heading: why the lines are tangents, one step per key.
+constexpr kit::TextPiece kReason[] = {
+    // The figure again from the construction's points, with no grid, arcs or dot at M.
+    FigurePiece([](Program& P) {
+      drawCircleOAndA(P);
+      kit::DrawSegment(P, A, EndP, 3);
+      kit::LetterAt(P, tangent::P, 0, -45, "P", 0);
+      kit::DrawSegment(P, A, EndP2, 3);
+      kit::LetterAt(P, P2, 0, 10, "P'", 0);
+      kit::DrawSegment(P, A, O, 0);
+      drawCircleM(P);
+    }),
+    kKeyWait, FigurePiece([](Program& P) {
+      drawRadius(P, tangent::P);
+      drawRadius(P, P2);
+    }),
+    kKeyWait, FigurePiece([](Program& P) {
+      markRightAngleAt(P, tangent::P);
+      markRightAngleAt(P, P2);
+    }),
+    kKeyWait, AtMargin(60, 0, "円の接線は、接点を通る半径に垂直だから"),
+    AtMargin(60, 0, " ∠APO=∠AP'O=90°"),
+    kKeyWait, AtMargin(60, 0, "したがって"),
+    AtMargin(60, 0, "P,P'はAOを直径とする円周上にある。"),
+    kKeyWait, AtMargin(90, 3, "<円外の1点からの接線>"),
+    AtMargin(60, 0, "円外の1点から、その円にひいた"),
+    AtMargin(60, 0, " 2つの接線の長さは等しい。"),
+    AtMargin(60, 5, "  AP=AP'"),
+    FigurePiece([](Program& P) {
+      for (int contact : {tangent::P, P2}) {
+        drawRadius(P, contact);
+        markRightAngleAt(P, contact);
+      }
+    }),
+    kKeyWait,
+};
 
 }  // namespace
 
-void AnimateTangentConstruction(Program& P) {
-  auto& v = P.v;
-  setUpTangentFigure(P);
-  drawCircleOAndA(P);
-  shell::WaitAnyKey(P);
-  kit::TextOnNewLine(P, v.XI1, 60, "①線分AOの中点Mをとる。", 0);
-  shell::WaitAnyKey(P);
-  kit::DrawSegment(P, A, O, 0);
-  shell::WaitAnyKey(P);
-  v.R2 = kit::PointDistance(P, A, Upper);
-  kit::CompassArcStep(P, kStrokeAboutA, v.R2);
-  shell::WaitAnyKey(P);
-  v.R2 = kit::PointDistance(P, O, Upper);
-  kit::CompassArcStep(P, kStrokeAboutO, v.R2);
-  shell::WaitAnyKey(P);
-  kit::DrawSegment(P, BisectorTop, BisectorFoot, 0);
-  shell::WaitAnyKey(P);
-  kit::DrawDot(P, M, 4, 0);
-  kit::LetterAt(P, M, -46, 6, "M", 0);
-  shell::WaitAnyKey(P);
-  kit::TextOnNewLine(P, v.XI1, 60, "②Mを中心として、", 0);
-  kit::TextOnNewLine(P, v.XI1, 50, "　MOを半径とする円Mをかく。", 0);
-  v.R2 = 6 * v.SIZE;
-  kit::DrawCircle(P, M, v.R2, 0);
-  shell::WaitAnyKey(P);
-  kit::TextOnNewLine(P, v.XI1, 60, "③円Oとの交点をP,P'として、", 0);
-  kit::LetterAt(P, tangent::P, 0, -45, "P", 0);
-  kit::LetterAt(P, P2, 0, 10, "P'", 0);
-  shell::WaitAnyKey(P);
-  kit::TextOnNewLine(P, v.XI1, 50, "　直線AP,AP'をひく。", 0);
-  kit::DrawSegment(P, A, EndP, 3);
-  kit::DrawSegment(P, A, EndP2, 3);
-}
-
-void DrawTangentReasonFigure(Program& P) {
-  auto& v = P.v;
-  drawCircleOAndA(P);
-  kit::DrawSegment(P, A, EndP, 3);
-  kit::LetterAt(P, tangent::P, 0, -45, "P", 0);
-  kit::DrawSegment(P, A, EndP2, 3);
-  kit::LetterAt(P, P2, 0, 10, "P'", 0);
-  kit::DrawSegment(P, A, O, 0);
-  v.R2 = 6 * v.SIZE;
-  kit::DrawCircle(P, M, v.R2, 0);
-}
-
 Screen TangentConstruction(Program& P) {
-  auto& v = P.v;
   kit::OpenPage(P, {.margin = 36, .heading = "点Aを通る円Oの接線を作図しよう。", .colour = 0});
-  kit::TextOnNewLine(P, v.XI1, 50, "<Aから円Oへの接線のひき方>", 3);
-  AnimateTangentConstruction(P);
-  shell::WaitAnyKey(P);
-
+  kit::DrawTextPieces(P, kConstruction);
   kit::OpenPage(P, {.margin = 36, .heading = "この方法で円の接線が作図できる理由を説明しよう。", .drawWidth = 0});
-  DrawTangentReasonFigure(P);
-  shell::WaitAnyKey(P);
-  drawRadiusOP(P);
-  drawRadiusOP2(P);
-  shell::WaitAnyKey(P);
-  markRightAngleAt(P, tangent::P);
-  markRightAngleAt(P, P2);
-  shell::WaitAnyKey(P);
-  kit::TextOnNewLine(P, v.XI1, 60, "円の接線は、接点を通る半径に垂直だから", 0);
-  kit::TextOnNewLine(P, v.XI1, 60, " ∠APO=∠AP'O=90°", 0);
-  shell::WaitAnyKey(P);
-  kit::TextOnNewLine(P, v.XI1, 60, "したがって", 0);
-  kit::TextOnNewLine(P, v.XI1, 60, "P,P'はAOを直径とする円周上にある。", 0);
-  shell::WaitAnyKey(P);
-  kit::TextOnNewLine(P, v.XI1, 90, "<円外の1点からの接線>", 3);
-  kit::TextOnNewLine(P, v.XI1, 60, "円外の1点から、その円にひいた", 0);
-  kit::TextOnNewLine(P, v.XI1, 60, " 2つの接線の長さは等しい。", 0);
-  kit::TextOnNewLine(P, v.XI1, 60, "  AP=AP'", 5);
-  drawRadiusOP(P);
-  markRightAngleAt(P, tangent::P);
-  drawRadiusOP2(P);
-  markRightAngleAt(P, P2);
-  shell::WaitAnyKey(P);
+  kit::DrawTextPieces(P, kReason);
   kit::TextAt(P, 240, 590, "教科書P173 問4　をしなさい。", 7);
   return {ConstructProveSubMenu};
 }
