@@ -7,6 +7,7 @@
 #include "kit/Marks.h"
 #include "kit/Text.h"
 #include "lunevar/ArcLesson.h"
+#include "lunevar/Lunevar.h"
 #include "lunevar/SixCellCircle.h"
 
 namespace lunevar {
@@ -45,12 +46,9 @@ void problemFigure(Program& P, const char* title) {
 using kit::ArcSignPiece, kit::kKeyWait, kit::NewLine, kit::SameLine;
 
 constexpr kit::AngleMark kProblemThreeMarks[] = {
-    {.vertex = Pp, .arm1 = A, .arm2 = B, .length = 60, .count = 0, .side = 1, .textColour = 3, .line = 0,
-     .fill = 3, .label = "28%", .labelDx = 0, .labelDy = 0},
-    {.vertex = Q, .arm1 = At328, .arm2 = At24, .length = 60, .count = 0, .side = 1, .textColour = 5, .line = 0,
-     .fill = 3, .label = "x", .labelDx = 0, .labelDy = 0},
-    {.vertex = O, .arm1 = B, .arm2 = At328, .length = 40, .count = 0, .side = 1, .textColour = 5, .line = 0,
-     .fill = 3, .label = "y", .labelDx = 0, .labelDy = 0},
+    Mark(Pp, A, B, 60, 0, 3, "28%", 3, 0, 0),
+    Mark(Q, At328, At24, 60, 0, 3, "x", 5, 0, 0),
+    Mark(O, B, At328, 40, 0, 3, "y", 5, 0, 0),
 };
 
 constexpr kit::TextPiece kProblemThreeAnswer[] = {
@@ -71,10 +69,8 @@ constexpr kit::TextPiece kProblemThreeAnswer[] = {
 constexpr int D = At328, C = At24;
 
 constexpr kit::AngleMark kProblemFourMarks[] = {
-    {.vertex = Pp, .arm1 = A, .arm2 = B, .length = 60, .count = 0, .side = 1, .textColour = 3, .line = 0,
-     .fill = 3, .label = "31%", .labelDx = 0, .labelDy = 0},
-    {.vertex = Q, .arm1 = B, .arm2 = C, .length = 60, .count = 0, .side = 1, .textColour = 5, .line = 0,
-     .fill = 5, .label = "", .labelDx = 0, .labelDy = 0},
+    Mark(Pp, A, B, 60, 0, 3, "31%", 3, 0, 0),
+    Mark(Q, B, C, 60, 0, 5, "", 5, 0, 0),
 };
 
 constexpr kit::TextPiece kPointD[] = {

@@ -35,12 +35,6 @@ void drawQuadrilateral(Program& P, Corners corners) {
   DrawLetters(P, kLetters, 0);
 }
 
-// One arc at the vertex from the first arm to the second, in `colour`, with its label.
-constexpr kit::AngleMark arc(int vertex, int arm1, int arm2, float length, float colour, const char* label) {
-  return {.vertex = vertex, .arm1 = arm1, .arm2 = arm2, .length = length, .count = 1, .side = 1,
-          .textColour = colour, .line = 0, .fill = colour, .label = label};
-}
-
 // The exercise: (ア) not on one circle, (イ) worked out on the figure, (ウ) on one circle.
 constexpr kit::TextPiece kExerciseBefore[] = {
     NewLine(36, 0, 3, "<問1解答>"), kKeyWait,
@@ -63,12 +57,12 @@ constexpr kit::TextPiece kExerciseAfter[] = {
 constexpr Corners kExerciseCorners = {135, 215, 335, 65};
 // The angles given in (イ), and the one it finds.
 constexpr kit::AngleMark kExerciseGiven[] = {
-    arc(1, 3, 4, 40, 3, "45%"),  // CAD
-    arc(4, 1, 2, 40, 3, "40%"),  // ADB
-    arc(2, 4, 1, 60, 3, "35%"),  // ABD
-    arc(4, 2, 3, 60, 3, "60%"),  // BDC
+    Mark(1, 3, 4, 40, 1, 3, "45%", 3),  // CAD
+    Mark(4, 1, 2, 40, 1, 3, "40%", 3),  // ADB
+    Mark(2, 4, 1, 60, 1, 3, "35%", 3),  // ABD
+    Mark(4, 2, 3, 60, 1, 3, "60%", 3),  // BDC
 };
-constexpr kit::AngleMark kExerciseFound = arc(1, 2, 3, 60, 7, "60%");  // BAC
+constexpr kit::AngleMark kExerciseFound = Mark(1, 2, 3, 60, 1, 7, "60%", 7);  // BAC
 
 // The practice problem: the circle through A, B, C, D, then x and y by the theorem.
 constexpr kit::TextPiece kPracticeHeading[] = {NewLine(40, 0, 3, "<練習問題 解答>")};
@@ -85,12 +79,12 @@ constexpr kit::TextPiece kPracticeAngles[] = {
 constexpr Corners kPracticeCorners = {135, 201, 309, 39};
 // The given angles carry their values; the two to be found, their letters.
 constexpr kit::AngleMark kPracticeMarks[] = {
-    arc(1, 2, 3, 40, 3, "54%"),  // BAC
-    arc(4, 1, 2, 70, 3, "33%"),  // ADB
-    arc(2, 4, 1, 60, 5, "y"),    // ABD
-    arc(3, 1, 2, 80, 3, "33%"),  // ACB
-    arc(3, 4, 1, 60, 3, "48%"),  // ACD
-    arc(4, 2, 3, 60, 5, "x"),    // BDC
+    Mark(1, 2, 3, 40, 1, 3, "54%", 3),  // BAC
+    Mark(4, 1, 2, 70, 1, 3, "33%", 3),  // ADB
+    Mark(2, 4, 1, 60, 1, 5, "y", 5),    // ABD
+    Mark(3, 1, 2, 80, 1, 3, "33%", 3),  // ACB
+    Mark(3, 4, 1, 60, 1, 3, "48%", 3),  // ACD
+    Mark(4, 2, 3, 60, 1, 5, "x", 5),    // BDC
 };
 
 }  // namespace

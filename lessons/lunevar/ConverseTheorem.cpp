@@ -46,12 +46,6 @@ constexpr Segment kFigure1Chords[] = {{2, 4}, {3, 4}, {2, 5}, {3, 5}};
 constexpr PlacedPoint kFigure2[] = {{1, 0, 3, 180}, {2, 0, 3, 0}, {3, 0, 3, 60}, {4, 0, 3, 280}};
 constexpr Letter kFigure2Letters[] = {{"A", 1, -34, -25}, {"B", 2, 10, -25}, {"P", 3, 10, -25}};
 
-// The same filled angle at C and at P: the two equal angles of the hypothesis.
-void shadeEqualAngle(Program& P, int vertex) {
-  kit::DrawAngleMark(P, {.vertex = vertex, .arm1 = 2, .arm2 = 3, .length = 50, .count = 0, .side = 1, .line = 0,
-                         .fill = 3, .label = ""});
-}
-
 // The right angle at `vertex` between the arms to A and B.
 void rightAngleMark(Program& P, int vertex) {
   P.v.ITI = -1;
@@ -65,8 +59,8 @@ Screen ConverseTheorem(Program& P) {
   kit::OpenPage(P, {.margin = 108, .drawWidth = 0});
   DrawConverseFigure(P);
   kit::DrawTextPieces(P, kHypotheses);
-  shadeEqualAngle(P, 4);
-  shadeEqualAngle(P, 5);
+  // The same filled angle at C and at P: the two equal angles of the hypothesis.
+  for (int vertex : {4, 5}) kit::DrawAngleMark(P, Mark(vertex, 2, 3, 50, 0, 3, ""));
   shell::WaitAnyKey(P);
   kit::DrawTextPieces(P, kThen);
   // Figure 1's circle, drawn before figure 2 takes over its points.

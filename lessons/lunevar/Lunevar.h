@@ -5,6 +5,7 @@
 #include <span>
 #include <string>
 
+#include "kit/Marks.h"
 #include "shell/Program.h"
 
 namespace lunevar {
@@ -51,5 +52,14 @@ struct DirectedPoint {
 // Each row's direction into its variable, then its point on the circle of radius R1 about
 // `centre`, its index moved on by `shift`.
 void PlaceKeepingDirections(shell::Program& P, int centre, std::span<const DirectedPoint> points, int shift = 0);
+
+// An angle-mark row as most figures write it: the angle from arm1 counter-clockwise to arm2 (ITI
+// 1), `count` arcs (0: a sector outlined in colour 0) of size `length` in `fill`, and its label;
+// the label's colour and offsets are written only where given.
+constexpr kit::AngleMark Mark(int vertex, int arm1, int arm2, float length, float count, float fill, const char* label,
+                              kit::Keep labelColour = {}, kit::Keep labelDx = {}, kit::Keep labelDy = {}) {
+  return {.vertex = vertex, .arm1 = arm1, .arm2 = arm2, .length = length, .count = count, .side = 1,
+          .textColour = labelColour, .line = 0, .fill = fill, .label = label, .labelDx = labelDx, .labelDy = labelDy};
+}
 
 }  // namespace lunevar

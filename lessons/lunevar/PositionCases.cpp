@@ -40,14 +40,8 @@ constexpr PlacedPoint kLargePs[] = {{5, 1, 5, 25}, {6, 1, 3.5f, 50}, {7, 1, 7, 6
 constexpr Letter kLargeLetters[] = {{"A", 2, -40, 4}, {"B", 3, 10, 4}, {"C", 4, -16, -45}};
 
 // The angle a at C (one arc) and the shaded angle APB at P, each from the arm to A to the arm to B.
-void markAngleA(Program& P, int c, int a, int b) {
-  kit::DrawAngleMark(P, {.vertex = c, .arm1 = a, .arm2 = b, .length = 50, .count = 1, .side = 1, .textColour = 3,
-                         .line = 0, .fill = 3, .label = "a"});
-}
-void shadeAngleAPB(Program& P, int p, int a, int b, float radius) {
-  kit::DrawAngleMark(P, {.vertex = p, .arm1 = a, .arm2 = b, .length = radius, .count = 0, .side = 1,
-                         .textColour = 3, .line = 0, .fill = 5, .label = ""});
-}
+constexpr kit::AngleMark angleA(int c, int a, int b) { return Mark(c, a, b, 50, 1, 3, "a", 3); }
+constexpr kit::AngleMark angleAPB(int p, int a, int b, float radius) { return Mark(p, a, b, radius, 0, 5, "", 3); }
 
 // The panel page: three small figures of the same circle, P on it in (1), inside in (2),
 // outside in (3). Panel n uses points b+1 to b+5 (O, A, B, C, and P or Q), b = 10(n - 1);
@@ -80,15 +74,12 @@ constexpr kit::AnswerBoxes kSignBoxes{kSigns};
 
 // The marks that the reasons of cases (2) and (3) name: a at Q, and b at B between BQ and BP.
 constexpr kit::AngleMark kInsideMarks[] = {
-    {.vertex = 15, .arm1 = 12, .arm2 = 13, .length = 50, .count = 1, .side = 1, .textColour = 3, .line = 0,
-     .fill = 3, .label = "a"},
-    {.vertex = 13, .arm1 = 15, .arm2 = 16, .length = 70, .count = 1, .side = 1, .textColour = 5, .line = 0,
-     .fill = 5, .label = "b"},
+    angleA(15, 12, 13),
+    Mark(13, 15, 16, 70, 1, 5, "b", 5),
 };
 // Here the arms swap (side -1) so that b is the small angle QBP, not the reflex one.
 constexpr kit::AngleMark kOutsideMarks[] = {
-    {.vertex = 25, .arm1 = 22, .arm2 = 23, .length = 50, .count = 1, .side = 1, .textColour = 3, .line = 0,
-     .fill = 3, .label = "a"},
+    angleA(25, 22, 23),
     {.vertex = 23, .arm1 = 25, .arm2 = 27, .length = 70, .count = 1, .side = -1, .textColour = 5, .line = 0,
      .fill = 5, .label = "b"},
 };
@@ -133,8 +124,8 @@ void drawPanel(Program& P, int n) {
   if (panel.p != b + 5) kit::LetterAt(P, panel.p, -20, panel.pLetterDy, "P", 0);
   P.pf.setDrawWidth(5);
   kit::DrawCircle(P, b + 1, v.R1, 0);
-  markAngleA(P, b + 4, b + 2, b + 3);
-  shadeAngleAPB(P, panel.p, b + 2, b + 3, panel.sectorRadius);
+  kit::DrawAngleMark(P, angleA(b + 4, b + 2, b + 3));
+  kit::DrawAngleMark(P, angleAPB(panel.p, b + 2, b + 3, panel.sectorRadius));
 
   // The heading row: every panel's stands on the line y 30 that panel (1) set.
   kit::TextOnNewLine(P, n == 1 ? v.XI1 : v.GX1, 0, panel.number, 3);
@@ -159,13 +150,13 @@ Screen PositionCases(Program& P) {
   DrawLetters(P, kLargeLetters, 0);
   kit::DrawSegment(P, 2, 4, 0);
   kit::DrawSegment(P, 3, 4, 0);
-  markAngleA(P, 4, 2, 3);
+  kit::DrawAngleMark(P, angleA(4, 2, 3));
   kit::DrawTextPieces(P, kCases);
   shell::WaitAnyKey(P);
   for (const PlacedPoint& p : kLargePs) {
     kit::DrawSegment(P, 2, p.index, 0);
     kit::DrawSegment(P, 3, p.index, 0);
-    shadeAngleAPB(P, p.index, 2, 3, 50);
+    kit::DrawAngleMark(P, angleAPB(p.index, 2, 3, 50));
     kit::LetterAt(P, p.index, 8, -25, "P", 0);
     shell::WaitAnyKey(P);
   }

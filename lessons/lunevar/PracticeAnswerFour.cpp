@@ -21,8 +21,8 @@ constexpr FigurePoint kPoints[] = {
 };
 constexpr Letter kLetters[] = {{"A", A, -20, 4}, {"B", B, -14, 8}, {"C", C, 6, -10}, {"D", D, 8, -20}};
 
-constexpr kit::AngleMark kGivenAngle = AnswerMark(OnArcAB, A, B, 60, 0, "20%", 3);
-constexpr kit::AngleMark kAskedAngle = AnswerMark(OnArcCD, C, D, 60, 0, "x", 5);
+constexpr kit::AngleMark kGivenAngle = Mark(OnArcAB, A, B, 60, 0, 3, "20%", 3, 0, 0);
+constexpr kit::AngleMark kAskedAngle = Mark(OnArcCD, C, D, 60, 0, 3, "x", 5, 0, 0);
 
 using kit::ArcSignPiece, kit::kKeyWait, kit::NewLine, kit::SameLine;
 

@@ -15,10 +15,10 @@ constexpr FigurePoint kPoints[] = {{A, 80}, {B, 200}, {C, 350}};
 constexpr Letter kLetters[] = {{"A", A, -14, -50}, {"B", B, -14, 8}, {"C", C, 6, -10}};
 
 // The marks of the angles, each a sector of radius 60 filled in colour 3 but the central angle.
-constexpr kit::AngleMark kGivenAngle = AnswerMark(C, O, B, 60, 0, "15%", 3, 40);
-constexpr kit::AngleMark kAskedAngle = AnswerMark(A, B, C, 60, 0, "x", 5);
-constexpr kit::AngleMark kBaseAngle = AnswerMark(B, C, O, 60, 0, "15%", 3, 40);
-constexpr kit::AngleMark kCentralAngle = AnswerMark(O, B, C, 40, 1, "150%", 3);
+constexpr kit::AngleMark kGivenAngle = Mark(C, O, B, 60, 0, 3, "15%", 3, 0, 40);
+constexpr kit::AngleMark kAskedAngle = Mark(A, B, C, 60, 0, 3, "x", 5, 0, 0);
+constexpr kit::AngleMark kBaseAngle = Mark(B, C, O, 60, 0, 3, "15%", 3, 0, 40);
+constexpr kit::AngleMark kCentralAngle = Mark(O, B, C, 40, 1, 3, "150%", 3, 0, 0);
 
 using kit::kKeyWait, kit::NewLine, kit::SameLine;
 

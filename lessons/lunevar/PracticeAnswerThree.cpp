@@ -16,11 +16,11 @@ constexpr FigurePoint kPoints[] = {{A, 90}, {B, 150}, {C, 270}, {D, 350}};
 constexpr Letter kLetters[] = {{"A", A, -14, -50}, {"B", B, -34, -25}, {"C", C, -14, 10}, {"D", D, 8, -20}};
 
 constexpr kit::AngleMark kFigureMarks[] = {
-    AnswerMark(C, D, A, 60, 0, "50%", 3),
-    AnswerMark(B, C, D, 60, 0, "x", 5),
+    Mark(C, D, A, 60, 0, 3, "50%", 3, 0, 0),
+    Mark(B, C, D, 60, 0, 3, "x", 5, 0, 0),
 };
 // Angle ABD, on the same arc as angle ACD, by one arc.
-constexpr kit::AngleMark kSameArcAngle = AnswerMark(B, D, A, 60, 1, "50%", 3);
+constexpr kit::AngleMark kSameArcAngle = Mark(B, D, A, 60, 1, 3, "50%", 3, 0, 0);
 
 using kit::kKeyWait, kit::NewLine, kit::SameLine;
 

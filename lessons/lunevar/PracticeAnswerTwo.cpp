@@ -13,10 +13,10 @@ constexpr int O = 0;
 
 constexpr FigurePoint kPoints[] = {{1, 190}, {2, 290}, {3, 350}};
 
-constexpr kit::AngleMark kGivenAngle = AnswerMark(O, 1, 3, 60, 0, "160%", 3);
-constexpr kit::AngleMark kAskedAngle = AnswerMark(2, 3, 1, 60, 0, "x", 5);
+constexpr kit::AngleMark kGivenAngle = Mark(O, 1, 3, 60, 0, 3, "160%", 3, 0, 0);
+constexpr kit::AngleMark kAskedAngle = Mark(2, 3, 1, 60, 0, 3, "x", 5, 0, 0);
 // The reflex central angle, by one arc beside the sector.
-constexpr kit::AngleMark kOtherCentralAngle = AnswerMark(O, 3, 1, 60, 1, "200%", 3);
+constexpr kit::AngleMark kOtherCentralAngle = Mark(O, 3, 1, 60, 1, 3, "200%", 3, 0, 0);
 
 using kit::kKeyWait, kit::NewLine, kit::SameLine;
 

@@ -4,7 +4,7 @@
 
 #include <span>
 
-#include "kit/Marks.h"
+#include "lunevar/Lunevar.h"
 #include "lunevar/SixCellCircle.h"
 #include "shell/Program.h"
 
@@ -26,14 +26,5 @@ enum class CentreMark { OAbove, OLeft, None };
 // The page cleared, the banners "練習問題" and `number`, and the circle with the answer's points,
 // all at draw width 5, which the answer keeps. Leaves XI0 = XI1 = 40, YI1 = 30, XI2 = 338.
 void PracticeAnswerFrame(Program& P, const char* number, std::span<const FigurePoint> points, CentreMark centre);
-
-// An angle mark as every answer draws it: `count` arcs (0: a sector) of size `length` in colour 3
-// (a sector outlined in 0) over the angle from arm1 counter-clockwise to arm2, and its label in
-// `labelColour`, `labelDy` lower than the label placer puts it.
-constexpr kit::AngleMark AnswerMark(int vertex, int arm1, int arm2, float length, float count, const char* label,
-                                    float labelColour, float labelDy = 0) {
-  return {.vertex = vertex, .arm1 = arm1, .arm2 = arm2, .length = length, .count = count, .side = 1,
-          .textColour = labelColour, .line = 0, .fill = 3, .label = label, .labelDx = 0, .labelDy = labelDy};
-}
 
 }  // namespace lunevar

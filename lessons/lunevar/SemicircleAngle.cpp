@@ -4,6 +4,7 @@
 #include "kit/Marks.h"
 #include "kit/Points.h"
 #include "kit/Text.h"
+#include "lunevar/Lunevar.h"
 #include "lunevar/TheoremUseLesson.h"
 #include "shell/Waits.h"
 
@@ -23,13 +24,10 @@ constexpr kit::TextPiece kRule[] = {
 };
 
 // The inscribed angle APB, a filled sector; drawn twice, the second time with its label.
-constexpr kit::AngleMark kAngleAtP{.vertex = Pt, .arm1 = A, .arm2 = B, .length = 60, .count = 0, .side = 1,
-                                   .textColour = 5, .line = 0, .fill = 3, .label = ""};
-constexpr kit::AngleMark kAngleAtPLabelled{.vertex = Pt, .arm1 = A, .arm2 = B, .length = 60, .count = 0, .side = 1,
-                                           .textColour = 5, .line = 0, .fill = 3, .label = "90%"};
+constexpr kit::AngleMark kAngleAtP = Mark(Pt, A, B, 60, 0, 3, "", 5);
+constexpr kit::AngleMark kAngleAtPLabelled = Mark(Pt, A, B, 60, 0, 3, "90%", 5);
 // The straight angle AOB, one arc.
-constexpr kit::AngleMark kAngleAtO{.vertex = O, .arm1 = A, .arm2 = B, .length = 60, .count = 1, .side = 1,
-                                   .textColour = 7, .line = 0, .fill = 7, .label = "180%"};
+constexpr kit::AngleMark kAngleAtO = Mark(O, A, B, 60, 1, 7, "180%", 7);
 
 }  // namespace
 

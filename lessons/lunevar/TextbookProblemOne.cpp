@@ -4,6 +4,7 @@
 #include "kit/Marks.h"
 #include "kit/Points.h"
 #include "kit/Text.h"
+#include "lunevar/Lunevar.h"
 #include "lunevar/TheoremUseLesson.h"
 #include "shell/Waits.h"
 
@@ -27,19 +28,14 @@ constexpr kit::Letter kLetters[] = {
 };
 
 constexpr kit::AngleMark kGivenAngles[] = {
-    {.vertex = 1, .arm1 = 2, .arm2 = 3, .length = 60, .count = 0, .side = 1, .textColour = 3, .line = 0, .fill = 3,
-     .label = "30%"},
-    {.vertex = 5, .arm1 = 3, .arm2 = 4, .length = 60, .count = 0, .side = 1, .textColour = 3, .line = 0, .fill = 3,
-     .label = "25%"},
-    {.vertex = 0, .arm1 = 2, .arm2 = 4, .length = 40, .count = 0, .side = 1, .textColour = 5, .line = 0, .fill = 3,
-     .label = "x", .labelDx = 20},
+    Mark(1, 2, 3, 60, 0, 3, "30%", 3),
+    Mark(5, 3, 4, 60, 0, 3, "25%", 3),
+    Mark(0, 2, 4, 40, 0, 3, "x", 5, 20),
 };
 
 constexpr kit::AngleMark kCentralAngles[] = {
-    {.vertex = 0, .arm1 = 2, .arm2 = 3, .length = 60, .count = 1, .side = 1, .textColour = 7, .line = 0, .fill = 7,
-     .label = "60%"},
-    {.vertex = 0, .arm1 = 3, .arm2 = 4, .length = 90, .count = 1, .side = 1, .textColour = 7, .line = 0, .fill = 7,
-     .label = "50%"},
+    Mark(0, 2, 3, 60, 1, 7, "60%", 7),
+    Mark(0, 3, 4, 90, 1, 7, "50%", 7),
 };
 
 void drawFigure(Program& P) {

@@ -7,6 +7,7 @@
 #include "kit/Marks.h"
 #include "kit/Points.h"
 #include "kit/Text.h"
+#include "lunevar/Lunevar.h"
 #include "lunevar/TheoremUseLesson.h"
 #include "shell/Waits.h"
 
@@ -30,10 +31,8 @@ constexpr kit::OnCircle kPoints1[] = {{12, 130}, {13, 310}, {14, 22}};
 constexpr kit::Letter kLetters1[] = {{"A", 12, -35, -25}, {"B", 13, 6, 6}, {"C", 14, 14, -50}};
 constexpr std::initializer_list<int> kPaths1[] = {{12, 13, 14, 12}};
 constexpr kit::AngleMark kMarks1[] = {
-    {.vertex = 12, .arm1 = 13, .arm2 = 14, .length = 50, .count = 1, .side = 1, .textColour = 5, .line = 0,
-     .fill = 3, .label = "x"},
-    {.vertex = 13, .arm1 = 14, .arm2 = 12, .length = 50, .count = 1, .side = 1, .textColour = 3, .line = 0,
-     .fill = 3, .label = "54%"},
+    Mark(12, 13, 14, 50, 1, 3, "x", 5),
+    Mark(13, 14, 12, 50, 1, 3, "54%", 3),
 };
 constexpr Figure kFigure1{36, 240, 11, 5, -34, 8, kPoints1, kLetters1, kPaths1, kMarks1};
 
@@ -42,16 +41,13 @@ constexpr kit::OnCircle kPoints2[] = {{2, 230}, {3, 50}, {4, 310}, {5, 180}};
 constexpr kit::Letter kLetters2[] = {{"A", 2, -40, -15}, {"B", 3, 8, -25}, {"C", 4, 8, -20}, {"D", 5, -40, -25}};
 constexpr std::initializer_list<int> kPaths2[] = {{2, 3, 5, 2}, {2, 4, 5, 2}};
 constexpr kit::AngleMark kMarks2[] = {
-    {.vertex = 2, .arm1 = 3, .arm2 = 5, .length = 60, .count = 1, .side = 1, .textColour = 5, .line = 0,
-     .fill = 3, .label = "x"},
-    {.vertex = 4, .arm1 = 5, .arm2 = 2, .length = 60, .count = 1, .side = 1, .textColour = 3, .line = 0,
-     .fill = 3, .label = "25%"},
+    Mark(2, 3, 5, 60, 1, 3, "x", 5),
+    Mark(4, 5, 2, 60, 1, 3, "25%", 3),
 };
 constexpr Figure kFigure2{720, 200, 1, 6, 6, -10, kPoints2, kLetters2, kPaths2, kMarks2};
 
 // The inscribed angle ABD, equal to ACD on the same arc AD.
-constexpr kit::AngleMark kAngleAtB{.vertex = 3, .arm1 = 5, .arm2 = 2, .length = 60, .count = 1, .side = 1,
-                                   .textColour = 3, .line = 0, .fill = 3, .label = "25%"};
+constexpr kit::AngleMark kAngleAtB = Mark(3, 5, 2, 60, 1, 3, "25%", 3);
 
 constexpr kit::TextPiece kAnswer1[] = {
     kit::NewLine(40, 60, 5, "∠x="), kit::SameLine(0, 0, "180%-90%-54%="), kit::SameLine(0, 5, "36%"),

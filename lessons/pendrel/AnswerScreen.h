@@ -27,10 +27,15 @@ void ColumnAt(Program& P, float xi0, float xi1, float yi1);
 // 256 x 48) and 10 further on the number box (text 13, outline 4, fill 3, 48 high). Writes X, Y,
 // HABA, TATE, CCC1 to CCC3, A$; leaves XI2 = the number box's right edge, YI1 = its top.
 void OpenAnswerScreen(Program& P, const Opening& o);
+// The same over the figure of the circle about point 0 at grid (ox, 3), radius 3 cells (R1), on
+// the unseen grid of `columns` x 6 cells of `size` from (720, top) (kit::FigureFrame,
+// kit::CentreAndRadius).
+void OpenCirclePage(Program& P, const Opening& o, float top, float columns = 6, float size = 70, float ox = 3);
 
 // The text column is written with the kit's text pieces: the question numbers stand at XI0, the
 // working at XI1, and indented lines 48 right of it (AtMargin's indent).
-using kit::AtMargin, kit::AtNumbers, kit::DrawTextPieces, kit::kKeyWait, kit::SameLine, kit::TextPiece;
+using kit::AtMargin, kit::AtNumbers, kit::DrawTextPieces, kit::DrawWidthPiece, kit::FigurePiece, kit::kKeyWait,
+    kit::SameLine, kit::TextPiece;
 
 // A figure's letters (kit::Letter rows), drawn in colour 0 by kit::DrawLetters.
 using kit::DrawLetters;

@@ -6,7 +6,6 @@
 #include "pendrel/AnswerScreen.h"
 #include "pendrel/ConfirmLearning.h"
 #include "pendrel/FigureSteps.h"
-#include "shell/Waits.h"
 
 namespace pendrel {
 
@@ -26,11 +25,6 @@ constexpr kit::GridEntry kGridPoints[] = {
     {BisectorFoot, 2.5, 3.5},
 };
 
-constexpr TextPiece kStep1[] = {AtMargin(60, 0, "①線分AOの中点Mをとる。")};
-constexpr TextPiece kStep2[] = {AtMargin(60, 0, "②Mを中心として、"), AtMargin(50, 0, "　MOを半径とする円Mをかく。")};
-constexpr TextPiece kStep3[] = {AtMargin(60, 0, "③円Oとの交点をP,P'として、")};
-constexpr TextPiece kStep3Lines[] = {AtMargin(50, 0, "　直線AP,AP'をひく。")};
-
 // The far end of the tangent from A through `contact`: as far beyond it as A lies before it.
 // Writes DX, DY.
 void tangentEnd(Program& P, int end, int contact) {
@@ -44,10 +38,39 @@ void tangentEnd(Program& P, int end, int contact) {
 // A compass arc about `centre` through the crossings 11 and 12, a little longer than the
 // angle they make at the centre, in colour 7 over a colour-7 disc on the centre; `side` (ITI)
 // turns the arc towards M. Writes R2 besides what the stroke writes.
-void compassArc(Program& P, int centre, float side) {
+template <int centre, int side>
+void compassArc(Program& P) {
   P.v.R2 = kit::PointDistance(P, CrossUp, centre);
   kit::CompassArcStep(P, {centre, CrossUp, CrossDown, side, kit::ArcForm::Between, 0.05f, 7, 8}, P.v.R2);
 }
+
+// The midpoint M found: its dot and letter.
+void markM(Program& P) {
+  kit::DrawDot(P, PM, 4, 0);
+  kit::LetterAt(P, PM, -46, 6, "M", 0);
+}
+
+// Circle M through O, radius 2.5 cells in colour 9. Writes R2.
+void circleM(Program& P) {
+  P.v.R2 = P.v.SIZE * 2.5f;
+  kit::DrawCircle(P, PM, P.v.R2, 9);
+}
+
+constexpr Letter kContacts[] = {{"P", PP, -20, -45}, {"P'", PP2, -40, 10}};
+
+// One construction step per key: ① the midpoint M, ② circle M, ③ the tangents.
+constexpr TextPiece kSteps[] = {
+    kKeyWait, AtMargin(60, 0, "①線分AOの中点Mをとる。"),
+    kKeyWait, SegmentPiece<PA, PO>,
+    kKeyWait, FigurePiece(compassArc<PA, -1>),
+    kKeyWait, FigurePiece(compassArc<PO, 1>),
+    kKeyWait, SegmentPiece<BisectorTop, BisectorFoot>,
+    kKeyWait, FigurePiece(markM),
+    kKeyWait, AtMargin(60, 0, "②Mを中心として、"), AtMargin(50, 0, "　MOを半径とする円Mをかく。"), FigurePiece(circleM),
+    kKeyWait, AtMargin(60, 0, "③円Oとの交点をP,P'として、"), LettersPiece<kContacts>,
+    kKeyWait, AtMargin(50, 0, "　直線AP,AP'をひく。"),
+    SegmentPiece<PA, TangentEndP, 3>, SegmentPiece<PA, TangentEndP2, 3>,
+};
 
 }  // namespace
 
@@ -64,31 +87,7 @@ Screen ConfirmAnswer4(Program& P) {
   kit::CircleWithCentreO(P, PO, v.R1, 4, 6, -20);
   kit::DrawDot(P, PA, 4, 0);
   kit::LetterAt(P, PA, -40, -20, "A", 0);
-  shell::WaitAnyKey(P);
-  DrawTextPieces(P, kStep1);
-  shell::WaitAnyKey(P);
-  SegmentViaMN(P, PA, PO);
-  shell::WaitAnyKey(P);
-  compassArc(P, PA, -1);
-  shell::WaitAnyKey(P);
-  compassArc(P, PO, 1);
-  shell::WaitAnyKey(P);
-  SegmentViaMN(P, BisectorTop, BisectorFoot);
-  shell::WaitAnyKey(P);
-  kit::DrawDot(P, PM, 4, 0);
-  kit::LetterAt(P, PM, -46, 6, "M", 0);
-  shell::WaitAnyKey(P);
-  DrawTextPieces(P, kStep2);
-  v.R2 = v.SIZE * 2.5f;
-  kit::DrawCircle(P, PM, v.R2, 9);
-  shell::WaitAnyKey(P);
-  DrawTextPieces(P, kStep3);
-  kit::LetterAt(P, PP, -20, -45, "P", 0);
-  kit::LetterAt(P, PP2, -40, 10, "P'", 0);
-  shell::WaitAnyKey(P);
-  DrawTextPieces(P, kStep3Lines);
-  SegmentViaMN(P, PA, TangentEndP, 3);
-  SegmentViaMN(P, PA, TangentEndP2, 3);
+  DrawTextPieces(P, kSteps);
   return {ConfirmLearningSubMenu};
 }
 

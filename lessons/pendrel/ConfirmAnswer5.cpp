@@ -5,7 +5,6 @@
 #include "pendrel/AnswerScreen.h"
 #include "pendrel/ConfirmLearning.h"
 #include "pendrel/FigureSteps.h"
-#include "shell/Waits.h"
 
 namespace pendrel {
 
@@ -21,17 +20,10 @@ constexpr Letter kLetters[] = {
     {"O", PO, -14, 10}, {"A", PA, 4, -50}, {"B", PB, -34, -25}, {"C", PC, 8, 0}, {"D", PD, 4, -25},
 };
 
-// The reasoning: working in 0, the terms it rests on in 3; lines 55 apart.
-constexpr TextPiece kPair[] = {AtMargin(60, 0, "△ABDと△CBDで，")};
-constexpr TextPiece kRightAngles[] = {AtMargin(55, 0, "半円の弧に対する円周角だから，"), AtMargin(55, 0, "∠BAD＝")};
-constexpr TextPiece kRightAnglesEqual[] = {
-    SameLine(0, 3, "∠BCD"), SameLine(0, 0, "＝90°　　　…①"),
-    AtMargin(55, 0, "等しい弧に対する円周角は等しいので，"),
-};
 constexpr TextPiece kArcAD[] = {AtMargin(60, 0, "AD=")};  // under an arc sign: the arc AD
 constexpr TextPiece kArcDC[] = {SameLine(0, 0, "DCから,∠ABD＝")};  // under an arc sign: the arc DC
 constexpr TextPiece kAnglesEqual[] = {
-    SameLine(0, 3, "∠CBD"), SameLine(0, 0, "…②"),
+    kKeyWait, SameLine(0, 3, "∠CBD"), SameLine(0, 0, "…②"),
     AtMargin(55, 0, "共通な辺だから，BD＝BD　…③"),
     AtMargin(55, 0, "①，②，③から，直角三角形の"), kKeyWait,
     AtMargin(55, 3, "斜辺と1つの鋭角"), SameLine(0, 0, "が，それぞれ等しいので，"),
@@ -40,11 +32,24 @@ constexpr TextPiece kAnglesEqual[] = {
 
 // The equal-angle dot 70 from B in the angle between the arms, in colour 3; the pen X, Y is
 // left on it.
-void equalAngleDotAtB(Program& P, int arm1, int arm2) {
+template <int arm1, int arm2>
+void equalAngleDotAtB(Program& P) {
   kit::Pen at = kit::DotOnBisector(P, PB, arm1, arm2, 70, 1, 8, 3);
   P.v.X = at.x;
   P.v.Y = at.y;
 }
+
+// The marks the proof rests on, then the reasoning: working in 0, the terms it rests on in 3;
+// lines 55 apart.
+constexpr TextPiece kMarksAndRightAngles[] = {
+    kKeyWait, AtMargin(60, 0, "△ABDと△CBDで，"),
+    kKeyWait, CornerPiece<PA, PB, PD, 30, 3>, CornerPiece<PC, PB, PD, 30, 3>,
+    kKeyWait, TicksPiece<PB, PD, 2>,
+    kKeyWait, FigurePiece(equalAngleDotAtB<PD, PA>), FigurePiece(equalAngleDotAtB<PC, PD>),
+    kKeyWait, AtMargin(55, 0, "半円の弧に対する円周角だから，"), AtMargin(55, 0, "∠BAD＝"),
+    kKeyWait, SameLine(0, 3, "∠BCD"), SameLine(0, 0, "＝90°　　　…①"),
+    AtMargin(55, 0, "等しい弧に対する円周角は等しいので，"),
+};
 
 }  // namespace
 
@@ -65,27 +70,13 @@ Screen ConfirmAnswer5(Program& P) {
   DrawLetters(P, kLetters);
   kit::DrawCircle(P, PO, v.R1, 3, 0.8333333f, 1.0f);   // arc AD
   kit::DrawCircle(P, PO, v.R1, 7, 0.0f, 0.16666667f);  // arc DC
-  shell::WaitAnyKey(P);
-  DrawTextPieces(P, kPair);
-  shell::WaitAnyKey(P);
-  RightAngleViaN123(P, PA, PB, PD, -1, 30, 3);
-  RightAngleViaN123(P, PC, PB, PD, -1, 30, 3);
-  shell::WaitAnyKey(P);
-  kit::DrawTicks(P, PB, PD, 15, 2, 3, 0, 8);
-  shell::WaitAnyKey(P);
-  equalAngleDotAtB(P, PD, PA);
-  equalAngleDotAtB(P, PC, PD);
-  shell::WaitAnyKey(P);
-  DrawTextPieces(P, kRightAngles);
-  shell::WaitAnyKey(P);
-  DrawTextPieces(P, kRightAnglesEqual);
+  DrawTextPieces(P, kMarksAndRightAngles);
   P.pf.setDrawWidth(3);
   kit::ArcSignAt(P, v.XI1, v.YI1 + 60);
   DrawTextPieces(P, kArcAD);
   P.pf.setDrawWidth(3);
   kit::ArcSignOverLetters(P);
   DrawTextPieces(P, kArcDC);
-  shell::WaitAnyKey(P);
   DrawTextPieces(P, kAnglesEqual);
   return {ConfirmLearningSubMenu};
 }

@@ -1,8 +1,6 @@
 // First set, answers 2 and 3: three angles x, the last on a circle whose angle x two further
 // chords split into three equal inscribed angles; and the two choices whose four points lie on
 // one circle, with the equal angles that show it.
-#include <utility>
-
 #include "kit/Marks.h"
 #include "kit/Points.h"
 #include "pendrel/AnswerScreen.h"
@@ -22,9 +20,6 @@ constexpr TextPiece kAnswer2Questions[] = {
     AtNumbers(60, 7, "(2)"), SameLine(0, 0, "∠x=50%*2="), SameLine(0, 5, "100%"), kKeyWait,
     AtNumbers(60, 7, "(3)"),
 };
-constexpr TextPiece kAnswer2Working[] = {
-    SameLine(0, 0, "∠x"), AtMargin(50, 0, "=20%*3"), AtMargin(50, 5, "=60%"),
-};
 
 // Entries of the point table: the centre (not marked), A to E, and the unlettered point G on
 // the arc BC that makes the arcs AB, BG and GC equal.
@@ -40,6 +35,12 @@ constexpr Letter kLetters[] = {
 // Angle marks: vertex, arms, size, arcs, arm order, label colour, sector outline, arc colour, label.
 constexpr kit::AngleMark k20AtD{PD, PA, PB, 70, 1, 1, 3, 0, 3, "20%"};
 constexpr kit::AngleMark kXAtE{PE, PA, PC, 40, 1, 1, 5, 0, 3, "x"};
+
+// The chords from E that split ∠x into three, then the working of (3).
+constexpr TextPiece kAnswer2Working[] = {
+    kKeyWait, SegmentPiece<PE, PG>, SegmentPiece<PE, PB>,
+    kKeyWait, SameLine(0, 0, "∠x"), AtMargin(50, 0, "=20%*3"), AtMargin(50, 5, "=60%"),
+};
 
 // Answer 3: text only, the working at XI1 and its lines indented under it.
 constexpr Opening kOpening3{"P177 解答", "3", 40, 40 + 54, 30};
@@ -71,10 +72,6 @@ Screen ConfirmAnswer2(Program& P) {
   DrawLetters(P, kLetters);
   AngleMarkViaABC(P, k20AtD);
   AngleMarkViaABC(P, kXAtE);
-  shell::WaitAnyKey(P);
-  SegmentViaMN(P, PE, PG);
-  SegmentViaMN(P, PE, PB);
-  shell::WaitAnyKey(P);
   DrawTextPieces(P, kAnswer2Working);
   return {ConfirmLearningSubMenu};
 }

@@ -2,6 +2,7 @@
 #include "pendrel/FigureSteps.h"
 
 #include "kit/Marks.h"
+#include "kit/Points.h"
 
 namespace pendrel {
 
@@ -17,6 +18,12 @@ void SegmentViaMN(Program& P, int m, int n, float colour) {
   P.v.M = static_cast<float>(m);
   P.v.N = static_cast<float>(n);
   kit::DrawSegment(P, m, n, colour);
+}
+
+void TickAcrossCircle(Program& P, int outer, float degrees) {
+  kit::PointAtDegrees(P, outer, 0, P.v.R1 + 15, degrees);
+  kit::PointAtDegrees(P, outer + 1, 0, P.v.R1 - 15, degrees);
+  SegmentViaMN(P, outer, outer + 1, 3);
 }
 
 void RightAngleViaN123(Program& P, int n1, int n2, int n3, float side, float length, float colour) {

@@ -2,11 +2,9 @@
 // fifths of the circumference, two divided circles one above the other and six steps of text.
 #include "kit/Marks.h"
 #include "kit/Points.h"
-#include "kit/Text.h"
 #include "pendrel/AnswerScreen.h"
 #include "pendrel/FigureSteps.h"
 #include "pendrel/MasterLearning.h"
-#include "shell/Waits.h"
 
 namespace pendrel {
 
@@ -26,6 +24,18 @@ constexpr DividedCircle kFifths{10, {{11, 72}, {12, 144}, {13, 216}, {14, 288}, 
 // The central angle of each asked-for arc, marked when the text computes it.
 constexpr Mark kCentralThirds{0, 2, 1, 60, 1, 3, "240%", 3};
 constexpr Mark kCentralFifths{10, 14, 11, 60, 1, 3, "144%", 3};
+
+// Steps 1 to 6: the working of (1) and (2).
+constexpr TextPiece kSteps[] = {
+    kKeyWait, AtNumbers(80, 3, "(1)"), SameLine(0, 0, "円周のﾀ2/3ﾀの弧"), AtMargin(60, 0, "に対する中心角は、"),
+    kKeyWait, AtMargin(70, 0, "360%*ﾀ2/3ﾀ="), SameLine(0, 3, "240%"), SameLine(0, 0, " だから"),
+    MarkPiece<kCentralThirds>,
+    kKeyWait, AtMargin(70, 0, "円周角は、"), SameLine(0, 5, "120%"),
+    kKeyWait, AtNumbers(80, 3, "(2)"), SameLine(0, 0, "円周のﾀ2/5ﾀの弧"), AtMargin(60, 0, "に対する中心角は、"),
+    kKeyWait, AtMargin(70, 0, "360%*ﾀ2/5ﾀ="), SameLine(0, 3, "144%"), SameLine(0, 0, " だから"),
+    MarkPiece<kCentralFifths>,
+    kKeyWait, AtMargin(70, 0, "円周角は、"), SameLine(0, 5, "72%"),
+};
 
 // The circle of radius 3 cells about the centre (3, 3) of the grid laid out from (left, top):
 // its radii to the points, the centre dot and the arc in colour 3.
@@ -51,22 +61,7 @@ Screen MasterAnswer1(Program& P) {
   drawDividedCircle(P, 720, 20, kThirds);
   drawDividedCircle(P, v.GX1, v.GY2 + 10, kFifths);  // the second grid right under the first
 
-  shell::WaitAnyKey(P);
-  DrawTextPieces(P, {AtNumbers(80, 3, "(1)"), SameLine(0, 0, "円周のﾀ2/3ﾀの弧"),
-                     AtMargin(60, 0, "に対する中心角は、")});
-  shell::WaitAnyKey(P);
-  DrawTextPieces(P, {AtMargin(70, 0, "360%*ﾀ2/3ﾀ="), SameLine(0, 3, "240%"), SameLine(0, 0, " だから")});
-  DrawMarkViaABC(P, kCentralThirds);
-  shell::WaitAnyKey(P);
-  DrawTextPieces(P, {AtMargin(70, 0, "円周角は、"), SameLine(0, 5, "120%")});
-  shell::WaitAnyKey(P);
-  DrawTextPieces(P, {AtNumbers(80, 3, "(2)"), SameLine(0, 0, "円周のﾀ2/5ﾀの弧"),
-                     AtMargin(60, 0, "に対する中心角は、")});
-  shell::WaitAnyKey(P);
-  DrawTextPieces(P, {AtMargin(70, 0, "360%*ﾀ2/5ﾀ="), SameLine(0, 3, "144%"), SameLine(0, 0, " だから")});
-  DrawMarkViaABC(P, kCentralFifths);
-  shell::WaitAnyKey(P);
-  DrawTextPieces(P, {AtMargin(70, 0, "円周角は、"), SameLine(0, 5, "72%")});
+  DrawTextPieces(P, kSteps);
   return {MasterLearningSubMenu};
 }
 

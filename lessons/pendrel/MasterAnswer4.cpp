@@ -6,7 +6,6 @@
 #include "pendrel/AnswerScreen.h"
 #include "pendrel/FigureSteps.h"
 #include "pendrel/MasterLearning.h"
-#include "shell/Waits.h"
 
 namespace pendrel {
 
@@ -17,18 +16,18 @@ constexpr kit::OnCircle kOnCircle[] = {{2, 180}, {3, 0}, {4, 45}, {5, 120}};
 constexpr Letter kLetters[] = {{"A", 1, -16, -46}, {"B", 2, -40, 4}, {"C", 3, 10, 4},
                                {"D", 4, 4, -45},   {"E", 5, -20, -50}, {"P", 6, -16, 6}};
 
-// A right-angle mark: vertex and the points of its two arms, in colour.
-struct Corner {
-  int vertex, arm1, arm2;
-  float colour;
+// The right angles over BC, then steps 1 to 4. The right-angle marks take their arms in the given
+// order (ITI 1), so they do not hang on what ITI was left at. The degree signs of this answer are
+// the character "°" itself, not the markup "%".
+constexpr TextPiece kSteps[] = {
+    CornerPiece<4, 2, 3, 30, 5, 1>, CornerPiece<5, 2, 3, 30, 5, 1>,
+    kKeyWait, SegmentPiece<1, 6, 3>, CornerPiece<4, 1, 6, 30, 3, 1>, CornerPiece<5, 1, 6, 30, 3, 1>,
+    kKeyWait, AtMargin(70, 5, "点A,E,P,D"), AtMargin(60, 0, "∠AEP=∠ADP=90° だから"),
+    AtMargin(60, 0, "4点A,E,P,DはAPを直径とする円周上にある"),
+    kKeyWait, SegmentPiece<2, 3, 5>,
+    kKeyWait, AtMargin(70, 5, "点B,C,D,E"), AtMargin(60, 0, "2点D,Eは直線BCの同じ側にあって、"),
+    AtMargin(60, 0, "∠BDC=∠BEC=90°だから"),
 };
-constexpr Corner kOverBC[] = {{4, 2, 3, 5}, {5, 2, 3, 5}};
-constexpr Corner kOverAP[] = {{4, 1, 6, 3}, {5, 1, 6, 3}};
-
-// The arms taken in the given order (ITI 1), so the marks do not hang on what ITI was left at.
-void drawCorners(Program& P, std::span<const Corner> corners) {
-  for (const Corner& c : corners) RightAngleViaN123(P, c.vertex, c.arm1, c.arm2, 1, 30, c.colour);
-}
 
 }  // namespace
 
@@ -49,20 +48,7 @@ Screen MasterAnswer4(Program& P) {
   SegmentViaMN(P, 2, 4);
   SegmentViaMN(P, 3, 1);
   SegmentViaMN(P, 3, 5);
-  drawCorners(P, kOverBC);
-
-  shell::WaitAnyKey(P);
-  SegmentViaMN(P, 1, 6, 3);
-  drawCorners(P, kOverAP);
-  shell::WaitAnyKey(P);
-  // The degree signs of this answer are the character "°" itself, not the markup "%".
-  DrawTextPieces(P, {AtMargin(70, 5, "点A,E,P,D"), AtMargin(60, 0, "∠AEP=∠ADP=90° だから"),
-                     AtMargin(60, 0, "4点A,E,P,DはAPを直径とする円周上にある")});
-  shell::WaitAnyKey(P);
-  SegmentViaMN(P, 2, 3, 5);
-  shell::WaitAnyKey(P);
-  DrawTextPieces(P, {AtMargin(70, 5, "点B,C,D,E"), AtMargin(60, 0, "2点D,Eは直線BCの同じ側にあって、"),
-                     AtMargin(60, 0, "∠BDC=∠BEC=90°だから")});
+  DrawTextPieces(P, kSteps);
   return {MasterLearningSubMenu};
 }
 

@@ -2,11 +2,9 @@
 // meeting at F, and x = ∠BFC = ∠BAC + ∠ABE = 72°.
 #include "kit/Marks.h"
 #include "kit/Points.h"
-#include "kit/Text.h"
 #include "pendrel/AnswerScreen.h"
 #include "pendrel/FigureSteps.h"
 #include "pendrel/MasterLearning.h"
-#include "shell/Waits.h"
 
 namespace pendrel {
 
@@ -20,26 +18,28 @@ constexpr Mark kSectors[] = {
     {2, 5, 1, 40, 0, 7, "", 3},  // ∠ABE
 };
 
-// The pair of radial strokes across the circle at angle R(i) ± 2°, from 15 outside to 15 inside:
-// entries 7, 8 the outer and inner end of the first stroke, 9, 10 of the second.
+// Steps 1 to 4 and the key before step 5; an empty text moves the cursor to the new line, where
+// the arc sign starts it.
+constexpr TextPiece kSteps[] = {
+    kKeyWait, AtMargin(60, 0, "∠xは△ABFの外角だから"), SegmentPiece<1, 2>,
+    kKeyWait, AtMargin(50, 3, "∠x=∠BAC+∠ABE"), MarksPiece<kSectors>,
+    kKeyWait, AtMargin(70, 0, ""), ThinArcSignPiece<54>, SameLine(0, 0, "BC"), SameLine(0, 0, "は円周のﾀ1/5ﾀ だから"),
+    kKeyWait, AtMargin(70, 3, "∠BAC="), SameLine(0, 0, "360%*ﾀ1/5ﾀ*ﾀ1/2ﾀ="), SameLine(0, 3, "36%"),
+    kKeyWait,
+};
+
+// The pair of ticks across the circle at angle R(i) ± 2°: entries 7, 8 the outer and inner end
+// of the first, 9, 10 of the second.
 void drawTickPair(Program& P, int i) {
-  auto& v = P.v;
-  float outer = 3 * v.SIZE + 15, inner = 3 * v.SIZE - 15;
-  kit::PointAtDegrees(P, 7, 0, outer, v.R_a(i) - 2);
-  kit::PointAtDegrees(P, 8, 0, inner, v.R_a(i) - 2);
-  kit::PointAtDegrees(P, 9, 0, outer, v.R_a(i) + 2);
-  kit::PointAtDegrees(P, 10, 0, inner, v.R_a(i) + 2);
-  SegmentViaMN(P, 7, 8, 3);
-  SegmentViaMN(P, 9, 10, 3);
+  TickAcrossCircle(P, 7, P.v.R_a(i) - 2);
+  TickAcrossCircle(P, 9, P.v.R_a(i) + 2);
 }
 
 }  // namespace
 
 Screen MasterAnswer5(Program& P) {
   auto& v = P.v;
-  OpenAnswerScreen(P, {"P178 解答", "5", 40, 40, 30});
-  kit::FigureFrame(P, 720, 100, 6, 6, 70);
-  kit::CentreAndRadius(P, 0, 3, 3, 3);
+  OpenCirclePage(P, {"P178 解答", "5", 40, 40, 30}, 100);
   // The tick pairs stand at 132°, 204°, ... : 4° short of the middle of each arc between points.
   v.R_a(1) = 132;
   for (int i = 2; i <= 5; ++i) v.R_a(i) = v.R_a(i - 1) + 72;
@@ -55,27 +55,14 @@ Screen MasterAnswer5(Program& P) {
   DrawMarkViaABC(P, kAngleX);
   for (int i = 1; i <= 5; ++i) drawTickPair(P, i);
 
-  shell::WaitAnyKey(P);
-  DrawTextPieces(P, {AtMargin(60, 0, "∠xは△ABFの外角だから")});
-  SegmentViaMN(P, 1, 2);
-  shell::WaitAnyKey(P);
-  DrawTextPieces(P, {AtMargin(50, 3, "∠x=∠BAC+∠ABE")});
-  DrawMarksViaABC(P, kSectors);
-  shell::WaitAnyKey(P);
-  DrawTextPieces(P, {AtMargin(70, 0, "")});  // moves the cursor only: the arc sign starts the line
-  kit::ThinArcSignOverLetters(P, 54);
-  DrawTextPieces(P, {SameLine(0, 0, "BC"), SameLine(0, 0, "は円周のﾀ1/5ﾀ だから")});
-  shell::WaitAnyKey(P);
-  DrawTextPieces(P, {AtMargin(70, 3, "∠BAC="), SameLine(0, 0, "360%*ﾀ1/5ﾀ*ﾀ1/2ﾀ="), SameLine(0, 3, "36%")});
-  shell::WaitAnyKey(P);
+  DrawTextPieces(P, kSteps);
   DrawTextPieces(P, {AtMargin(70, 0, "")});
   kit::ThinArcSignOverLetters(P, 54);
   DrawTextPieces(P, {SameLine(0, 0, "BC=")});
   kit::ThinArcSignOverLetters(P, 54);
   DrawTextPieces(P, {SameLine(0, 0, "AE だから"), AtMargin(50, 3, "∠ABE=∠BAC=36%"),
                      SameLine(0, 0, " したがって、")});
-  shell::WaitAnyKey(P);
-  DrawTextPieces(P, {AtMargin(60, 5, "∠x="), SameLine(0, 0, "2*36%="), SameLine(0, 5, "72%")});
+  DrawTextPieces(P, {kKeyWait, AtMargin(60, 5, "∠x="), SameLine(0, 0, "2*36%="), SameLine(0, 5, "72%")});
   return {MasterLearningSubMenu};
 }
 

@@ -2,11 +2,9 @@
 // ∠E is common and ∠BAE = ∠CAE = ∠CBE (inscribed angles on the arc EC).
 #include "kit/Marks.h"
 #include "kit/Points.h"
-#include "kit/Text.h"
 #include "pendrel/AnswerScreen.h"
 #include "pendrel/FigureSteps.h"
 #include "pendrel/MasterLearning.h"
-#include "shell/Waits.h"
 
 namespace pendrel {
 
@@ -16,24 +14,35 @@ constexpr kit::OnCircle kOnCircle[] = {{1, 80}, {2, 210}, {3, 330}, {5, 270}};
 constexpr Letter kLetters[] = {{"A", 1, -14, -50}, {"B", 2, -35, -25}, {"C", 3, 14, -25},
                                {"D", 4, -35, -50}, {"E", 5, -14, 10}};
 
-// The equal angles, each marked by a dot of radius 8 in colour 3, 50 out on its bisector.
-struct EqualAngle {
-  int vertex, arm1, arm2;
-};
-constexpr EqualAngle kHypothesis[] = {{1, 2, 5}, {1, 5, 3}};  // ∠BAE = ∠EAC
-constexpr EqualAngle kAngleEBC{2, 5, 3};
-
-void drawEqualAngleDot(Program& P, const EqualAngle& a) { kit::DotOnBisector(P, a.vertex, a.arm1, a.arm2, 50, 1, 8, 3); }
+// An equal angle, marked by a dot of radius 8 in colour 3, 50 out on its bisector.
+template <int vertex, int arm1, int arm2>
+void equalAngleDot(Program& P) { kit::DotOnBisector(P, vertex, arm1, arm2, 50, 1, 8, 3); }
 
 constexpr Mark kCommonAngleE{5, 1, 2, 40, 0, 3, "", 3};
+
+// The triangles filled and outlined, then one key each for the common angle E, the arc EC (away
+// from A), the equal angle EBC and the proof.
+constexpr TextPiece kSteps[] = {
+    kKeyWait, AtMargin(60, 0, "△ABEと△BDEで，"), PathPiece<2, 5, 4, 0, kit::PathKind::Filled, 13>,
+    DrawWidthPiece(8), PathPiece<1, 2, 5, 9, kit::PathKind::Closed>, DrawWidthPiece(5),
+    kKeyWait, MarkPiece<kCommonAngleE>,
+    kKeyWait, CirclePiece<3, 1.0f / 12, 1.0f / 4>,
+    kKeyWait, FigurePiece(equalAngleDot<2, 5, 3>),
+    kKeyWait, AtMargin(60, 0, "∠Eは共通　　　　 　　　…①"),
+    AtMargin(60, 0, "仮定より ∠BAE＝∠CAE"),
+    AtMargin(60, 0, "弧ECに対する円周角は等しいので"),
+    AtMargin(60, 0, "∠CBE＝∠CAE"),
+    AtMargin(60, 0, "したがって、∠BAE＝∠DBE　…②"),
+    AtMargin(60, 0, "①，②から，"),
+    AtMargin(60, 0, "2組の角がそれぞれ等しいので，"),
+    AtMargin(60, 0, "△ABE∽△BDE"),
+};
 
 }  // namespace
 
 Screen MasterAnswer6(Program& P) {
   auto& v = P.v;
-  OpenAnswerScreen(P, {"P179 解答", "6", 40, 40, 30});
-  kit::FigureFrame(P, 720, 100, 6, 6, 70);
-  kit::CentreAndRadius(P, 0, 3, 3, 3);
+  OpenCirclePage(P, {"P179 解答", "6", 40, 40, 30}, 100);
   kit::PointsAtCellsViaMABC(P, 0, 3, kOnCircle);
   kit::LineCrossing(P, 4, 1, 5, 2, 3);  // D on AE and BC
 
@@ -42,29 +51,10 @@ Screen MasterAnswer6(Program& P) {
   SegmentViaMN(P, 1, 5);
   SegmentViaMN(P, 2, 5);
   DrawLetters(P, kLetters);
-  for (const EqualAngle& a : kHypothesis) drawEqualAngleDot(P, a);
+  equalAngleDot<1, 2, 5>(P);  // ∠BAE = ∠EAC
+  equalAngleDot<1, 5, 3>(P);
 
-  shell::WaitAnyKey(P);
-  DrawTextPieces(P, {AtMargin(60, 0, "△ABEと△BDEで，")});
-  kit::DrawPath(P, {2, 5, 4}, 0, kit::PathKind::Filled, 13);
-  P.pf.setDrawWidth(8);
-  kit::DrawPath(P, {1, 2, 5}, 9, kit::PathKind::Closed);
-  P.pf.setDrawWidth(5);
-  shell::WaitAnyKey(P);
-  DrawMarkViaABC(P, kCommonAngleE);
-  shell::WaitAnyKey(P);
-  kit::DrawCircle(P, 0, v.R1, 3, 1.0f / 12, 1.0f / 4);  // arc EC, away from A
-  shell::WaitAnyKey(P);
-  drawEqualAngleDot(P, kAngleEBC);
-  shell::WaitAnyKey(P);
-  DrawTextPieces(P, {AtMargin(60, 0, "∠Eは共通　　　　 　　　…①"),
-                     AtMargin(60, 0, "仮定より ∠BAE＝∠CAE"),
-                     AtMargin(60, 0, "弧ECに対する円周角は等しいので"),
-                     AtMargin(60, 0, "∠CBE＝∠CAE"),
-                     AtMargin(60, 0, "したがって、∠BAE＝∠DBE　…②"),
-                     AtMargin(60, 0, "①，②から，"),
-                     AtMargin(60, 0, "2組の角がそれぞれ等しいので，"),
-                     AtMargin(60, 0, "△ABE∽△BDE")});
+  DrawTextPieces(P, kSteps);
   return {MasterLearningSubMenu};
 }
 

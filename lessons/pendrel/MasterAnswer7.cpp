@@ -2,12 +2,10 @@
 // D and at E, F; △ACD∽△AEF by the inscribed angles on the common chord AB in each circle.
 #include "kit/Marks.h"
 #include "kit/Points.h"
-#include "kit/Text.h"
 #include "pendrel/AnswerScreen.h"
 #include "pendrel/FigureSteps.h"
 #include "pendrel/MasterLearning.h"
 #include "pendrel/Pendrel.h"
-#include "shell/Waits.h"
 
 namespace pendrel {
 
@@ -23,6 +21,29 @@ constexpr Mark kAnglesOnArcO[] = {
 constexpr Mark kAnglesOnArcO2[] = {
     {4, 1, 2, 60, 0, 7, "", 3},  // ∠ADC
     {6, 1, 2, 60, 0, 7, "", 3},  // ∠AFE
+};
+
+// The arcs AB that the inscribed angles stand on: of circle O inside circle O', and of circle O'
+// inside circle O.
+void arcABOfO(Program& P) { kit::DrawArcBetweenArms(P, 0, 2, 1, P.v.R1, 3); }
+void arcABOfO2(Program& P) { kit::DrawArcBetweenArms(P, 10, 1, 2, P.v.R2, 7); }
+
+// One key each for the pair, the arcs and the angles on them, then the proof.
+constexpr TextPiece kSteps[] = {
+    kKeyWait, AtMargin(60, 0, "△ACDと△AEFで，"),
+    kKeyWait, FigurePiece(arcABOfO),
+    kKeyWait, MarksPiece<kAnglesOnArcO>,
+    kKeyWait, FigurePiece(arcABOfO2),
+    kKeyWait, MarksPiece<kAnglesOnArcO2>,
+    kKeyWait, AtMargin(60, 0, "円Oの弧ABに対する"),
+    AtMargin(50, 0, "円周角は等しいので"),
+    AtMargin(60, 3, "∠ACD＝∠AEF …①"),
+    AtMargin(60, 0, "円O'の弧ABに対する"),
+    AtMargin(50, 0, "円周角は等しいので"),
+    AtMargin(60, 3, "∠ADC＝∠AFE …②"),
+    AtMargin(60, 0, "①，②から，"),
+    AtMargin(60, 0, "2組の角がそれぞれ等しいので，"),
+    AtMargin(60, 3, "△ACD∽△AEF"),
 };
 
 // D and F by fixed ratios beyond B on lines CB and EB, near circle O' but not computed on it.
@@ -63,26 +84,7 @@ Screen MasterAnswer7(Program& P) {
   P.pf.setDrawWidth(5);
   DrawLetters(P, kLetters);
 
-  shell::WaitAnyKey(P);
-  DrawTextPieces(P, {AtMargin(60, 0, "△ACDと△AEFで，")});
-  shell::WaitAnyKey(P);
-  kit::DrawArcBetweenArms(P, 0, 2, 1, v.R1, 3);  // arc AB of circle O, inside circle O'
-  shell::WaitAnyKey(P);
-  DrawMarksViaABC(P, kAnglesOnArcO);
-  shell::WaitAnyKey(P);
-  kit::DrawArcBetweenArms(P, 10, 1, 2, v.R2, 7);  // arc AB of circle O', inside circle O
-  shell::WaitAnyKey(P);
-  DrawMarksViaABC(P, kAnglesOnArcO2);
-  shell::WaitAnyKey(P);
-  DrawTextPieces(P, {AtMargin(60, 0, "円Oの弧ABに対する"),
-                     AtMargin(50, 0, "円周角は等しいので"),
-                     AtMargin(60, 3, "∠ACD＝∠AEF …①"),
-                     AtMargin(60, 0, "円O'の弧ABに対する"),
-                     AtMargin(50, 0, "円周角は等しいので"),
-                     AtMargin(60, 3, "∠ADC＝∠AFE …②"),
-                     AtMargin(60, 0, "①，②から，"),
-                     AtMargin(60, 0, "2組の角がそれぞれ等しいので，"),
-                     AtMargin(60, 3, "△ACD∽△AEF")});
+  DrawTextPieces(P, kSteps);
   return {MasterLearningSubMenu};
 }
 

@@ -48,11 +48,29 @@ void drawArcsABCD(Program& P) {
   kit::DrawCircle(P, 0, v.R1, 7, (360 - L.HHD) / 360, (360 - L.HHC) / 360);
 }
 
-// Each line of the proof is a new line 60 below the last, in colour 0, then a key.
-void proofLine(Program& P, const char* text) {
-  kit::TextOnNewLine(P, P.v.XI1, 60, text, 0);
-  shell::WaitAnyKey(P);
-}
+// The proofs, each line a new line 60 below the last in colour 0.
+constexpr TextPiece kProofOfSum[] = {
+    SameLine(20, 0, "△PBCで、"),
+    kKeyWait, AtMargin(60, 0, "三角形の内角と外角の性質より"), MarksPiece<kAnglesAtPBC>,
+    kKeyWait, AtMargin(60, 0, "∠APB=∠PCB+∠PBC"),
+    kKeyWait, FigurePiece(drawArcsABCD),
+    kKeyWait, AtMargin(60, 0, "∠PCBは弧ABに対する円周角"),
+    kKeyWait, AtMargin(60, 0, "∠PBCは弧CDに対する円周角"),
+    kKeyWait, AtMargin(60, 0, "だから、∠APBは、弧ABに対する円周角"),
+    AtMargin(60, 0, "と、弧CDに対する円周角の和と等しくなる。"),
+    kKeyWait,
+};
+constexpr TextPiece kProofOfDifference[] = {
+    SameLine(20, 0, "△ACQで、"),
+    kKeyWait, AtMargin(60, 0, "三角形の内角と外角の性質より"), MarksPiece<kAnglesAtACQ>,
+    kKeyWait, AtMargin(60, 0, "∠ACB=∠AQC+∠CAQ だから"),
+    kKeyWait, AtMargin(60, 0, "∠AQC=∠ACB-∠CAQ"),
+    kKeyWait, FigurePiece(drawArcsABCD),
+    kKeyWait, AtMargin(60, 0, "∠ACBは弧ABに対する円周角"),
+    kKeyWait, AtMargin(60, 0, "∠CAQは弧CDに対する円周角"),
+    kKeyWait, AtMargin(60, 0, "だから、∠AQBは、弧ABに対する円周角"),
+    AtMargin(60, 0, "と、弧CDに対する円周角の差と等しくなる。"),
+};
 
 }  // namespace
 
@@ -64,10 +82,8 @@ void DrawChordsFigure(Program& P) {
   kit::GridPoint(P, 0, 6, 6);
   v.R1 = 6 * v.SIZE;
   L.HHA = 70; L.HHB = 230; L.HHC = 310; L.HHD = 10;
-  kit::PointAtDegrees(P, 1, 0, v.R1, L.HHA);
-  kit::PointAtDegrees(P, 2, 0, v.R1, L.HHB);
-  kit::PointAtDegrees(P, 3, 0, v.R1, L.HHC);
-  kit::PointAtDegrees(P, 4, 0, v.R1, L.HHD);
+  const float directions[] = {L.HHA, L.HHB, L.HHC, L.HHD};  // of points 1 to 4
+  for (int i = 1; i <= 4; ++i) kit::PointAtDegrees(P, i, 0, v.R1, directions[i - 1]);
   kit::LineCrossing(P, 5, 1, 3, 2, 4);  // P on the chords AC and BD
   kit::LineCrossing(P, 6, 1, 4, 2, 3);  // Q on the lines AD and BC
   P.pf.setDrawWidth(5);
@@ -83,18 +99,7 @@ void DrawChordsFigure(Program& P) {
 Screen MasterAnswer9(Program& P) {
   openPage(P, "(1)", kAngleAPB);
   kit::DrawPath(P, {5, 2, 3}, 0, kit::PathKind::Filled, 13);
-  kit::TextOnLine(P, 20, "△PBCで、", 0);
-  shell::WaitAnyKey(P);
-  kit::TextOnNewLine(P, P.v.XI1, 60, "三角形の内角と外角の性質より", 0);
-  DrawMarksViaABC(P, kAnglesAtPBC);
-  shell::WaitAnyKey(P);
-  proofLine(P, "∠APB=∠PCB+∠PBC");
-  drawArcsABCD(P);
-  shell::WaitAnyKey(P);
-  proofLine(P, "∠PCBは弧ABに対する円周角");
-  proofLine(P, "∠PBCは弧CDに対する円周角");
-  kit::TextOnNewLine(P, P.v.XI1, 60, "だから、∠APBは、弧ABに対する円周角", 0);
-  proofLine(P, "と、弧CDに対する円周角の和と等しくなる。");
+  DrawTextPieces(P, kProofOfSum);
   return {MasterAnswer9Page2};
 }
 
@@ -103,19 +108,7 @@ Screen MasterAnswer9Page2(Program& P) {
   P.pf.setDrawWidth(8);
   kit::DrawPath(P, {1, 3, 6}, 9, kit::PathKind::Closed);
   P.pf.setDrawWidth(5);
-  kit::TextOnLine(P, 20, "△ACQで、", 0);
-  shell::WaitAnyKey(P);
-  kit::TextOnNewLine(P, P.v.XI1, 60, "三角形の内角と外角の性質より", 0);
-  DrawMarksViaABC(P, kAnglesAtACQ);
-  shell::WaitAnyKey(P);
-  proofLine(P, "∠ACB=∠AQC+∠CAQ だから");
-  proofLine(P, "∠AQC=∠ACB-∠CAQ");
-  drawArcsABCD(P);
-  shell::WaitAnyKey(P);
-  proofLine(P, "∠ACBは弧ABに対する円周角");
-  proofLine(P, "∠CAQは弧CDに対する円周角");
-  kit::TextOnNewLine(P, P.v.XI1, 60, "だから、∠AQBは、弧ABに対する円周角", 0);
-  kit::TextOnNewLine(P, P.v.XI1, 60, "と、弧CDに対する円周角の差と等しくなる。", 0);
+  DrawTextPieces(P, kProofOfDifference);
   return {MasterLearningSubMenu};
 }
 
