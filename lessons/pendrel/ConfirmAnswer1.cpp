@@ -34,57 +34,54 @@ constexpr TextPiece kSecondColumnTop[] = {
     AtNumbers(60, 7, "(8)"),
 };
 
-constexpr TextPiece kAnswer8[] = {
-    SameLine(0, 0, "∠x"), AtMargin(50, 0, "=90%-47%="), SameLine(0, 5, "43%"), kKeyWait,
-    AtNumbers(180, 7, "(9)"),  // level with its figure
-};
-
-constexpr TextPiece kAnswer9[] = {
-    SameLine(0, 0, "∠x"), AtMargin(50, 0, "=180%-90%-50%"), AtMargin(50, 5, "=40%"),
-};
-
 // Entries of the point table: the centre O and A to D on the circle.
 enum Point { O = 0, PA = 1, PB = 2, PC = 3, PD = 4 };
 
-// Where a point stands on the circle: entry and degrees.
+// Angle marks: vertex, arms, size, arcs, arm order, label colour, sector outline, arc colour, label.
+// The third mark of each question, drawn a key after the first two.
+constexpr kit::AngleMark kThird8{PD, PB, PC, 40, 1, 1, 3, 0, 3, "47%"};
+constexpr kit::AngleMark kThird9{PB, PD, PA, 40, 1, 1, 3, 0, 3, "50%"};
+
+// After the figure, one key each for the third mark, the right angle and the working.
+constexpr TextPiece kSteps8[] = {
+    kKeyWait, AngleMarkPiece<kThird8>,
+    kKeyWait, CornerPiece<PD, PA, PC, 70, 7>,
+    kKeyWait, SameLine(0, 0, "∠x"), AtMargin(50, 0, "=90%-47%="), SameLine(0, 5, "43%"),
+    kKeyWait, AtNumbers(180, 7, "(9)"),  // level with its figure
+};
+constexpr TextPiece kSteps9[] = {
+    kKeyWait, AngleMarkPiece<kThird9>,
+    kKeyWait, CornerPiece<PA, PB, PD, 40, 7>,
+    kKeyWait, SameLine(0, 0, "∠x"), AtMargin(50, 0, "=180%-90%-50%"), AtMargin(50, 5, "=40%"),
+};
+
 // Questions (8) and (9): each on circle O of radius 3 cells of 40, centred at grid point (4, 4)
 // of an unseen 8 x 7 grid, with A to D on it, triangles ABD and ACD, the centre dot and "O".
-// Shown with its first two angle marks; then one key each for the third mark, the right angle
-// and the working.
+// Shown with its first two angle marks; then its steps.
 struct CircleQuestion {
   kit::OnCircle points[4];  // in the order they are computed
   bool chordBC;
   Letter letters[4];
   kit::AngleMark shown[2];
-  kit::AngleMark third;
-  Point corner[3];  // vertex, arms
-  float cornerSide;
-  std::span<const TextPiece> working;
+  std::span<const TextPiece> steps;
 };
 
-// Angle marks: vertex, arms, size, arcs, arm order, label colour, sector outline, arc colour, label.
 constexpr CircleQuestion kQuestion8{
     {{PA, 120}, {PC, 300}, {PB, 206}, {PD, 60}},
     false,
     {{"A", PA, -14, -50}, {"B", PB, -34, -25}, {"C", PC, 8, 0}, {"D", PD, 4, -25}},
     {{PA, PB, PC, 40, 1, 1, 3, 0, 3, "47%"}, {PD, PA, PB, 40, 1, 1, 5, 0, 3, "x"}},
-    {PD, PB, PC, 40, 1, 1, 3, 0, 3, "47%"},
-    {PD, PA, PC},
-    70,
-    kAnswer8,
+    kSteps8,
 };
 constexpr CircleQuestion kQuestion9{
     {{PA, 100}, {PC, 260}, {PB, 180}, {PD, 0}},
     true,
     {{"A", PA, -14, -45}, {"B", PB, -34, -25}, {"C", PC, -14, 0}, {"D", PD, 4, -25}},
     {{PC, PD, PA, 40, 1, 1, 3, 0, 3, "50%"}, {PD, PA, PB, 40, 1, 1, 5, 0, 3, "x"}},
-    {PB, PD, PA, 40, 1, 1, 3, 0, 3, "50%"},
-    {PA, PB, PD},
-    40,
-    kAnswer9,
+    kSteps9,
 };
 
-// The figure of one question, its grid's top at `top`, then its marks and working.
+// The figure of one question, its grid's top at `top`, then its steps.
 void drawCircleQuestion(Program& P, float top, const CircleQuestion& q) {
   auto& v = P.v;
   kit::GridPaper(P, 920, top, 8, 7, 15, 40);
@@ -100,12 +97,7 @@ void drawCircleQuestion(Program& P, float top, const CircleQuestion& q) {
   if (q.chordBC) SegmentViaMN(P, PB, PC);
   DrawLetters(P, q.letters);
   for (const kit::AngleMark& m : q.shown) AngleMarkViaABC(P, m);
-  shell::WaitAnyKey(P);
-  AngleMarkViaABC(P, q.third);
-  shell::WaitAnyKey(P);
-  RightAngleViaN123(P, q.corner[0], q.corner[1], q.corner[2], -1, q.cornerSide, 7);
-  shell::WaitAnyKey(P);
-  DrawTextPieces(P, q.working);
+  DrawTextPieces(P, q.steps);
 }
 
 }  // namespace

@@ -38,13 +38,15 @@ struct Mark {
 void DrawMarkViaABC(Program& P, const Mark& m);
 void DrawMarksViaABC(Program& P, std::span<const Mark> marks);
 
-// The same steps as pieces of an answer's text table, drawn where the text reaches them: a mark
-// row, every row of a mark table, a segment (SegmentViaMN), a right-angle mark with its arms in
-// the order `side` gives (RightAngleViaN123), the ticks of equal lengths, 15 long in colour 3 and
-// 8 apart (kit::DrawTicks), the circle about point 0 of radius R1 or its arc from `start` to
-// `end` (kit::DrawCircle), the path through three points (kit::DrawPath), a table of letters in
-// colour 0 (kit::DrawLetters) and the thin arc sign over the letters at the cursor. Each writes
-// what the step it calls writes.
+// The same steps as pieces of an answer's text table, drawn where the text reaches them: an
+// angle mark kept in A, B, C, a mark row, every row of a mark table, a segment (SegmentViaMN), a
+// right-angle mark with its arms in the order `side` gives (RightAngleViaN123), the ticks of
+// equal lengths, 15 long in colour 3 and 8 apart (kit::DrawTicks), the circle about point 0 of
+// radius R1 or its arc from `start` to `end` (kit::DrawCircle), the path through three points
+// (kit::DrawPath), a table of letters in colour 0 (kit::DrawLetters) and the thin arc sign over
+// the letters at the cursor. Each writes what the step it calls writes.
+template <const kit::AngleMark& mark>
+constexpr TextPiece AngleMarkPiece = FigurePiece([](Program& P) { kit::AngleMarkViaABC(P, mark); });
 template <const Mark& mark>
 constexpr TextPiece MarkPiece = FigurePiece([](Program& P) { DrawMarkViaABC(P, mark); });
 template <const auto& marks>

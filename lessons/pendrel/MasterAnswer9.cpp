@@ -8,7 +8,6 @@
 #include "pendrel/FigureSteps.h"
 #include "pendrel/MasterLearning.h"
 #include "pendrel/Pendrel.h"
-#include "shell/Waits.h"
 
 namespace pendrel {
 
@@ -29,15 +28,13 @@ constexpr Mark kAnglesAtACQ[] = {
     {1, 3, 4, 60, 0, 7, "", 3},  // ∠CAQ
 };
 
-// The page's frame and its number "(1)" or "(2)" beside the boxes, the figure, the filled
-// angle at the crossing, and "<証明>".
+// The page's frame and its number "(1)" or "(2)" beside the boxes, the figure and the filled
+// angle at the crossing.
 void openPage(Program& P, const char* part, const Mark& crossing) {
   OpenAnswerScreen(P, {"P179 解答", "9", 30, 30, 30});
   kit::TextOnLine(P, 0, part, 0);
   DrawChordsFigure(P);
   DrawMarkViaABC(P, crossing);
-  kit::TextOnNewLine(P, P.v.XI1, 60, "<証明>", 7);
-  shell::WaitAnyKey(P);
 }
 
 // The arc AB in colour 3 and the arc CD in colour 7, the arcs the inscribed angles stand on.
@@ -48,9 +45,11 @@ void drawArcsABCD(Program& P) {
   kit::DrawCircle(P, 0, v.R1, 7, (360 - L.HHD) / 360, (360 - L.HHC) / 360);
 }
 
-// The proofs, each line a new line 60 below the last in colour 0.
+// The proofs under "<証明>", each line a new line 60 below the last in colour 0; the triangle
+// they reason in is filled, or outlined at draw width 8.
 constexpr TextPiece kProofOfSum[] = {
-    SameLine(20, 0, "△PBCで、"),
+    AtMargin(60, 7, "<証明>"),
+    kKeyWait, PathPiece<5, 2, 3, 0, kit::PathKind::Filled, 13>, SameLine(20, 0, "△PBCで、"),
     kKeyWait, AtMargin(60, 0, "三角形の内角と外角の性質より"), MarksPiece<kAnglesAtPBC>,
     kKeyWait, AtMargin(60, 0, "∠APB=∠PCB+∠PBC"),
     kKeyWait, FigurePiece(drawArcsABCD),
@@ -61,6 +60,8 @@ constexpr TextPiece kProofOfSum[] = {
     kKeyWait,
 };
 constexpr TextPiece kProofOfDifference[] = {
+    AtMargin(60, 7, "<証明>"),
+    kKeyWait, DrawWidthPiece(8), PathPiece<1, 3, 6, 9, kit::PathKind::Closed>, DrawWidthPiece(5),
     SameLine(20, 0, "△ACQで、"),
     kKeyWait, AtMargin(60, 0, "三角形の内角と外角の性質より"), MarksPiece<kAnglesAtACQ>,
     kKeyWait, AtMargin(60, 0, "∠ACB=∠AQC+∠CAQ だから"),
@@ -98,16 +99,12 @@ void DrawChordsFigure(Program& P) {
 
 Screen MasterAnswer9(Program& P) {
   openPage(P, "(1)", kAngleAPB);
-  kit::DrawPath(P, {5, 2, 3}, 0, kit::PathKind::Filled, 13);
   DrawTextPieces(P, kProofOfSum);
   return {MasterAnswer9Page2};
 }
 
 Screen MasterAnswer9Page2(Program& P) {
   openPage(P, "(2)", kAngleAQB);
-  P.pf.setDrawWidth(8);
-  kit::DrawPath(P, {1, 3, 6}, 9, kit::PathKind::Closed);
-  P.pf.setDrawWidth(5);
   DrawTextPieces(P, kProofOfDifference);
   return {MasterLearningSubMenu};
 }
