@@ -186,6 +186,17 @@ void UnlabelledArcSign(Program& P, float colour, float width) {
   ArcSignOverLetters(P, width, colour);
 }
 
+void EqualArcsLine(Program& P, float step, const std::string& first, const std::string& second,
+                   float widthAfter) {
+  EmptyLine(P, step);
+  P.pf.setDrawWidth(3);
+  ArcSignOverLetters(P);
+  TextOnLine(P, 0, first, 0);
+  ArcSignOverLetters(P);
+  P.pf.setDrawWidth(static_cast<int>(widthAfter));
+  TextOnLine(P, 0, second, 0);
+}
+
 void SideSign(Program& P, int from, int to, float side, float height, float spacing, float colour,
               const std::string& label) {
   auto& v = P.v;

@@ -125,6 +125,13 @@ void ThinArcSignOverLetters(Program& P, float width = 54);
 // YI1), in colour. Writes AAA$ = "", CCC1 = 5 and what ArcSignOverLetters writes.
 void UnlabelledArcSign(Program& P, float colour, float width = 54);
 
+// The line "⌒AB=⌒CD" in colour 0: an empty line `step` below the current one (EmptyLine), then
+// at draw width 3 the arc sign over the two letters that start `first` ("AB="), `first`, the arc
+// sign over those that start `second`, then the draw width `widthAfter` and `second` ("CD" and
+// what follows it on the line). Writes what EmptyLine, ArcSignOverLetters and TextOnLine write.
+void EqualArcsLine(Program& P, float step, const std::string& first, const std::string& second,
+                   float widthAfter = 3);
+
 // The dotted sign over the side from point `from` to point `to`: on the side `side` names
 // (HOUKOU), `height` from it, dots `spacing` degrees apart in colour, and its label at the apex in
 // the colour CCC1 holds. Writes A, B, ZX0, ZY0, ZX1, ZY1, HOUKOU, TAKASA, HABA, CCC2, AAA$; the

@@ -59,17 +59,6 @@ void alternateAngles(Program& P) {
   shell::WaitAnyKey(P);
 }
 
-// "AB=CD" with an arc sign over each pair of letters, on an empty line `step` below, the signs'
-// dots at width 3; `tail` follows "CD".
-void equalArcsLine(Program& P, float step, const char* tail) {
-  kit::EmptyLine(P, step);
-  P.pf.setDrawWidth(3);
-  kit::ArcSignOverLetters(P);
-  kit::TextOnLine(P, 0, "AB=", 0);
-  kit::ArcSignOverLetters(P);
-  kit::TextOnLine(P, 0, tail, 0);
-}
-
 }  // namespace
 
 void DrawTrapezoidInCircle(Program& P) {
@@ -107,7 +96,7 @@ Screen ParallelChordsProof(Program& P) {
   kit::EmptyLine(P, 60);
   kit::EmptyAnswerBox(P, kBlanks, 3, 10);
   kit::TextOnLine(P, 10, "は等しいので", 0);
-  equalArcsLine(P, 70, "CD");
+  kit::EqualArcsLine(P, 70, "AB=", "CD");
   kit::RevealAnswers(P, kBlanks);
   shell::WaitAnyKey(P);
 
@@ -118,7 +107,7 @@ Screen ParallelChordsProof(Program& P) {
   DrawTrapezoidInCircle(P);
   shell::WaitAnyKey(P);
   alternateAngles(P);
-  equalArcsLine(P, 70, "CD だから");
+  kit::EqualArcsLine(P, 70, "AB=", "CD だから");
   kit::TextOnNewLine(P, v.XI1, 60, "∠ACB=", 0);
   kit::EmptyAnswerBox(P, kBlanks, 2, 10, "①");
   kit::EmptyLine(P, 60);

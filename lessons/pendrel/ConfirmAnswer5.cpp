@@ -20,8 +20,6 @@ constexpr Letter kLetters[] = {
     {"O", PO, -14, 10}, {"A", PA, 4, -50}, {"B", PB, -34, -25}, {"C", PC, 8, 0}, {"D", PD, 4, -25},
 };
 
-constexpr TextPiece kArcAD[] = {AtMargin(60, 0, "AD=")};  // under an arc sign: the arc AD
-constexpr TextPiece kArcDC[] = {SameLine(0, 0, "DCから,∠ABD＝")};  // under an arc sign: the arc DC
 constexpr TextPiece kAnglesEqual[] = {
     kKeyWait, SameLine(0, 3, "∠CBD"), SameLine(0, 0, "…②"),
     AtMargin(55, 0, "共通な辺だから，BD＝BD　…③"),
@@ -71,12 +69,7 @@ Screen ConfirmAnswer5(Program& P) {
   kit::DrawCircle(P, PO, v.R1, 3, 0.8333333f, 1.0f);   // arc AD
   kit::DrawCircle(P, PO, v.R1, 7, 0.0f, 0.16666667f);  // arc DC
   DrawTextPieces(P, kMarksAndRightAngles);
-  P.pf.setDrawWidth(3);
-  kit::ArcSignAt(P, v.XI1, v.YI1 + 60);
-  DrawTextPieces(P, kArcAD);
-  P.pf.setDrawWidth(3);
-  kit::ArcSignOverLetters(P);
-  DrawTextPieces(P, kArcDC);
+  kit::EqualArcsLine(P, 60, "AD=", "DCから,∠ABD＝");
   DrawTextPieces(P, kAnglesEqual);
   return {ConfirmLearningSubMenu};
 }

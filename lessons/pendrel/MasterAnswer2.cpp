@@ -85,13 +85,8 @@ Screen MasterAnswer2(Program& P) {
 
   DrawTextPieces(P, kSteps1);
   shell::WaitAnyKey(P);
-  DrawTextPieces(P, {AtMargin(70, 0, "")});  // moves the cursor only: the arc sign starts the line
-  P.pf.setDrawWidth(3);
-  kit::ArcSignOverLetters(P, 54, 0);
-  DrawTextPieces(P, {SameLine(0, 0, "AB=")});
-  kit::ArcSignOverLetters(P, 54, 0);
-  P.pf.setDrawWidth(5);
-  DrawTextPieces(P, {SameLine(0, 0, "CD だから "), SameLine(0, 3, "∠COD=∠y")});
+  kit::EqualArcsLine(P, 70, "AB=", "CD だから ", 5);
+  DrawTextPieces(P, {SameLine(0, 3, "∠COD=∠y")});
   SegmentViaMN(P, 0, 3);
   SegmentViaMN(P, 0, 4);
   DrawMarkViaABC(P, kAngleCOD);

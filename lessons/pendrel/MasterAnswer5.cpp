@@ -56,12 +56,8 @@ Screen MasterAnswer5(Program& P) {
   for (int i = 1; i <= 5; ++i) drawTickPair(P, i);
 
   DrawTextPieces(P, kSteps);
-  DrawTextPieces(P, {AtMargin(70, 0, "")});
-  kit::ThinArcSignOverLetters(P, 54);
-  DrawTextPieces(P, {SameLine(0, 0, "BC=")});
-  kit::ThinArcSignOverLetters(P, 54);
-  DrawTextPieces(P, {SameLine(0, 0, "AE だから"), AtMargin(50, 3, "∠ABE=∠BAC=36%"),
-                     SameLine(0, 0, " したがって、")});
+  kit::EqualArcsLine(P, 70, "BC=", "AE だから", 5);
+  DrawTextPieces(P, {AtMargin(50, 3, "∠ABE=∠BAC=36%"), SameLine(0, 0, " したがって、")});
   DrawTextPieces(P, {kKeyWait, AtMargin(60, 5, "∠x="), SameLine(0, 0, "2*36%="), SameLine(0, 5, "72%")});
   return {MasterLearningSubMenu};
 }

@@ -1,7 +1,12 @@
-// The figure marks: an unset option keeping its variable, and a path that the page cannot draw.
+// The figure marks: an unset option keeping its variable, a path that the page cannot draw, and
+// the equal-arcs line's signs over the letters they name, at their own draw width.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <vector>
+
 #include "kit/Marks.h"
+#include "kit/Text.h"
 #include "platform/Errors.h"
 #include "support/TestRun.h"
 
@@ -26,6 +31,54 @@ TEST(KitFigures, APathOfMoreThanSevenPointsIsAnIllegalCall) {
   TestRun r;
   EXPECT_THROW(kit::DrawPath(r.P, {1, 2, 3, 4, 5, 6, 7}, 0, kit::PathKind::Closed), platform::RuntimeError);
   EXPECT_NO_THROW(kit::DrawPath(r.P, {1, 2, 3, 4, 5, 6}, 0, kit::PathKind::Closed));
+}
+
+TEST(KitMarks, EqualArcsLineSignsTheLettersAtWidthThreeAndLeavesTheWidthAsked) {
+  struct Case {
+    const char* name;
+    void (*write)(shell::Program&);
+    int widthAfter;
+  };
+  const Case cases[] = {
+      {"signs' width kept", [](shell::Program& P) { kit::EqualArcsLine(P, 70, "AB=", "CD"); }, 3},
+      {"width 5 after", [](shell::Program& P) { kit::EqualArcsLine(P, 70, "AB=", "CD", 5); }, 5},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TestRun r;
+    auto& v = r.P.v;
+    r.pf.setDrawWidth(5);
+    kit::TextCursorAt(r.P, 100, 200);
+    v.XI2 = 400;
+    r.log.clear();
+    c.write(r.P);
+    EXPECT_EQ(v.YI1, 270);
+    EXPECT_EQ(r.pf.drawWidth(), c.widthAfter);
+    auto glyphs = r.texts();
+    ASSERT_FALSE(glyphs.empty());
+    EXPECT_EQ(glyphs.front().x1, 100);  // the line starts at the margin, not where the last one ended
+    EXPECT_EQ(glyphs.front().y1, 270);
+    // The dots of the two signs: the first over "AB" at the line's start, the second over "CD".
+    float cdStart = 0;
+    for (const auto& op : r.log)
+      if (op.kind == platform::OpKind::Text && op.text == "C") cdStart = op.x1;
+    ASSERT_GT(cdStart, 154);
+    std::vector<platform::Op> dots = r.ops(platform::OpKind::Circle);
+    std::vector<float> overAB, overCD;
+    for (const auto& d : dots) (d.x1 < cdStart - 1 ? overAB : overCD).push_back(d.x1);
+    ASSERT_FALSE(overAB.empty());
+    ASSERT_FALSE(overCD.empty());
+    EXPECT_NEAR(*std::min_element(overAB.begin(), overAB.end()), 100, 0.5);
+    EXPECT_NEAR(*std::max_element(overAB.begin(), overAB.end()), 154, 0.5);
+    EXPECT_NEAR(*std::min_element(overCD.begin(), overCD.end()), cdStart, 0.5);
+    EXPECT_NEAR(*std::max_element(overCD.begin(), overCD.end()), cdStart + 54, 0.5);
+    for (const auto& d : dots) {
+      EXPECT_EQ(d.width, 3);
+      EXPECT_EQ(d.colour, 0);
+      EXPECT_LE(d.y1, 270);
+      EXPECT_GE(d.y1, 260);
+    }
+  }
 }
 
 }  // namespace
