@@ -100,6 +100,12 @@ void LetterAt(Program& P, int i, float dx, float dy, const std::string& text, fl
   TextAt(P, P.v.X_a(i) + dx, P.v.Y_a(i) + dy, text, colour);
 }
 
+void LetteredDot(Program& P, int i, float r, float dotColour, float dx, float dy, const std::string& text,
+                 float letterColour) {
+  DrawDot(P, i, r, dotColour);
+  LetterAt(P, i, dx, dy, text, letterColour);
+}
+
 void DrawLetters(Program& P, std::span<const Letter> letters, float colour) {
   for (const Letter& l : letters) LetterAt(P, l.point, l.dx, l.dy, l.text, colour);
 }

@@ -64,6 +64,10 @@ void LabelVertex(Program& P, int vertex, int arm1, int arm2, const std::string& 
                  float side, Keep dx = {}, Keep dy = {});
 // Text at point i moved by (dx, dy), in colour. Writes CCC1, X, Y, AA$; the cursor stays.
 void LetterAt(Program& P, int i, float dx, float dy, const std::string& text, float colour);
+// A dot of radius r on point i in `dotColour`, then the text at (dx, dy) from the point in
+// `letterColour`. Writes what DrawDot and LetterAt write.
+void LetteredDot(Program& P, int i, float r, float dotColour, float dx, float dy, const std::string& text,
+                 float letterColour);
 // A row of a figure's letters: the text at (dx, dy) from its point.
 struct Letter {
   const char* text;

@@ -16,18 +16,11 @@ using namespace ship;
 // This screen's P: the other crossing of the map's circles, which lies on circle O.
 constexpr int kP = Other;
 
-void pointA(Program& P) {
-  kit::DrawDot(P, A, 6, 0);
-  kit::LetterAt(P, A, -14, -50, "A", 0);
+void pointsAB(Program& P) {
+  kit::LetteredDot(P, A, 6, 0, -14, -50, "A", 0);
+  kit::LetteredDot(P, B, 6, 0, -14, -50, "B", 0);
 }
-void pointB(Program& P) {
-  kit::DrawDot(P, B, 6, 0);
-  kit::LetterAt(P, B, -14, -50, "B", 0);
-}
-void pointO(Program& P) {
-  kit::DrawDot(P, O, 6, 3);
-  kit::LetterAt(P, O, 0, 0, "O", 0);
-}
+void pointO(Program& P) { kit::LetteredDot(P, O, 6, 3, 0, 0, "O", 0); }
 void circleO(Program& P) { kit::DrawCircle(P, O, P.v.R1, 0); }
 // The angle from A to B at `vertex`, a sector filled in colour 3, and its label.
 void angleAt(Program& P, int vertex, const char* label) {
@@ -35,8 +28,7 @@ void angleAt(Program& P, int vertex, const char* label) {
                          .textColour = 3, .line = 0, .fill = 3, .label = label});
 }
 void figureOfP(Program& P) {
-  kit::DrawDot(P, kP, 6, 0);
-  kit::LetterAt(P, kP, 10, -25, "P", 0);
+  kit::LetteredDot(P, kP, 6, 0, 10, -25, "P", 0);
   kit::DrawSegment(P, kP, A, 0);
   kit::DrawSegment(P, kP, B, 0);
   angleAt(P, kP, "30%");
@@ -56,8 +48,7 @@ constexpr kit::TextPiece kScreen[] = {
     FigurePiece([](Program& P) {
       kit::GridPaper(P, 720, 50, 7, 7, 15, 70);
       SetUpShipFigure(P);
-      pointA(P);
-      pointB(P);
+      pointsAB(P);
       figureOfP(P);
     }),
     kKeyWait,
@@ -101,8 +92,7 @@ constexpr kit::TextPiece kScreen[] = {
       eraseFigure(P);
       pointO(P);
       circleO(P);
-      pointA(P);
-      pointB(P);
+      pointsAB(P);
       figureOfP(P);
       radiiOA(P);
       angleAt(P, O, "60%");
@@ -123,8 +113,7 @@ constexpr kit::TextPiece kScreen[] = {
     // The construction starts from A and B alone.
     FigurePiece([](Program& P) {
       eraseFigure(P);
-      pointA(P);
-      pointB(P);
+      pointsAB(P);
     }),
     kKeyWait,
     FigurePiece(kCircle30Strokes[0]),

@@ -27,8 +27,7 @@ constexpr Drawing kDrawings[] = {
       Landmark(P, D, "D");
       Os(P).R3 = kit::PointDistance(P, O2, Corner);
       kit::PointAtDegrees(P, Own, O2, Os(P).R3, 100);
-      kit::DrawDot(P, Own, 6, 0);
-      kit::LetterAt(P, Own, -14, -50, "P", 0);
+      kit::LetteredDot(P, Own, 6, 0, -14, -50, "P", 0);
       kit::DrawSegment(P, Own, C, 0);
       kit::DrawSegment(P, Own, D, 0);
       kit::DrawAngleMark(P, {.vertex = Own, .arm1 = C, .arm2 = D, .length = 50, .count = 0, .side = 1,
@@ -37,8 +36,7 @@ constexpr Drawing kDrawings[] = {
     // 2: the circle about O' (labelled with the digit 0).
     [](Program& P) {
       kit::DrawCircle(P, O2, Os(P).R3, 0);
-      kit::DrawDot(P, O2, 6, 3);
-      kit::LetterAt(P, O2, -14, -48, "0", 0);
+      kit::LetteredDot(P, O2, 6, 3, -14, -48, "0", 0);
     },
     [](Program& P) {
       kit::DrawSegment(P, C, O2, 7);

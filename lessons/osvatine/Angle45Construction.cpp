@@ -34,10 +34,7 @@ constexpr kit::TextPiece kSteps[] = {
     kKeyWait, FigurePiece(kCircle45Steps[7]),
     kKeyWait, FigurePiece(kCircle45Steps[8]),
     kKeyWait, AtMargin(50, 0, "② 交点をOとする"),
-    FigurePiece([](Program& P) {
-      kit::DrawDot(P, O2, 6, 5);
-      kit::LetterAt(P, O2, 0, 0, "O", 5);
-    }),
+    FigurePiece([](Program& P) { kit::LetteredDot(P, O2, 6, 5, 0, 0, "O", 5); }),
     kKeyWait, AtNumbers(50, 7, "3 円の作図"), AtMargin(50, 0, "① 中心がO、半径OCの円をかく"),
     kKeyWait, FigurePiece([](Program& P) { kit::DrawCircle(P, O2, Os(P).R3, 5); }),
 };

@@ -17,15 +17,10 @@ namespace dp {
 constexpr int MidCD = 0, O = 6, Apex = 7, BisectorD = 8, BisectorC = 9, P = 41;
 }  // namespace dp
 
-void dotAndLetter(Program& P, int i, float colour, float dx, float dy, const char* letter) {
-  kit::DrawDot(P, i, 6, colour);
-  kit::LetterAt(P, i, dx, dy, letter, colour);
-}
-
 void pointsBCD(Program& P) {
-  dotAndLetter(P, B, 0, -14, -50, "B");
-  dotAndLetter(P, C, 0, 0, 0, "C");
-  dotAndLetter(P, D, 0, 0, 0, "D");
+  kit::LetteredDot(P, B, 6, 0, -14, -50, "B", 0);
+  Landmark(P, C, "C");
+  Landmark(P, D, "D");
 }
 
 // The angle from `arm1` counter-clockwise to `arm2` at `vertex`: one arc and its label.
@@ -84,7 +79,7 @@ Screen AngleSumDiscussion(Program& P) {
   kit::GridPaper(P, 400, 150, 10, 7, 15, 90);
   SetUpShipFigure(P);
   SetUpDiscussionPoints(P);
-  dotAndLetter(P, dp::P, 0, -14, -50, "P");
+  kit::LetteredDot(P, dp::P, 6, 0, -14, -50, "P", 0);
   pointsBCD(P);
   kit::DrawSegment(P, B, dp::P, 0);
   kit::DrawSegment(P, C, dp::P, 0);
@@ -99,7 +94,7 @@ Screen AngleSumDiscussion(Program& P) {
   shell::WaitAnyKey(P);
   numbered(P, 50, "②", "3点C,D,Pを通る円をかくと");
   circleO(P);
-  dotAndLetter(P, dp::O, 7, 20, -50, "O");
+  kit::LetteredDot(P, dp::O, 6, 7, 20, -50, "O", 7);
   shell::WaitAnyKey(P);
   kit::TextOnNewLine(P, v.XI1, 50, "∠CPD=60% だから∠COD=120% ", 0);
   kit::DrawSegment(P, C, dp::O, 0);
@@ -136,7 +131,7 @@ Screen AngleSumDiscussion(Program& P) {
   circleO(P);
   shell::WaitAnyKey(P);
   numberedOnLine(P, "　⑤", "交点をPとする");
-  dotAndLetter(P, dp::P, 5, -14, -50, "P");
+  kit::LetteredDot(P, dp::P, 6, 5, -14, -50, "P", 5);
   return {ShipPositionSubMenu};
 }
 

@@ -27,10 +27,7 @@ constexpr kit::TextPiece kScreen[] = {
     kKeyWait, FigurePiece(kCircle30Strokes[0]),
     kKeyWait, FigurePiece(kCircle30Strokes[1]),
     kKeyWait, FigurePiece(kCircle30Strokes[2]),
-    kKeyWait, FigurePiece([](Program& P) {
-      kit::DrawDot(P, O, 6, 5);
-      kit::LetterAt(P, O, 0, 0, "O", 5);
-    }),
+    kKeyWait, FigurePiece([](Program& P) { kit::LetteredDot(P, O, 6, 5, 0, 0, "O", 5); }),
     kKeyWait, FigurePiece([](Program& P) { kit::DrawCircle(P, O, P.v.R1, 0); }),
     kKeyWait, AtMargin(50, 0, "②∠CPD=45% の円"),
     FigurePiece([](Program& P) { Os(P).R3 = kit::PointDistance(P, O2, Corner); }),
@@ -43,10 +40,7 @@ constexpr kit::TextPiece kScreen[] = {
     kKeyWait, FigurePiece(kCircle45Steps[6]),
     kKeyWait, FigurePiece(kCircle45Steps[7]),
     kKeyWait, FigurePiece(kCircle45Steps[8]),
-    kKeyWait, FigurePiece([](Program& P) {
-      kit::DrawDot(P, O2, 6, 5);
-      kit::LetterAt(P, O2, 0, 0, "O'", 5);
-    }),
+    kKeyWait, FigurePiece([](Program& P) { kit::LetteredDot(P, O2, 6, 5, 0, 0, "O'", 5); }),
     kKeyWait, FigurePiece([](Program& P) { kit::DrawCircle(P, O2, Os(P).R3, 0); }),
     kKeyWait, AtMargin(50, 0, "③点Pの位置"),
     AtMargin(50, 0, "　海にある円の交点"),

@@ -61,9 +61,6 @@ void SetUpShipFigure(Program& P) {
   kit::CircleCrossing(P, O, 3 * v.SIZE, O2, kit::PointDistance(P, O2, 12), Ship, Other);
 }
 
-void Landmark(Program& P, int point, const char* letter) {
-  kit::DrawDot(P, point, 6, 0);
-  kit::LetterAt(P, point, 0, 0, letter, 0);
-}
+void Landmark(Program& P, int point, const char* letter) { kit::LetteredDot(P, point, 6, 0, 0, 0, letter, 0); }
 
 }  // namespace osvatine

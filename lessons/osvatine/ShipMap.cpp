@@ -27,10 +27,7 @@ void DrawShipMap(Program& P) {
   for (const auto& l : kLandmarks) Landmark(P, l.point, l.letter);
 }
 
-void DrawShip(Program& P) {
-  kit::DrawDot(P, Ship, 6, 5);
-  kit::LetterAt(P, Ship, 10, -25, "P", 5);
-}
+void DrawShip(Program& P) { kit::LetteredDot(P, Ship, 6, 5, 10, -25, "P", 5); }
 
 void DrawSightLines(Program& P, int a, int b, int first, int second, const char* label) {
   kit::DrawSegment(P, a, Ship, 0);

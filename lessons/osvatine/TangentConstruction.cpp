@@ -44,8 +44,7 @@ void setUpTangentFigure(Program& P) {
 // Circle O with its centre, and the point A, each with its letter.
 void drawCircleOAndA(Program& P) {
   kit::CircleWithCentreO(P, O, P.v.R1, 4, 6, -20);
-  kit::DrawDot(P, A, 4, 0);
-  kit::LetterAt(P, A, -40, -20, "A", 0);
+  kit::LetteredDot(P, A, 4, 0, -40, -20, "A", 0);
 }
 
 // The circle on AO, about M through A and O.
@@ -70,10 +69,7 @@ constexpr kit::TextPiece kConstruction[] = {
     kKeyWait, FigurePiece([](Program& P) { StrokeOpenedTo(P, kStrokeAboutA, Upper, &shell::Vars::R2); }),
     kKeyWait, FigurePiece([](Program& P) { StrokeOpenedTo(P, kStrokeAboutO, Upper, &shell::Vars::R2); }),
     kKeyWait, FigurePiece([](Program& P) { kit::DrawSegment(P, BisectorTop, BisectorFoot, 0); }),
-    kKeyWait, FigurePiece([](Program& P) {
-      kit::DrawDot(P, M, 4, 0);
-      kit::LetterAt(P, M, -46, 6, "M", 0);
-    }),
+    kKeyWait, FigurePiece([](Program& P) { kit::LetteredDot(P, M, 4, 0, -46, 6, "M", 0); }),
     kKeyWait, AtMargin(60, 0, "②Mを中心として、"),
     AtMargin(50, 0, "　MOを半径とする円Mをかく。"),
     FigurePiece(drawCircleM),

@@ -57,10 +57,7 @@ void DrawCircumscribedQuad(Program& P) {
   v.R1 = 4 * v.SIZE;
   kit::CircleWithCentreO(P, O, v.R1, 4, 6, -20);
   kit::LetteredPolygon(P, {A, B, C, D}, 5, 0, 10, "A");
-  for (const Contact& c : kContacts) {
-    kit::DrawDot(P, c.point, 4, 0);
-    kit::LetterAt(P, c.point, c.dx, c.dy, c.letter, 0);
-  }
+  for (const Contact& c : kContacts) kit::LetteredDot(P, c.point, 4, 0, c.dx, c.dy, c.letter, 0);
   // The given lengths, outside: over AD and under BC, labelled in colour 0.
   kit::SideSign(P, A, D, -1, 40, 5, 9, "5cm");
   kit::SideSign(P, B, C, 1, 40, 3, 9, "7cm");

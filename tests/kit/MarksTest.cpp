@@ -1,5 +1,6 @@
 // The figure marks: an unset option keeping its variable, a path that the page cannot draw, and
-// the equal-arcs line's signs over the letters they name, at their own draw width.
+// the equal-arcs line's signs over the letters they name, at their own draw width, and a lettered
+// dot's two colours.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -8,11 +9,12 @@
 #include "kit/Marks.h"
 #include "kit/Text.h"
 #include "platform/Errors.h"
+#include "support/OpsLog.h"
 #include "support/TestRun.h"
 
 namespace {
 
-using testsupport::TestRun;
+using namespace testsupport;
 
 TEST(KitFigures, AnOptionNotGivenKeepsItsVariable) {
   TestRun r;
@@ -79,6 +81,22 @@ TEST(KitMarks, EqualArcsLineSignsTheLettersAtWidthThreeAndLeavesTheWidthAsked) {
       EXPECT_GE(d.y1, 260);
     }
   }
+}
+
+// The dot comes first and takes its own colour; the letter, placed from the point, takes the other.
+TEST(KitFigures, ALetteredDotDrawsTheDotThenTheLetterEachInItsColour) {
+  TestRun r;
+  auto& v = r.P.v;
+  v.X_a(3) = 400; v.Y_a(3) = 300;
+  kit::LetteredDot(r.P, 3, 6, 3, -14, -50, "O", 0);
+  ASSERT_EQ(r.log.size(), 2u);
+  EXPECT_EQ(r.log[0].kind, OpKind::Circle);
+  EXPECT_EQ(r.log[0].x1, 400); EXPECT_EQ(r.log[0].y1, 300); EXPECT_EQ(r.log[0].r, 6);
+  EXPECT_EQ(r.log[0].colour, r.log[0].fill);
+  EXPECT_EQ(r.log[1].kind, OpKind::Text);
+  EXPECT_EQ(r.log[1].x1, 386); EXPECT_EQ(r.log[1].y1, 250);
+  EXPECT_NE(r.log[1].colour, r.log[0].colour);
+  EXPECT_EQ(v.CCC1, 0);
 }
 
 }  // namespace
