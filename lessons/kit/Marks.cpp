@@ -145,14 +145,13 @@ void setSegment(Program& P, int from, int to) {
 
 void DrawTicks(Program& P, int from, int to, float length, float count, float colour, Keep shift, Keep spacing) {
   auto& v = P.v;
-  DrawTicksBetween(P, {v.X_a(from), v.Y_a(from)}, {v.X_a(to), v.Y_a(to)}, length, count, colour, shift, spacing);
+  DrawTicksBetween(P, v.X_a(from), v.Y_a(from), v.X_a(to), v.Y_a(to), length, count, colour, shift, spacing);
 }
 
-void DrawTicksBetween(Program& P, Pen from, Pen to, float length, float count, float colour, Keep shift,
-                      Keep spacing) {
+void DrawTicksBetween(Program& P, float ax, float ay, float bx, float by, float length, float count, float colour,
+                      Keep shift, Keep spacing) {
   auto& v = P.v;
-  v.AX = from.x; v.AY = from.y;
-  v.BX = to.x; v.BY = to.y;
+  v.AX = ax; v.AY = ay; v.BX = bx; v.BY = by;
   v.NAGASA = length; v.HONSU = count; v.CCC2 = colour;
   SetIfGiven(v.ITI, shift);
   SetIfGiven(v.AIDA, spacing);

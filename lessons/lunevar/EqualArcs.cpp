@@ -73,7 +73,7 @@ void equalArcTicks(Program& P) {
   };
   for (const Arc& arc : {Arc{&Lunevar::DHRA, pt::B}, Arc{&Lunevar::DHRC, pt::D}}) {
     kit::Pen out = kit::PlaceOnCircle(P, pt::O, v.R1 + v.SIZE, L.*arc.first);
-    kit::DrawTicksBetween(P, out, {v.X_a(arc.second), v.Y_a(arc.second)}, 20, 2, 5, 0, 8);
+    kit::DrawTicksBetween(P, out.x, out.y, v.X_a(arc.second), v.Y_a(arc.second), 20, 2, 5, 0, 8);
   }
 }
 

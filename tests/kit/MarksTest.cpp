@@ -40,7 +40,7 @@ TEST(KitFigures, TicksBetweenPagePlacesAreTheTicksBetweenTablePointsThere) {
     auto& v = byPoints.P.v;
     v.X_a(1) = c.from.x; v.Y_a(1) = c.from.y; v.X_a(2) = c.to.x; v.Y_a(2) = c.to.y;
     kit::DrawTicks(byPoints.P, 1, 2, 20, c.count, 5, 0, 8);
-    kit::DrawTicksBetween(byPlaces.P, c.from, c.to, 20, c.count, 5, 0, 8);
+    kit::DrawTicksBetween(byPlaces.P, c.from.x, c.from.y, c.to.x, c.to.y, 20, c.count, 5, 0, 8);
     auto& w = byPlaces.P.v;
     EXPECT_EQ(w.AX, c.from.x);
     EXPECT_EQ(w.AY, c.from.y);
