@@ -145,7 +145,13 @@ void setSegment(Program& P, int from, int to) {
 
 void DrawTicks(Program& P, int from, int to, float length, float count, float colour, Keep shift, Keep spacing) {
   auto& v = P.v;
-  setSegment(P, from, to);
+  DrawTicksBetween(P, v.X_a(from), v.Y_a(from), v.X_a(to), v.Y_a(to), length, count, colour, shift, spacing);
+}
+
+void DrawTicksBetween(Program& P, float ax, float ay, float bx, float by, float length, float count, float colour,
+                      Keep shift, Keep spacing) {
+  auto& v = P.v;
+  v.AX = ax; v.AY = ay; v.BX = bx; v.BY = by;
   v.NAGASA = length; v.HONSU = count; v.CCC2 = colour;
   SetIfGiven(v.ITI, shift);
   SetIfGiven(v.AIDA, spacing);

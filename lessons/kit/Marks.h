@@ -104,6 +104,9 @@ void AngleMarkViaABC(Program& P, const AngleMark& m);
 // AIDA (spacing); the mark leaves AIDA grown for the next call.
 void DrawTicks(Program& P, int from, int to, float length, float count, float colour, Keep shift = {},
                Keep spacing = {});
+// The same across the segment from (ax, ay) to (bx, by), given in page units.
+void DrawTicksBetween(Program& P, float ax, float ay, float bx, float by, float length, float count, float colour,
+                      Keep shift = {}, Keep spacing = {});
 // `count` arrowheads of size `length` on the segment from `from` to `to`, at the point that
 // divides it a : b. Writes AX, AY, BX, BY, A, B, NAGASA, HONSU, CCC2.
 void DrawParallelArrows(Program& P, int from, int to, float a, float b, float length, float count, float colour);

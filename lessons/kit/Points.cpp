@@ -82,11 +82,21 @@ float DirectionBetween(Program& P, int from, int to) {
   return v.HHP;
 }
 
-void LineCrossing(Program& P, int at, int a, int b, int c, int d) {
+namespace {
+
+// The line routines' inputs AX, AY, BX, BY, CX, CY from points a, b and c.
+void setThreePoints(Program& P, int a, int b, int c) {
   auto& v = P.v;
   v.AX = v.X_a(a); v.AY = v.Y_a(a);
   v.BX = v.X_a(b); v.BY = v.Y_a(b);
   v.CX = v.X_a(c); v.CY = v.Y_a(c);
+}
+
+}  // namespace
+
+void LineCrossing(Program& P, int at, int a, int b, int c, int d) {
+  auto& v = P.v;
+  setThreePoints(P, a, b, c);
   v.DX = v.X_a(d); v.DY = v.Y_a(d);
   geometry::LineIntersection(P);
   v.X_a(at) = v.AX2;
@@ -95,9 +105,7 @@ void LineCrossing(Program& P, int at, int a, int b, int c, int d) {
 
 void PerpendicularFoot(Program& P, int at, int a, int b, int c) {
   auto& v = P.v;
-  v.AX = v.X_a(a); v.AY = v.Y_a(a);
-  v.BX = v.X_a(b); v.BY = v.Y_a(b);
-  v.CX = v.X_a(c); v.CY = v.Y_a(c);
+  setThreePoints(P, a, b, c);
   geometry::FootOfPerpendicular(P);
   v.X_a(at) = v.EX;
   v.Y_a(at) = v.EY;

@@ -5,7 +5,6 @@
 #include <initializer_list>
 #include <utility>
 
-#include "figures/Marks.h"
 #include "kit/Marks.h"
 #include "kit/Points.h"
 #include "kit/Text.h"
@@ -22,17 +21,6 @@ namespace {
 // clockwise from start to end, so the counter-clockwise arc starts at its far end.
 void drawArcBetween(Program& P, int centre, float r, float colour, float fromDegrees, float toDegrees) {
   kit::DrawCircle(P, centre, r, colour, 1 - toDegrees / 360, 1 - fromDegrees / 360);
-}
-
-// `count` strokes of half-length `length` across the segment from (ax, ay) to (bx, by), in
-// colour. Writes AX, AY, BX, BY, NAGASA, HONSU, CCC2, ITI (shift along) and AIDA (spacing); the
-// mark leaves AIDA grown for the next call.
-void drawTicksBetween(Program& P, float ax, float ay, float bx, float by, float length, float count, float colour,
-                      float shift, float spacing) {
-  auto& v = P.v;
-  v.AX = ax; v.AY = ay; v.BX = bx; v.BY = by;
-  v.NAGASA = length; v.HONSU = count; v.CCC2 = colour; v.ITI = shift; v.AIDA = spacing;
-  figures::DrawEqualLengthTicks(P);
 }
 
 namespace pt {
@@ -87,8 +75,8 @@ void equalArcTicks(Program& P) {
   for (const Arc& arc : {Arc{&Lunevar::DHRA, pt::B}, Arc{&Lunevar::DHRC, pt::D}}) {
     float out = v.R1 + v.SIZE;
     float theta = L.*arc.first;
-    drawTicksBetween(P, v.X_a(pt::O) + out * std::cos(theta), v.Y_a(pt::O) - out * std::sin(theta),
-                     v.X_a(arc.second), v.Y_a(arc.second), 20, 2, 5, 0, 8);
+    kit::DrawTicksBetween(P, v.X_a(pt::O) + out * std::cos(theta), v.Y_a(pt::O) - out * std::sin(theta),
+                          v.X_a(arc.second), v.Y_a(arc.second), 20, 2, 5, 0, 8);
   }
 }
 

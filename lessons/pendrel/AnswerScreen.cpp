@@ -7,11 +7,6 @@
 
 namespace pendrel {
 
-void ColumnAt(Program& P, float xi0, float xi1, float yi1) {
-  P.v.XI0 = xi0;
-  kit::TextCursorAt(P, xi1, yi1);
-}
-
 void OpenAnswerScreen(Program& P, const Opening& o) {
   auto& v = P.v;
   kit::OpenPage(P, {.numbers = o.xi0, .margin = o.xi1, .top = o.yi1});

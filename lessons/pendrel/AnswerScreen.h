@@ -21,8 +21,6 @@ struct Opening {
   float xi0, xi1, yi1;  // XI0 (question numbers), XI1 (working), YI1 (the boxes' top)
   float numberWidth = 44;
 };
-// The column's margins and line: XI0, XI1, YI1. XI2 stays.
-void ColumnAt(Program& P, float xi0, float xi1, float yi1);
 // Page cleared, the column set, draw width 5, then the caption box (text 0, outline 3, fill 13,
 // 256 x 48) and 10 further on the number box (text 13, outline 4, fill 3, 48 high). Writes X, Y,
 // HABA, TATE, CCC1 to CCC3, A$; leaves XI2 = the number box's right edge, YI1 = its top.

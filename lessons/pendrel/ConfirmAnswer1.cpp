@@ -2,6 +2,7 @@
 // on a circle with two inscribed triangles, their marks revealed one key at a time.
 #include "kit/Marks.h"
 #include "kit/Points.h"
+#include "kit/Text.h"
 #include "pendrel/AnswerScreen.h"
 #include "pendrel/ConfirmLearning.h"
 #include "pendrel/FigureSteps.h"
@@ -106,7 +107,8 @@ Screen ConfirmAnswer1(Program& P) {
   OpenAnswerScreen(P, kOpening);
   shell::WaitAnyKey(P);
   DrawTextPieces(P, kLeftColumn);
-  ColumnAt(P, 560, 560 + 54, 20);
+  P.v.XI0 = 560;  // the second column's numbers, its working 54 right of them; XI2 stays
+  kit::TextCursorAt(P, 560 + 54, 20);
   DrawTextPieces(P, kSecondColumnTop);
   drawCircleQuestion(P, 70, kQuestion8);
   drawCircleQuestion(P, P.v.GY2, kQuestion9);  // directly below the first figure
