@@ -5,7 +5,6 @@
 #include "pendrel/AnswerScreen.h"
 #include "pendrel/FigureSteps.h"
 #include "pendrel/MasterLearning.h"
-#include "shell/Waits.h"
 
 namespace pendrel {
 
@@ -20,13 +19,15 @@ constexpr Mark kMarks1[] = {
     {0, 1, 2, 60, 1, 3, "y", 5},
 };
 constexpr Mark kAngleCOD{0, 3, 4, 60, 1, 3, "y", 5};
-// Steps 1 and 2; the arc signs of step 3 are drawn in order with its text; step 4 and the key
-// that ends the page.
+// Steps 1 and 2 and the key to step 3, whose line of equal arcs comes between the tables; the rest
+// of step 3, step 4 and the key that ends the page.
 constexpr TextPiece kSteps1[] = {
     kKeyWait, AtMargin(60, 0, "ACは直径だから "), SameLine(0, 3, "∠ADC=90%"), CornerPiece<4, 1, 3, 30, 5>,
     kKeyWait, AtMargin(50, 5, "∠x="), SameLine(0, 0, "180%-(40%+90%)="), SameLine(0, 5, "50%"),
+    kKeyWait,
 };
-constexpr TextPiece kLastStep1[] = {
+constexpr TextPiece kLastSteps1[] = {
+    SameLine(0, 3, "∠COD=∠y"), SegmentPiece<0, 3>, SegmentPiece<0, 4>, MarkPiece<kAngleCOD>,
     kKeyWait, AtMargin(60, 0, "したがって、"), SameLine(0, 5, "∠y=80%"),
     kKeyWait,
 };
@@ -84,13 +85,8 @@ Screen MasterAnswer2(Program& P) {
   DrawMarksViaABC(P, kMarks1);
 
   DrawTextPieces(P, kSteps1);
-  shell::WaitAnyKey(P);
   kit::EqualArcsLine(P, 70, "AB=", "CD だから ", 5);
-  DrawTextPieces(P, {SameLine(0, 3, "∠COD=∠y")});
-  SegmentViaMN(P, 0, 3);
-  SegmentViaMN(P, 0, 4);
-  DrawMarkViaABC(P, kAngleCOD);
-  DrawTextPieces(P, kLastStep1);
+  DrawTextPieces(P, kLastSteps1);
   return {MasterAnswer2Page2};
 }
 
