@@ -96,6 +96,7 @@ void drawPieces(Program& P, std::span<const TextPiece> pieces, const AnswerBoxes
       case PieceKind::ArcSign: UnlabelledArcSign(P, piece.colour); break;
       case PieceKind::Text: drawText(P, piece); break;
       case PieceKind::Figure: piece.figure(P); break;
+      case PieceKind::EmptyLine: EmptyLine(P, piece.step); break;
       case PieceKind::AnswerBox:
         // A table whose boxes have no answers is a fault of the screen.
         if (!boxes) platform::raise(platform::IllegalFunctionCall);

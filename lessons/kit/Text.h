@@ -69,7 +69,7 @@ void EmptyLine(Program& P, float step);
 // key waits between the steps. The boxes come from an answer table (Answers.h), so the screen
 // that reveals the answers reads the same table.
 
-enum class PieceKind { Text, ArcSign, DrawWidth, KeyWait, AnswerBox, Figure };
+enum class PieceKind { Text, ArcSign, DrawWidth, KeyWait, AnswerBox, Figure, EmptyLine };
 // Where a text piece's x is measured from: the page's left edge, the number column XI0, the
 // margin XI1, or (a piece that continues the line) the end of the line's last piece XI2.
 enum class From { Page, Numbers, Margin, LineEnd };
@@ -105,6 +105,9 @@ constexpr TextPiece SameLine(float gap, float colour, const char* text) {
 constexpr TextPiece ArcSignPiece(float colour) { return {0, 0, colour, "", PieceKind::ArcSign}; }
 // The draw width from here on (the arc signs' dots take it).
 constexpr TextPiece DrawWidthPiece(float width) { return {0, 0, 0, "", PieceKind::DrawWidth, From::Page, width}; }
+// An empty line `step` below the line before (EmptyLine), so the next piece on the line starts at
+// the margin.
+constexpr TextPiece EmptyLinePiece(float step) { return {0, step, 0, "", PieceKind::EmptyLine}; }
 // A key wait between two steps of the screen.
 constexpr TextPiece kKeyWait{0, 0, 0, "", PieceKind::KeyWait};
 // Answer box n of the table, labelled (with its circled number where the label is empty), `gap`
@@ -118,8 +121,8 @@ constexpr TextPiece FigurePiece(FigureStep step) {
 }
 
 // Each piece in turn. A text writes CCC1, X, Y, AA$ and leaves XI2 = X, YI1 = Y (TextOnNewLine,
-// TextOnLine); an arc sign writes as UnlabelledArcSign (Marks.h); a key wait is WaitAnyKey; a
-// figure step writes what it draws. No answer boxes.
+// TextOnLine); an arc sign writes as UnlabelledArcSign (Marks.h); a key wait is WaitAnyKey; an
+// empty line writes as EmptyLine; a figure step writes what it draws. No answer boxes.
 void DrawTextPieces(Program& P, std::span<const TextPiece> pieces);
 void DrawTextPieces(Program& P, std::initializer_list<TextPiece> pieces);
 // The same with the answer boxes of the table; a box writes as EmptyAnswerBox.

@@ -24,21 +24,9 @@ constexpr kit::AngleMark inscribedAngle(int vertex, int arm1, int arm2, float fi
 constexpr kit::Answer kAnswers[] = {{396, "等しい弧に対する円周角"}, {144, "∠BDP"}, {144, "∠DBP"}, {144, "2組の角"}};
 constexpr kit::AnswerBoxes kBlanks{kAnswers};
 
+// A, B, C and D on the circle; P where the chords AB and CD cross.
 void setUpChords(Program& P) {
-  auto& v = P.v;
-  auto& o = Os(P);
-  v.X_a(O) = 6;
-  v.Y_a(O) = 6;
-  kit::GridToPage(P, {O});
-  v.R1 = 6 * v.SIZE;
-  o.DHRA = 110 * v.PI / 180;
-  o.DHRB = 310 * v.PI / 180;
-  o.DHRC = 210 * v.PI / 180;
-  o.DHRD = 30 * v.PI / 180;
-  kit::PointAtRadians(P, A, O, v.R1, o.DHRA);
-  kit::PointAtRadians(P, B, O, v.R1, o.DHRB);
-  kit::PointAtRadians(P, C, O, v.R1, o.DHRC);
-  kit::PointAtRadians(P, D, O, v.R1, o.DHRD);
+  PointsOnProofCircle(P, O, 6, 6, 6, {{{A, 110}, {B, 310}, {C, 210}, {D, 30}}});
   kit::LineCrossing(P, Pt, A, B, C, D);
 }
 
@@ -75,30 +63,45 @@ void buildFigure(Program& P) {
   shell::WaitAnyKey(P);
 }
 
-void writeProof(Program& P) {
-  auto& v = P.v;
-  kit::TextOnNewLine(P, v.XI1, 60, "△PACと△PDBにおいて", 0);
-  kit::EmptyLine(P, 60);
-  kit::EmptyAnswerBox(P, kBlanks, 1, 10, "ア");
-  kit::TextOnLine(P, 4, "は等しいから", 0);
-  kit::TextOnNewLine(P, v.XI1, 60, "∠CAP=", 3);
-  kit::EmptyAnswerBox(P, kBlanks, 2, 10, "イ");
-  kit::TextOnLine(P, 4, "…①", 0);
-  kit::TextOnNewLine(P, v.XI1, 60, "∠ACP=", 3);
-  kit::EmptyAnswerBox(P, kBlanks, 3, 10, "ウ");
-  kit::TextOnLine(P, 4, "…②", 0);
-  kit::TextOnNewLine(P, v.XI1, 60, "①,②より、", 0);
-  kit::EmptyAnswerBox(P, kBlanks, 4, 10, "エ");
-  kit::TextOnNewLine(P, v.XI1, 55, "がそれぞれ等しいから", 0);
-  kit::TextOnNewLine(P, v.XI1, 60, "△PAC∽△PDB", 7);
-  shell::WaitAnyKey(P);
-}
+using kit::AtMargin, kit::BoxOnLine, kit::SameLine;
+
+// The proof under the figure, its blanks empty.
+constexpr kit::TextPiece kProof[] = {
+    AtMargin(60, 0, "△PACと△PDBにおいて"),
+    kit::EmptyLinePiece(60),
+    BoxOnLine(1, 10, "ア"),
+    SameLine(4, 0, "は等しいから"),
+    AtMargin(60, 3, "∠CAP="),
+    BoxOnLine(2, 10, "イ"),
+    SameLine(4, 0, "…①"),
+    AtMargin(60, 3, "∠ACP="),
+    BoxOnLine(3, 10, "ウ"),
+    SameLine(4, 0, "…②"),
+    AtMargin(60, 0, "①,②より、"),
+    BoxOnLine(4, 10, "エ"),
+    AtMargin(55, 0, "がそれぞれ等しいから"),
+    AtMargin(60, 7, "△PAC∽△PDB"),
+    kit::kKeyWait,
+};
 
 }  // namespace
 
+void PointsOnProofCircle(Program& P, int centre, float gx, float gy, float cells,
+                         std::span<const kit::OnCircle, 4> ends) {
+  auto& v = P.v;
+  auto& o = Os(P);
+  float* directions[] = {&o.DHRA, &o.DHRB, &o.DHRC, &o.DHRD};
+  kit::GridPoint(P, centre, gx, gy);
+  v.R1 = cells * v.SIZE;
+  for (int k = 0; k < 4; ++k) {
+    *directions[k] = kit::Radians(P, ends[k].degrees);
+    kit::PointAtRadians(P, ends[k].point, centre, v.R1, *directions[k]);
+  }
+}
+
 Screen ChordsSimilarityProof(Program& P) {
   buildFigure(P);
-  writeProof(P);
+  kit::DrawTextPieces(P, kProof, kBlanks);
   kit::FillAnswerBox(P, kBlanks, 1);
   shell::WaitAnyKey(P);
   kit::DrawAngleMark(P, inscribedAngle(D, C, B, 3));

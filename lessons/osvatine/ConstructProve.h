@@ -2,7 +2,10 @@
 // the circumscribed quadrilateral, and the three proofs of similar triangles and equal arcs.
 #pragma once
 
+#include <span>
+
 #include "kit/Marks.h"
+#include "kit/Points.h"
 #include "shell/Program.h"
 
 namespace osvatine {
@@ -23,9 +26,6 @@ constexpr int Upper = 11, Lower = 12, BisectorTop = 13, BisectorFoot = 14;
 
 Screen TangentConstruction(Program& P);
 
-// The quadrilateral ABCD circumscribed about circle O with its points of contact and the given
-// lengths of AD and BC. Leaves points 0 to 8 and G() in page units, the frame, draw width 5.
-void DrawCircumscribedQuad(Program& P);
 Screen TangentPerimeter(Program& P);
 
 // An angle of a proof's figure as one filled sector of size `length` at the vertex, between the
@@ -34,14 +34,17 @@ constexpr kit::AngleMark FilledAngle(int vertex, int arm1, int arm2, float lengt
   return {vertex, arm1, arm2, length, 0, 1, 3, 0, fill, ""};
 }
 
+// The circle of the proofs' figures: point `centre` at (gx, gy) on the grid, R1 = `cells` grid
+// cells, and the four points listed on it in their directions, kept in radians in DHRA, DHRB,
+// DHRC and DHRD in the list's order.
+void PointsOnProofCircle(Program& P, int centre, float gx, float gy, float cells,
+                         std::span<const kit::OnCircle, 4> ends);
+
 // Two chords AB and CD meeting at P: triangles PAC and PDB are similar, with four blanks.
 Screen ChordsSimilarityProof(Program& P);
 // Two secants from A: triangles ABE and ACD are similar, with three blanks.
 Screen Problem5Answer(Program& P);
 
-// Circle O with the chords AD and BC (points 1 to 5) in the colours IRO1 (the chords' parallel
-// marks) and IRO2 (arcs AB and CD), at draw width 5, which it leaves. Reads the points and R1.
-void DrawTrapezoidInCircle(Program& P);
 // Parallel chords cut off equal arcs, and the converse: two proofs on one figure.
 Screen ParallelChordsProof(Program& P);
 

@@ -32,36 +32,13 @@ constexpr kit::AnswerBoxes kBlanks{kAnswers};
 
 // O on the grid, A, D, B and C on the circle: AD and BC are parallel (horizontal on the page).
 void setUpChords(Program& P) {
-  auto& v = P.v;
-  auto& o = Os(P);
   kit::FigureFrame(P, 756, 90, 16, 16, 30);
-  v.X_a(O) = 8;
-  v.Y_a(O) = 8;
-  kit::GridToPage(P, {O});
-  v.R1 = v.SIZE * 7;
-  o.DHRA = 150 * v.PI / 180;
-  o.DHRB = 30 * v.PI / 180;
-  o.DHRC = 200 * v.PI / 180;
-  o.DHRD = -20 * v.PI / 180;
-  kit::PointAtRadians(P, A, O, v.R1, o.DHRA);
-  kit::PointAtRadians(P, D, O, v.R1, o.DHRB);
-  kit::PointAtRadians(P, B, O, v.R1, o.DHRC);
-  kit::PointAtRadians(P, C, O, v.R1, o.DHRD);
+  PointsOnProofCircle(P, O, 8, 8, 7, {{{A, 150}, {D, 30}, {B, 200}, {C, -20}}});
 }
 
-// The line AC and, a key later, the alternate angles ∠CAD and ∠ACB it makes with the chords.
-void alternateAngles(Program& P) {
-  kit::TextOnNewLine(P, P.v.XI1, 50, "直線ACをひくと", 0);
-  kit::DrawSegment(P, A, C, 0);
-  shell::WaitAnyKey(P);
-  kit::DrawAngleMark(P, {A, D, C, 60, 0, -1, {}, 0, 9, ""});
-  kit::DrawAngleMark(P, {C, B, A, 60, 0, -1, {}, 0, 9, ""});
-  shell::WaitAnyKey(P);
-}
-
-}  // namespace
-
-void DrawTrapezoidInCircle(Program& P) {
+// Circle O with the chords AD and BC in the colours IRO1 (the chords' parallel marks) and IRO2
+// (arcs AB and CD), at draw width 5, which it leaves. Reads the points and R1.
+void drawTrapezoidInCircle(Program& P) {
   auto& v = P.v;
   auto& o = Os(P);
   P.pf.setDrawWidth(5);
@@ -76,17 +53,30 @@ void DrawTrapezoidInCircle(Program& P) {
   kit::DrawParallelArrows(P, B, C, 1, 1, 20, 1, o.IRO1);
 }
 
+// The figure with the given in colour `given` (IRO1) and what is proved in colour `proved` (IRO2);
+// a key later the line AC and, a key after that, the alternate angles ∠CAD and ∠ACB it makes
+// with the chords.
+void figureAndAlternateAngles(Program& P, float given, float proved) {
+  Os(P).IRO1 = given;
+  Os(P).IRO2 = proved;
+  drawTrapezoidInCircle(P);
+  shell::WaitAnyKey(P);
+  kit::TextOnNewLine(P, P.v.XI1, 50, "直線ACをひくと", 0);
+  kit::DrawSegment(P, A, C, 0);
+  shell::WaitAnyKey(P);
+  kit::DrawAngleMark(P, {A, D, C, 60, 0, -1, {}, 0, 9, ""});
+  kit::DrawAngleMark(P, {C, B, A, 60, 0, -1, {}, 0, 9, ""});
+  shell::WaitAnyKey(P);
+}
+
+}  // namespace
+
 Screen ParallelChordsProof(Program& P) {
   auto& v = P.v;
-  auto& o = Os(P);
   // (1) AD ∥ BC, so arcs AB and CD are equal: the given in colour 3, what is proved in colour 5.
   kit::OpenPage(P, {.margin = 36, .heading = "<問6(1) 証明>", .drawWidth = 0});
   setUpChords(P);
-  o.IRO1 = 3;
-  o.IRO2 = 5;
-  DrawTrapezoidInCircle(P);
-  shell::WaitAnyKey(P);
-  alternateAngles(P);
+  figureAndAlternateAngles(P, 3, 5);
   kit::TextOnNewLine(P, v.XI1, 60, "AD∥BCで、平行線の", 0);
   kit::EmptyAnswerBox(P, kBlanks, 1, 10);
   kit::TextOnLine(P, 10, "は等しいので", 0);
@@ -102,11 +92,7 @@ Screen ParallelChordsProof(Program& P) {
 
   // (2) The converse, on the same points, the colours exchanged.
   kit::OpenPage(P, {.margin = 36, .heading = "<問6(2) 証明>", .drawWidth = 0});
-  o.IRO1 = 5;
-  o.IRO2 = 3;
-  DrawTrapezoidInCircle(P);
-  shell::WaitAnyKey(P);
-  alternateAngles(P);
+  figureAndAlternateAngles(P, 5, 3);
   kit::EqualArcsLine(P, 70, "AB=", "CD だから");
   kit::TextOnNewLine(P, v.XI1, 60, "∠ACB=", 0);
   kit::EmptyAnswerBox(P, kBlanks, 2, 10, "①");

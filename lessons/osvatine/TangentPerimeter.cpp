@@ -8,7 +8,6 @@
 #include "kit/Points.h"
 #include "kit/Text.h"
 #include "osvatine/ConstructProve.h"
-#include "shell/Waits.h"
 
 namespace osvatine {
 
@@ -45,9 +44,9 @@ void drawLetterSigns(Program& P, std::span<const LetterSign> signs) {
   for (const LetterSign& s : signs) kit::SideSign(P, s.from, s.to, s.side, 20, 5, 7, s.letter);
 }
 
-}  // namespace
-
-void DrawCircumscribedQuad(Program& P) {
+// The quadrilateral ABCD circumscribed about circle O with its points of contact and the given
+// lengths of AD and BC. Leaves points 0 to 8 and G() in page units, the frame, draw width 5.
+void drawCircumscribedQuad(Program& P) {
   auto& v = P.v;
   kit::FigureFrame(P, 780, 120, 11, 10, 45);
   kit::PlaceGridEntries(P, kGridPoints);
@@ -63,31 +62,32 @@ void DrawCircumscribedQuad(Program& P) {
   kit::SideSign(P, B, C, 1, 40, 3, 9, "7cm");
 }
 
+using kit::AtMargin, kit::FigurePiece, kit::kKeyWait, kit::SameLine;
+
+// The working, one step per key, with the tangents' lengths marked as the text names them.
+constexpr kit::TextPiece kWorking[] = {
+    FigurePiece(drawCircumscribedQuad),
+    kKeyWait, AtMargin(50, 0, "図のようにa,b,c,dをとると、"),
+    FigurePiece([](Program& P) { drawLetterSigns(P, kSignsOnADAndBC); }),
+    kKeyWait, AtMargin(60, 0, "円外の1点から、その円にひいた"),
+    AtMargin(50, 0, "2つの接線の長さは等しいから、"),
+    AtMargin(60, 0, "AP=a,DR=b,BP=c,CR=d"),
+    FigurePiece([](Program& P) { drawLetterSigns(P, kSignsOnABAndCD); }),
+    kKeyWait, AtMargin(50, 0, "四角形ABCDの周の長さは、"),
+    AtMargin(60, 0, " AB+BC+CD+DA"),
+    kKeyWait, AtMargin(60, 0, "=(a+c)+(c+d)+(d+b)+(b+a)"),
+    kKeyWait, AtMargin(60, 0, "=2(a+b+c+d)"),
+    kKeyWait, SameLine(0, 0, "=2(AD+BC)"),
+    kKeyWait, AtMargin(60, 0, "=2*(5+7)=2*12="),
+    SameLine(0, 5, "24(cm)"),
+};
+
+}  // namespace
+
 Screen TangentPerimeter(Program& P) {
-  auto& v = P.v;
   kit::OpenPage(P, {.margin = 36, .heading = "点P,Q,R,Sが接点のとき、四角形ABCDの周の長さを求めなさい。",
                     .drawWidth = 0});
-  DrawCircumscribedQuad(P);
-  shell::WaitAnyKey(P);
-  kit::TextOnNewLine(P, v.XI1, 50, "図のようにa,b,c,dをとると、", 0);
-  drawLetterSigns(P, kSignsOnADAndBC);
-  shell::WaitAnyKey(P);
-  kit::TextOnNewLine(P, v.XI1, 60, "円外の1点から、その円にひいた", 0);
-  kit::TextOnNewLine(P, v.XI1, 50, "2つの接線の長さは等しいから、", 0);
-  kit::TextOnNewLine(P, v.XI1, 60, "AP=a,DR=b,BP=c,CR=d", 0);
-  drawLetterSigns(P, kSignsOnABAndCD);
-  shell::WaitAnyKey(P);
-  kit::TextOnNewLine(P, v.XI1, 50, "四角形ABCDの周の長さは、", 0);
-  kit::TextOnNewLine(P, v.XI1, 60, " AB+BC+CD+DA", 0);
-  shell::WaitAnyKey(P);
-  kit::TextOnNewLine(P, v.XI1, 60, "=(a+c)+(c+d)+(d+b)+(b+a)", 0);
-  shell::WaitAnyKey(P);
-  kit::TextOnNewLine(P, v.XI1, 60, "=2(a+b+c+d)", 0);
-  shell::WaitAnyKey(P);
-  kit::TextOnLine(P, 0, "=2(AD+BC)", 0);
-  shell::WaitAnyKey(P);
-  kit::TextOnNewLine(P, v.XI1, 60, "=2*(5+7)=2*12=", 0);
-  kit::TextOnLine(P, 0, "24(cm)", 5);
+  kit::DrawTextPieces(P, kWorking);
   return {ConstructProveSubMenu};
 }
 

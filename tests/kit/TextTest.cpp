@@ -3,6 +3,8 @@
 // boxes that keep their places in the arrays their table names.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "kit/Answers.h"
 #include "kit/Text.h"
 #include "platform/Errors.h"
@@ -64,15 +66,16 @@ const Op* FirstGlyph(const Log& log, size_t from) {
 TEST(KitPieces, EachKindOfPieceStartsItsTextWhereItSays) {
   struct Case {
     const char* name;
-    kit::TextPiece piece;
+    std::vector<kit::TextPiece> pieces;
     float x, y;  // the pen of its text: XI0 = 40, XI1 = 100, the line before at y 200 ending at 300
   };
   const Case cases[] = {
-      {"from the page", kit::NewLine(60, 50, 0, "A"), 60, 250},
-      {"at the numbers", kit::AtNumbers(50, 0, "A"), 40, 250},
-      {"at the margin", kit::AtMargin(60, 0, "A"), 100, 260},
-      {"indented", kit::AtMargin(50, 0, "A", 48), 148, 250},
-      {"on the line", kit::SameLine(7, 0, "A"), 307, 200},
+      {"from the page", {kit::NewLine(60, 50, 0, "A")}, 60, 250},
+      {"at the numbers", {kit::AtNumbers(50, 0, "A")}, 40, 250},
+      {"at the margin", {kit::AtMargin(60, 0, "A")}, 100, 260},
+      {"indented", {kit::AtMargin(50, 0, "A", 48)}, 148, 250},
+      {"on the line", {kit::SameLine(7, 0, "A")}, 307, 200},
+      {"on the line after an empty one", {kit::EmptyLinePiece(60), kit::SameLine(7, 0, "A")}, 107, 260},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -83,7 +86,7 @@ TEST(KitPieces, EachKindOfPieceStartsItsTextWhereItSays) {
     v.YI1 = 200;
     v.XI2 = 300;
     r.log.clear();
-    kit::DrawTextPieces(r.P, {c.piece});
+    kit::DrawTextPieces(r.P, c.pieces);
     const Op* glyph = FirstGlyph(r.log, 0);
     ASSERT_NE(glyph, nullptr);
     EXPECT_EQ(glyph->x1, c.x);
