@@ -10,6 +10,7 @@
 #include <string>
 
 #include "kit/Flow.h"
+#include "kit/Points.h"
 #include "shell/Program.h"
 
 namespace kit {
@@ -180,10 +181,6 @@ void CompassArcStep(Program& P, const CompassStroke& s, float radius);
 
 // ---- Dots that proofs put beside their reasoning.
 
-// Where a mark was drawn on the page.
-struct Pen {
-  float x, y;
-};
 // A dot of radius r in colour, `distance` from the vertex on the bisector of the angle between
 // the arms (taken in the order `side` names, as ITI). Writes the arms (SetAngleArms), NAGASA,
 // ITI; ComputeArmAngles leaves HH1 to HH5 and PI. Returns the dot's centre.

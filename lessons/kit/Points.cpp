@@ -31,10 +31,16 @@ void CentreAndRadius(Program& P, int centre, float gx, float gy, float cells) {
 
 float Radians(Program& P, float degrees) { return degrees * P.v.PI / 180; }
 
+Pen PlaceOnCircle(Program& P, int centre, float r, float radians) {
+  auto& v = P.v;
+  return {v.X_a(centre) + r * std::cos(radians), v.Y_a(centre) - r * std::sin(radians)};
+}
+
 void PointAtRadians(Program& P, int i, int centre, float r, float radians) {
   auto& v = P.v;
-  v.X_a(i) = v.X_a(centre) + r * std::cos(radians);
-  v.Y_a(i) = v.Y_a(centre) - r * std::sin(radians);
+  Pen at = PlaceOnCircle(P, centre, r, radians);
+  v.X_a(i) = at.x;
+  v.Y_a(i) = at.y;
 }
 
 void PointAtDegrees(Program& P, int i, int centre, float r, float degrees) {

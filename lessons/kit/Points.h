@@ -38,6 +38,13 @@ void CentreAndRadius(Program& P, int centre, float gx, float gy, float cells);
 // `degrees` in radians, with the PI the routines set (not the library's pi).
 float Radians(Program& P, float degrees);
 // Point i on the circle of radius r about point `centre`, in the direction `radians`. Writes X(i), Y(i).
+// A place on the page in page units: where a mark was drawn, or a place the table does not keep.
+struct Pen {
+  float x, y;
+};
+// The place on the circle of radius r about point `centre` in the direction `radians`. Reads the
+// point table; writes nothing.
+Pen PlaceOnCircle(Program& P, int centre, float r, float radians);
 void PointAtRadians(Program& P, int i, int centre, float r, float radians);
 // The same with the direction in degrees.
 void PointAtDegrees(Program& P, int i, int centre, float r, float degrees);

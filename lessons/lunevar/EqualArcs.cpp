@@ -1,7 +1,6 @@
 // Item 4's first two screens, on one figure: circle O with the equal arcs AB and CD (40 degrees
 // each) marked in colour and by ticks. The task asks for the central and inscribed angles on
 // them; the statements screen relates equal arcs to equal central and inscribed angles.
-#include <cmath>
 #include <initializer_list>
 #include <utility>
 
@@ -73,10 +72,8 @@ void equalArcTicks(Program& P) {
     int second;
   };
   for (const Arc& arc : {Arc{&Lunevar::DHRA, pt::B}, Arc{&Lunevar::DHRC, pt::D}}) {
-    float out = v.R1 + v.SIZE;
-    float theta = L.*arc.first;
-    kit::DrawTicksBetween(P, v.X_a(pt::O) + out * std::cos(theta), v.Y_a(pt::O) - out * std::sin(theta),
-                          v.X_a(arc.second), v.Y_a(arc.second), 20, 2, 5, 0, 8);
+    kit::Pen out = kit::PlaceOnCircle(P, pt::O, v.R1 + v.SIZE, L.*arc.first);
+    kit::DrawTicksBetween(P, out.x, out.y, v.X_a(arc.second), v.Y_a(arc.second), 20, 2, 5, 0, 8);
   }
 }
 

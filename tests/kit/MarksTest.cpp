@@ -1,6 +1,6 @@
-// The figure marks: an unset option keeping its variable, a path that the page cannot draw, and
-// the equal-arcs line's signs over the letters they name, at their own draw width, and a lettered
-// dot's two colours.
+// The figure marks: an unset option keeping its variable, ticks between page places, a path that
+// the page cannot draw, the equal-arcs line's signs over the letters they name, at their own draw
+// width, and a lettered dot's two colours.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -27,6 +27,36 @@ TEST(KitFigures, AnOptionNotGivenKeepsItsVariable) {
   kit::DrawTicks(r.P, 1, 2, 20, 1, 3, 0, 8);
   EXPECT_EQ(v.ITI, 0);
   EXPECT_EQ(v.AIDA, 16);
+}
+
+TEST(KitFigures, TicksBetweenPagePlacesAreTheTicksBetweenTablePointsThere) {
+  struct Case {
+    kit::Pen from, to;
+    float count;
+  };
+  const Case cases[] = {{{100, 100}, {300, 100}, 1}, {{120, 340}, {260, 180}, 2}, {{400, 50}, {400, 250}, 3}};
+  for (const Case& c : cases) {
+    TestRun byPoints, byPlaces;
+    auto& v = byPoints.P.v;
+    v.X_a(1) = c.from.x; v.Y_a(1) = c.from.y; v.X_a(2) = c.to.x; v.Y_a(2) = c.to.y;
+    kit::DrawTicks(byPoints.P, 1, 2, 20, c.count, 5, 0, 8);
+    kit::DrawTicksBetween(byPlaces.P, c.from.x, c.from.y, c.to.x, c.to.y, 20, c.count, 5, 0, 8);
+    auto& w = byPlaces.P.v;
+    EXPECT_EQ(w.AX, c.from.x);
+    EXPECT_EQ(w.AY, c.from.y);
+    EXPECT_EQ(w.BX, c.to.x);
+    EXPECT_EQ(w.BY, c.to.y);
+    EXPECT_EQ(w.AIDA, v.AIDA);
+    auto strokes = byPoints.ops(platform::OpKind::Line), drawn = byPlaces.ops(platform::OpKind::Line);
+    ASSERT_FALSE(drawn.empty());
+    ASSERT_EQ(drawn.size(), strokes.size());
+    for (size_t i = 0; i < drawn.size(); ++i) {
+      EXPECT_EQ(drawn[i].x1, strokes[i].x1);
+      EXPECT_EQ(drawn[i].y1, strokes[i].y1);
+      EXPECT_EQ(drawn[i].x2, strokes[i].x2);
+      EXPECT_EQ(drawn[i].y2, strokes[i].y2);
+    }
+  }
 }
 
 TEST(KitFigures, APathOfMoreThanSevenPointsIsAnIllegalCall) {

@@ -48,6 +48,21 @@ TEST(KitPoints, EachPlacerReadsTheUnitsItsNameSays) {
   }
 }
 
+TEST(KitPoints, APlaceOnTheCircleIsFoundWithoutStoringIt) {
+  struct Case {
+    float radians, x, y;
+  };
+  const Case cases[] = {{0, 600, 400}, {3.14159f / 2, 500, 300}, {3.14159f, 400, 400}, {-3.14159f / 2, 500, 500}};
+  for (const Case& c : cases) {
+    PointRun r;
+    kit::Pen at = kit::PlaceOnCircle(r.P, 1, 100, c.radians);
+    EXPECT_NEAR(at.x, c.x, 0.01) << c.radians;
+    EXPECT_NEAR(at.y, c.y, 0.01) << c.radians;
+    EXPECT_EQ(r.P.v.X_a(2), 0);
+    EXPECT_EQ(r.P.v.Y_a(2), 0);
+  }
+}
+
 TEST(KitPoints, TheCellsPlacerLeavesItsArgumentsInMABC) {
   PointRun r;
   const kit::OnCircle rows[] = {{2, 30}, {3, 45}};
