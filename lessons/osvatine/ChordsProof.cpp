@@ -63,12 +63,12 @@ void buildFigure(Program& P) {
   shell::WaitAnyKey(P);
 }
 
-using kit::AtMargin, kit::BoxOnLine, kit::SameLine;
+using kit::AtMargin, kit::BoxOnLine, kit::EmptyLinePiece, kit::SameLine;
 
 // The proof under the figure, its blanks empty.
 constexpr kit::TextPiece kProof[] = {
     AtMargin(60, 0, "△PACと△PDBにおいて"),
-    kit::EmptyLinePiece(60),
+    EmptyLinePiece(60),
     BoxOnLine(1, 10, "ア"),
     SameLine(4, 0, "は等しいから"),
     AtMargin(60, 3, "∠CAP="),

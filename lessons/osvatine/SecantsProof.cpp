@@ -22,9 +22,8 @@ constexpr kit::AnswerBoxes kBlanks{kAnswers};
 // and E on the secant AC (the circle stays in X1, Y1, RR1 between the two cuts).
 void setUpSecants(Program& P) {
   auto& v = P.v;
-  v.X_a(O) = 7; v.Y_a(O) = 4;
-  v.X_a(A) = 1; v.Y_a(A) = 1;
-  kit::GridToPage(P, {O, A});
+  kit::GridPoint(P, O, 7, 4);
+  kit::GridPoint(P, A, 1, 1);
   v.R1 = v.SIZE * 4;
   kit::PointAtDegrees(P, C, O, 4 * v.SIZE, 80);
   v.X1 = v.X_a(O); v.Y1 = v.Y_a(O); v.RR1 = 4 * v.SIZE;
@@ -70,27 +69,29 @@ void buildFigure(Program& P) {
   shell::WaitAnyKey(P);
 }
 
-void writeProof(Program& P) {
-  auto& v = P.v;
-  kit::EmptyLine(P, 60);
-  kit::EmptyAnswerBox(P, kBlanks, 1, 10, "ア");
-  kit::TextOnLine(P, 4, "は共通　…①", 0);
-  kit::TextOnNewLine(P, v.XI1, 60, "等しい弧に対する円周角は等しいから", 0);
-  kit::TextOnNewLine(P, v.XI1, 60, "∠ABE=", 0);
-  kit::EmptyAnswerBox(P, kBlanks, 2, 10, "イ");
-  kit::TextOnLine(P, 4, "…②", 0);
-  kit::TextOnNewLine(P, v.XI1, 60, "①②より", 0);
-  kit::EmptyLine(P, 55);  // blank ウ begins its line
-  kit::EmptyAnswerBox(P, kBlanks, 3, 0, "ウ");
-  kit::TextOnLine(P, 4, "から", 0);
-  kit::TextOnNewLine(P, v.XI1, 60, "△ABE∽△ACD", 0);
-}
+using kit::AtMargin, kit::BoxOnLine, kit::EmptyLinePiece, kit::SameLine;
+
+// The proof under the figure's first line, its blanks empty.
+constexpr kit::TextPiece kProof[] = {
+    EmptyLinePiece(60),
+    BoxOnLine(1, 10, "ア"),
+    SameLine(4, 0, "は共通　…①"),
+    AtMargin(60, 0, "等しい弧に対する円周角は等しいから"),
+    AtMargin(60, 0, "∠ABE="),
+    BoxOnLine(2, 10, "イ"),
+    SameLine(4, 0, "…②"),
+    AtMargin(60, 0, "①②より"),
+    EmptyLinePiece(55),  // blank ウ begins its line
+    BoxOnLine(3, 0, "ウ"),
+    SameLine(4, 0, "から"),
+    AtMargin(60, 0, "△ABE∽△ACD"),
+};
 
 }  // namespace
 
 Screen Problem5Answer(Program& P) {
   buildFigure(P);
-  writeProof(P);
+  kit::DrawTextPieces(P, kProof, kBlanks);
   kit::RevealAnswers(P, kBlanks);  // one key for each blank's answer
   shell::WaitAnyKey(P);
   kit::TextLineAt(P, 40, 590, "教科書P174 問6　をやろう。", 7);
