@@ -2,12 +2,9 @@
 // on arcs with their converses, textbook problems 3 and 4, and the angle-bisector explanation.
 #pragma once
 
-#include "shell/Program.h"
+#include "lunevar/Lunevar.h"
 
 namespace lunevar {
-
-using shell::Program;
-using shell::Screen;
 
 Screen ArcLessonStart(Program& P);
 void ArcGoalText(Program& P);

@@ -7,12 +7,8 @@
 #include "kit/Marks.h"
 #include "kit/Points.h"
 #include "lunevar/Lunevar.h"
-#include "shell/Program.h"
 
 namespace lunevar {
-
-using shell::Program;
-using shell::Screen;
 
 Screen ConverseLessonStart(Program& P);
 void ConverseGoalText(Program& P);

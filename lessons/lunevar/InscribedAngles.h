@@ -2,12 +2,9 @@
 // interactive figure whose points move with the arrow keys, and the theorem's summary.
 #pragma once
 
-#include "shell/Program.h"
+#include "lunevar/Lunevar.h"
 
 namespace lunevar {
-
-using shell::Program;
-using shell::Screen;
 
 Screen InscribedAngleLessonStart(Program& P);
 void InscribedAngleGoalText(Program& P);

@@ -10,6 +10,9 @@
 
 namespace lunevar {
 
+using shell::Program;
+using shell::Screen;
+
 struct Lunevar {
   // The explorer of item 1: step, positions of B and P past A (degrees), directions (radians).
   float DH{}, DHB{}, DHP{}, DHRA{}, DHRB{}, DHRP{}, DHRQ{};

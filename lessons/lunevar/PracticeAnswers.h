@@ -6,12 +6,8 @@
 
 #include "lunevar/Lunevar.h"
 #include "lunevar/SixCellCircle.h"
-#include "shell/Program.h"
 
 namespace lunevar {
-
-using shell::Program;
-using shell::Screen;
 
 Screen PracticeAnswersStart(Program& P);
 Screen PracticeSubMenu(Program& P);

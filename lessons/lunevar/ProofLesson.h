@@ -3,12 +3,9 @@
 // answer boxes, the step figure and the answers.
 #pragma once
 
-#include "shell/Program.h"
+#include "lunevar/Lunevar.h"
 
 namespace lunevar {
-
-using shell::Program;
-using shell::Screen;
 
 Screen ProofLessonStart(Program& P);
 void ProofGoalText(Program& P);

@@ -4,11 +4,9 @@
 
 #include <span>
 
-#include "shell/Program.h"
+#include "lunevar/Lunevar.h"
 
 namespace lunevar {
-
-using shell::Program;
 
 // A point of the figure: its index in the point table, its direction from O in degrees
 // (counter-clockwise as the page is seen), and how far it stands off the circle (outwards).

@@ -3,13 +3,9 @@
 // semicircle, and a random inscribed quadrilateral with its explanation.
 #pragma once
 
-#include "kit/Marks.h"
-#include "shell/Program.h"
+#include "lunevar/Lunevar.h"
 
 namespace lunevar {
-
-using shell::Program;
-using shell::Screen;
 
 Screen TheoremUseLessonStart(Program& P);
 void TheoremUseGoalText(Program& P);
