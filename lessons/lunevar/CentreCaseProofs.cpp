@@ -127,7 +127,8 @@ void drawFigure(Program& P, const CentreCase& c) {
   kit::LabelVertex(P, O, A, Pt, "O", 0, 8, -1);
 }
 
-void drawProof(Program& P, const CentreCase& c) {
+// Each draws its part and goes back to the sub-menu.
+Screen drawProof(Program& P, const CentreCase& c) {
   kit::OpenPage(P, {.margin = 36, .drawWidth = 0});
   drawFigure(P, c);
   kit::TextOnNewLine(P, 36, 0, c.task, 0);
@@ -139,13 +140,14 @@ void drawProof(Program& P, const CentreCase& c) {
   shell::WaitAnyKey(P);
   kit::DrawTextPieces(P, c.proof, {c.answers});
   Lv(P).proofOnPage = c.which;
+  return {ProofSubMenu};
 }
 
 void needProof(Program& P, const CentreCase& c) {
   if (Lv(P).proofOnPage != c.which) drawProof(P, c);
 }
 
-void drawStepFigure(Program& P, const CentreCase& c) {
+Screen drawStepFigure(Program& P, const CentreCase& c) {
   needProof(P, c);
   for (const StepMark& m : c.marks) {
     shell::WaitAnyKey(P);
@@ -157,43 +159,22 @@ void drawStepFigure(Program& P, const CentreCase& c) {
       for (const Offset& d : m.dots) dotAtPen(P, d.dx, d.dy, 7, m.colour);
     }
   }
+  return {ProofSubMenu};
 }
 
-void revealAnswers(Program& P, const CentreCase& c) {
+Screen revealAnswers(Program& P, const CentreCase& c) {
   needProof(P, c);
   kit::RevealAnswers(P, {c.answers});
+  return {ProofSubMenu};
 }
 
 }  // namespace
 
-Screen InsideCaseProof(Program& P) {
-  drawProof(P, kInside);
-  return {ProofSubMenu};
-}
-
-Screen InsideCaseFigure(Program& P) {
-  drawStepFigure(P, kInside);
-  return {ProofSubMenu};
-}
-
-Screen InsideCaseAnswers(Program& P) {
-  revealAnswers(P, kInside);
-  return {ProofSubMenu};
-}
-
-Screen OutsideCaseProof(Program& P) {
-  drawProof(P, kOutside);
-  return {ProofSubMenu};
-}
-
-Screen OutsideCaseFigure(Program& P) {
-  drawStepFigure(P, kOutside);
-  return {ProofSubMenu};
-}
-
-Screen OutsideCaseAnswers(Program& P) {
-  revealAnswers(P, kOutside);
-  return {ProofSubMenu};
-}
+Screen InsideCaseProof(Program& P) { return drawProof(P, kInside); }
+Screen InsideCaseFigure(Program& P) { return drawStepFigure(P, kInside); }
+Screen InsideCaseAnswers(Program& P) { return revealAnswers(P, kInside); }
+Screen OutsideCaseProof(Program& P) { return drawProof(P, kOutside); }
+Screen OutsideCaseFigure(Program& P) { return drawStepFigure(P, kOutside); }
+Screen OutsideCaseAnswers(Program& P) { return revealAnswers(P, kOutside); }
 
 }  // namespace lunevar

@@ -63,13 +63,15 @@ void drawFigure(Program& P) {
   kit::LabelVertex(P, O, A, B, "O", 0, 8, -1);
 }
 
-void drawProof(Program& P) {
+// Draws the proof and goes back to the sub-menu.
+Screen drawProof(Program& P) {
   kit::OpenPage(P, {.margin = 72, .drawWidth = 0});
   drawFigure(P);
   kit::DrawTextPieces(P, kFirstLines, {kAnswers});
   shell::WaitAnyKey(P);
   kit::DrawTextPieces(P, kProof, {kAnswers});
   Lv(P).proofOnPage = DiameterCase;
+  return {ProofSubMenu};
 }
 
 // The step figure and the answers add to this proof: where another proof or none is on the
@@ -80,10 +82,7 @@ void needProof(Program& P) {
 
 }  // namespace
 
-Screen DiameterCaseProof(Program& P) {
-  drawProof(P);
-  return {ProofSubMenu};
-}
+Screen DiameterCaseProof(Program& P) { return drawProof(P); }
 
 Screen DiameterCaseFigure(Program& P) {
   needProof(P);
