@@ -5,7 +5,6 @@
 #include "kit/Text.h"
 #include "osvatine/Osvatine.h"
 #include "osvatine/ShipPosition.h"
-#include "shell/Waits.h"
 
 namespace osvatine {
 
@@ -39,16 +38,69 @@ void bisectors(Program& P) {
   kit::DrawSegment(P, dp::BisectorD, D, 9);
 }
 
-// A numbered line: its numeral at the margin, the text after it.
-void numbered(Program& P, float step, const char* numeral, const char* text) {
-  kit::TextOnNewLine(P, P.v.XI0, step, numeral, 7);
-  kit::TextOnLine(P, 0, text, 0);
-}
-// A numbered piece continuing the line.
-void numberedOnLine(Program& P, const char* numeral, const char* text) {
-  kit::TextOnLine(P, 0, numeral, 7);
-  kit::TextOnLine(P, 0, text, 0);
-}
+using kit::AtMargin, kit::AtNumbers, kit::FigurePiece, kit::kKeyWait, kit::SameLine;
+
+// The discussion, then the construction, one step per key: a numbered step's numeral in colour 7
+// and its text after it.
+constexpr kit::TextPiece kScreen[] = {
+    // P with its lines to B, C and D and the two angles.
+    FigurePiece([](Program& P) {
+      kit::LetteredDot(P, dp::P, 6, 0, -14, -50, "P", 0);
+      pointsBCD(P);
+      kit::DrawSegment(P, B, dp::P, 0);
+      kit::DrawSegment(P, C, dp::P, 0);
+      kit::DrawSegment(P, D, dp::P, 0);
+      angleArc(P, dp::P, B, C, 60, 3, "120%");
+      angleArc(P, dp::P, C, D, 60, 3, "60%");
+    }),
+    kKeyWait, AtNumbers(50, 7, "①"),
+    SameLine(0, 0, "∠BPC+∠CPD=180% だから "),
+    kKeyWait, AtMargin(50, 3, "点Pは直線BD上にある"),
+    kKeyWait, AtNumbers(50, 7, "②"),
+    SameLine(0, 0, "3点C,D,Pを通る円をかくと"),
+    FigurePiece([](Program& P) {
+      circleO(P);
+      kit::LetteredDot(P, dp::O, 6, 7, 20, -50, "O", 7);
+    }),
+    kKeyWait, AtMargin(50, 0, "∠CPD=60% だから∠COD=120% "),
+    FigurePiece([](Program& P) {
+      kit::DrawSegment(P, C, dp::O, 0);
+      kit::DrawSegment(P, D, dp::O, 0);
+      angleArc(P, dp::O, C, D, 30, 7, "120%");
+    }),
+    kKeyWait, AtMargin(50, 0, "△OCDは底角30%の二等辺三角形"),
+    FigurePiece([](Program& P) { kit::DrawSegment(P, C, D, 0); }),
+    kKeyWait, AtNumbers(50, 7, "③"),
+    SameLine(0, 0, "点Oの作図"),
+    AtMargin(50, 0, "CDを1辺とする正三角形をかくと"),
+    FigurePiece(apexLines),
+    kKeyWait, AtMargin(50, 0, "底角C,Dの二等分線の交点"),
+    FigurePiece(bisectors),
+    // The construction starts again from B, C and D alone; the text column stays.
+    kKeyWait, AtNumbers(60, 7, "点Pを作図しよう。"),
+    FigurePiece([](Program& P) {
+      kit::EraseBox(P, P.v.X_a(B) - 30, P.v.Y_a(B) - 60, P.v.GX2, P.v.GY2);
+      pointsBCD(P);
+    }),
+    kKeyWait, AtNumbers(50, 7, "①"),
+    SameLine(0, 0, "直線BDをひく"),
+    FigurePiece([](Program& P) { kit::DrawSegment(P, B, D, 0); }),
+    kKeyWait, SameLine(0, 7, "　②"),
+    SameLine(0, 0, "正三角形をかく"),
+    FigurePiece([](Program& P) {
+      apexLines(P);
+      kit::DrawSegment(P, C, D, 9);
+    }),
+    kKeyWait, AtNumbers(50, 7, "③"),
+    SameLine(0, 0, "角の二等分線をかく"),
+    FigurePiece(bisectors),
+    kKeyWait, SameLine(0, 7, "　④"),
+    SameLine(0, 0, "交点を中心として円をかく"),
+    FigurePiece(circleO),
+    kKeyWait, SameLine(0, 7, "　⑤"),
+    SameLine(0, 0, "交点をPとする"),
+    FigurePiece([](Program& P) { kit::LetteredDot(P, dp::P, 6, 5, -14, -50, "P", 5); }),
+};
 
 }  // namespace
 
@@ -72,66 +124,13 @@ void SetUpDiscussionPoints(Program& P) {
 }
 
 Screen AngleSumDiscussion(Program& P) {
-  auto& v = P.v;
   kit::OpenPage(P, {.numbers = 30, .margin = 30 + 36, .top = 20, .heading = "P172 ", .colour = 7,
                     .headingAtNumbers = true});
   kit::TextOnLine(P, 0, "∠BPC=120%,∠CPD=60% となる点Pをさがそう。", 3);
   kit::GridPaper(P, 400, 150, 10, 7, 15, 90);
   SetUpShipFigure(P);
   SetUpDiscussionPoints(P);
-  kit::LetteredDot(P, dp::P, 6, 0, -14, -50, "P", 0);
-  pointsBCD(P);
-  kit::DrawSegment(P, B, dp::P, 0);
-  kit::DrawSegment(P, C, dp::P, 0);
-  kit::DrawSegment(P, D, dp::P, 0);
-  angleArc(P, dp::P, B, C, 60, 3, "120%");
-  angleArc(P, dp::P, C, D, 60, 3, "60%");
-  shell::WaitAnyKey(P);
-
-  numbered(P, 50, "①", "∠BPC+∠CPD=180% だから ");
-  shell::WaitAnyKey(P);
-  kit::TextOnNewLine(P, v.XI1, 50, "点Pは直線BD上にある", 3);
-  shell::WaitAnyKey(P);
-  numbered(P, 50, "②", "3点C,D,Pを通る円をかくと");
-  circleO(P);
-  kit::LetteredDot(P, dp::O, 6, 7, 20, -50, "O", 7);
-  shell::WaitAnyKey(P);
-  kit::TextOnNewLine(P, v.XI1, 50, "∠CPD=60% だから∠COD=120% ", 0);
-  kit::DrawSegment(P, C, dp::O, 0);
-  kit::DrawSegment(P, D, dp::O, 0);
-  angleArc(P, dp::O, C, D, 30, 7, "120%");
-  shell::WaitAnyKey(P);
-  kit::TextOnNewLine(P, v.XI1, 50, "△OCDは底角30%の二等辺三角形", 0);
-  kit::DrawSegment(P, C, D, 0);
-  shell::WaitAnyKey(P);
-  numbered(P, 50, "③", "点Oの作図");
-  kit::TextOnNewLine(P, v.XI1, 50, "CDを1辺とする正三角形をかくと", 0);
-  apexLines(P);
-  shell::WaitAnyKey(P);
-  kit::TextOnNewLine(P, v.XI1, 50, "底角C,Dの二等分線の交点", 0);
-  bisectors(P);
-  shell::WaitAnyKey(P);
-
-  // The construction starts again from B, C and D alone; the text column stays.
-  kit::TextOnNewLine(P, v.XI0, 60, "点Pを作図しよう。", 7);
-  kit::EraseBox(P, v.X_a(B) - 30, v.Y_a(B) - 60, v.GX2, v.GY2);
-  pointsBCD(P);
-  shell::WaitAnyKey(P);
-  numbered(P, 50, "①", "直線BDをひく");
-  kit::DrawSegment(P, B, D, 0);
-  shell::WaitAnyKey(P);
-  numberedOnLine(P, "　②", "正三角形をかく");
-  apexLines(P);
-  kit::DrawSegment(P, C, D, 9);
-  shell::WaitAnyKey(P);
-  numbered(P, 50, "③", "角の二等分線をかく");
-  bisectors(P);
-  shell::WaitAnyKey(P);
-  numberedOnLine(P, "　④", "交点を中心として円をかく");
-  circleO(P);
-  shell::WaitAnyKey(P);
-  numberedOnLine(P, "　⑤", "交点をPとする");
-  kit::LetteredDot(P, dp::P, 6, 5, -14, -50, "P", 5);
+  kit::DrawTextPieces(P, kScreen);
   return {ShipPositionSubMenu};
 }
 

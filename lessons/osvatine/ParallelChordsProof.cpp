@@ -69,23 +69,41 @@ void figureAndAlternateAngles(Program& P, float given, float proved) {
   shell::WaitAnyKey(P);
 }
 
+using kit::AtMargin, kit::BoxOnLine, kit::EmptyLinePiece, kit::SameLine;
+
+// Proof (1) before its last line, "⌒AB=⌒CD": blanks ① to ③ in the table's order.
+constexpr kit::TextPiece kProof1[] = {
+    AtMargin(60, 0, "AD∥BCで、平行線の"),
+    BoxOnLine(1),
+    SameLine(10, 0, "は等しいので"),
+    AtMargin(60, 0, "∠ACB="),
+    BoxOnLine(2),
+    AtMargin(60, 0, "1つの円において、"),
+    EmptyLinePiece(60),
+    BoxOnLine(3),
+    SameLine(10, 0, "は等しいので"),
+};
+
+// Proof (2) after its first line, "⌒AB=⌒CD": blank 2 labelled ① and blank 1 labelled ②.
+constexpr kit::TextPiece kProof2[] = {
+    AtMargin(60, 0, "∠ACB="),
+    BoxOnLine(2, 10, "①"),
+    EmptyLinePiece(60),
+    BoxOnLine(1, 10, "②"),
+    SameLine(10, 0, "が等しいので"),
+    AtMargin(60, 0, "AD∥BC"),
+    AtMargin(60, 0, "したがって、(1)の逆は成り立つ。"),
+    kit::kKeyWait,
+};
+
 }  // namespace
 
 Screen ParallelChordsProof(Program& P) {
-  auto& v = P.v;
   // (1) AD ∥ BC, so arcs AB and CD are equal: the given in colour 3, what is proved in colour 5.
   kit::OpenPage(P, {.margin = 36, .heading = "<問6(1) 証明>", .drawWidth = 0});
   setUpChords(P);
   figureAndAlternateAngles(P, 3, 5);
-  kit::TextOnNewLine(P, v.XI1, 60, "AD∥BCで、平行線の", 0);
-  kit::EmptyAnswerBox(P, kBlanks, 1, 10);
-  kit::TextOnLine(P, 10, "は等しいので", 0);
-  kit::TextOnNewLine(P, v.XI1, 60, "∠ACB=", 0);
-  kit::EmptyAnswerBox(P, kBlanks, 2, 10);
-  kit::TextOnNewLine(P, v.XI1, 60, "1つの円において、", 0);
-  kit::EmptyLine(P, 60);
-  kit::EmptyAnswerBox(P, kBlanks, 3, 10);
-  kit::TextOnLine(P, 10, "は等しいので", 0);
+  kit::DrawTextPieces(P, kProof1, kBlanks);
   kit::EqualArcsLine(P, 70, "AB=", "CD");
   kit::RevealAnswers(P, kBlanks);
   shell::WaitAnyKey(P);
@@ -94,14 +112,7 @@ Screen ParallelChordsProof(Program& P) {
   kit::OpenPage(P, {.margin = 36, .heading = "<問6(2) 証明>", .drawWidth = 0});
   figureAndAlternateAngles(P, 5, 3);
   kit::EqualArcsLine(P, 70, "AB=", "CD だから");
-  kit::TextOnNewLine(P, v.XI1, 60, "∠ACB=", 0);
-  kit::EmptyAnswerBox(P, kBlanks, 2, 10, "①");
-  kit::EmptyLine(P, 60);
-  kit::EmptyAnswerBox(P, kBlanks, 1, 10, "②");
-  kit::TextOnLine(P, 10, "が等しいので", 0);
-  kit::TextOnNewLine(P, v.XI1, 60, "AD∥BC", 0);
-  kit::TextOnNewLine(P, v.XI1, 60, "したがって、(1)の逆は成り立つ。", 0);
-  shell::WaitAnyKey(P);
+  kit::DrawTextPieces(P, kProof2, kBlanks);
   kit::FillAnswerBox(P, kBlanks, 2);
   shell::WaitAnyKey(P);
   kit::FillAnswerBox(P, kBlanks, 1);
