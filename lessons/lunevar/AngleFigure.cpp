@@ -43,14 +43,10 @@ void AngleFigureSetUp(Program& P) {
   kit::GridPoint(P, 1, 12, 12);
   kit::GridPoint(P, 6, 20, 24);
   v.R1 = 208; L.DH = 10; L.DHP = 280; L.DHB = 70;
-  L.DHRA = 230 * v.PI / 180;
-  L.DHRB = (230 + L.DHB) * v.PI / 180;
-  L.DHRQ = 150 * v.PI / 180;
-  L.DHRP = (230 + L.DHP) * v.PI / 180;
-  kit::PointAtRadians(P, 2, 1, v.R1, L.DHRA);
-  kit::PointAtRadians(P, 3, 1, v.R1, L.DHRB);
-  kit::PointAtRadians(P, 4, 1, v.R1, L.DHRQ);
-  kit::PointAtRadians(P, 5, 1, v.R1, L.DHRP);
+  // A at 230 degrees, B and P their positions past it, Q at 150.
+  const DirectedPoint points[] = {{2, &Lunevar::DHRA, 230}, {3, &Lunevar::DHRB, 230 + L.DHB},
+                                  {4, &Lunevar::DHRQ, 150}, {5, &Lunevar::DHRP, 230 + L.DHP}};
+  PlaceKeepingDirections(P, 1, points);
   v.HH_a(5) = L.DHB / 2;
   v.HH_a(3) = L.DHB;
   v.X_a(6) = v.X_a(6) + 30; v.Y_a(6) = v.Y_a(6) - 20;

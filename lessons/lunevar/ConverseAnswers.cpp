@@ -1,6 +1,8 @@
 // Item 6, choices 4 and 5: the worked answers of the textbook's exercise and practice problem
 // on four points on one circle. Both draw quadrilateral ABCD inscribed in a circle of the same
 // size, the text running down the left and the figure standing on the right.
+#include <span>
+
 #include "kit/Marks.h"
 #include "kit/Points.h"
 #include "kit/Text.h"
@@ -20,10 +22,11 @@ struct Corners {
 
 constexpr Letter kLetters[] = {{"A", 1, -34, -30}, {"B", 2, -30, -25}, {"C", 3, 10, -15}, {"D", 4, 10, -25}};
 
-// What both figures share: O (point 0) at the middle of the frame, A to D (points 1 to 4) on
-// the circle of 3 cells about it, which is not drawn, the quadrilateral, its diagonals BD and
-// AC, and the letters.
-void drawQuadrilateral(Program& P, Corners corners) {
+// Either figure: O (point 0) at the middle of the frame, A to D (points 1 to 4) on the circle of
+// 3 cells about it, which is not drawn, the quadrilateral, its diagonals BD and AC, the letters
+// and the figure's marks.
+void drawQuadrilateral(Program& P, Corners corners, std::span<const kit::AngleMark> marks) {
+  shell::Routine r(P);
   kit::FigureFrame(P, 792, 150, 6, 6, 65);
   kit::GridPoint(P, 0, 3, 3);
   const PlacedPoint points[] = {
@@ -33,6 +36,7 @@ void drawQuadrilateral(Program& P, Corners corners) {
   kit::DrawSegment(P, 2, 4, 0);
   kit::DrawSegment(P, 1, 3, 0);
   DrawLetters(P, kLetters, 0);
+  for (const kit::AngleMark& m : marks) kit::DrawAngleMark(P, m);
 }
 
 // The exercise: (ア) not on one circle, (イ) worked out on the figure, (ウ) on one circle.
@@ -92,7 +96,7 @@ constexpr kit::AngleMark kPracticeMarks[] = {
 Screen ConverseExerciseAnswers(Program& P) {
   kit::OpenPage(P, {.margin = 36});
   kit::DrawTextPieces(P, kExerciseBefore);
-  DrawExerciseQuadrilateral(P);
+  drawQuadrilateral(P, kExerciseCorners, kExerciseGiven);  // with the four angles given in (イ)
   kit::DrawTextPieces(P, kExerciseWorked);
   kit::DrawAngleMark(P, kExerciseFound);
   kit::DrawTextPieces(P, kExerciseAfter);
@@ -103,27 +107,13 @@ Screen ConversePracticeAnswer(Program& P) {
   auto& v = P.v;
   kit::OpenPage(P, {.margin = 40});
   kit::DrawTextPieces(P, kPracticeHeading);
-  DrawPracticeQuadrilateral(P);
+  drawQuadrilateral(P, kPracticeCorners, kPracticeMarks);
   shell::WaitAnyKey(P);
   kit::DrawTextPieces(P, kPracticeCircle);
   kit::DrawCircle(P, 0, 3 * v.SIZE, 7);
   shell::WaitAnyKey(P);
   kit::DrawTextPieces(P, kPracticeAngles);
   return {ConverseSubMenu};
-}
-
-// The exercise's figure with the four angles given in (イ).
-void DrawExerciseQuadrilateral(Program& P) {
-  shell::Routine r(P);
-  drawQuadrilateral(P, kExerciseCorners);
-  for (const kit::AngleMark& m : kExerciseGiven) kit::DrawAngleMark(P, m);
-}
-
-// The practice problem's figure with its four given angles and the two to be found.
-void DrawPracticeQuadrilateral(Program& P) {
-  shell::Routine r(P);
-  drawQuadrilateral(P, kPracticeCorners);
-  for (const kit::AngleMark& m : kPracticeMarks) kit::DrawAngleMark(P, m);
 }
 
 }  // namespace lunevar

@@ -25,9 +25,7 @@ void DrawConverseFigure(Program& P);
 void DrawDiameterFigure(Program& P);
 
 Screen ConverseExerciseAnswers(Program& P);
-void DrawExerciseQuadrilateral(Program& P);
 Screen ConversePracticeAnswer(Program& P);
-void DrawPracticeQuadrilateral(Program& P);
 
 // What the item's screens share.
 

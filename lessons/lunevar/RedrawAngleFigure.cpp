@@ -48,13 +48,11 @@ Screen RedrawAngleFigure(Program& P) {
   auto& v = P.v;
   Lunevar& L = Lv(P);
   P.pf.setDrawWidth(5);
-  L.DHRB = (230 + L.DHB) * v.PI / 180;
-  L.DHRP = (230 + L.DHP) * v.PI / 180;
   kit::DrawDot(P, 1, 3, 0);
   kit::DrawCircle(P, 1, v.R1, 0);
-  kit::PointAtRadians(P, 3, 1, v.R1, L.DHRB);
-  kit::PointAtRadians(P, 5, 1, v.R1, L.DHRP);
-  kit::PointAtRadians(P, 7, 1, v.R1, v.PI + L.DHRP);
+  const DirectedPoint points[] = {{3, &Lunevar::DHRB, 230 + L.DHB}, {5, &Lunevar::DHRP, 230 + L.DHP}};
+  PlaceKeepingDirections(P, 1, points);
+  kit::PointAtRadians(P, 7, 1, v.R1, v.PI + L.DHRP);  // the far end of the diameter through P
   kit::DrawDot(P, 2, 5, 0);
   kit::DrawDot(P, 3, 5, 0);
   kit::DrawDot(P, 5, 5, 5);
