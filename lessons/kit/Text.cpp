@@ -93,7 +93,10 @@ void drawPieces(Program& P, std::span<const TextPiece> pieces, const AnswerBoxes
     switch (piece.kind) {
       case PieceKind::KeyWait: shell::WaitAnyKey(P); break;
       case PieceKind::DrawWidth: P.pf.setDrawWidth(static_cast<int>(piece.width)); break;
-      case PieceKind::ArcSign: UnlabelledArcSign(P, piece.colour); break;
+      case PieceKind::ArcSign:
+        UnlabelledArcSign(P, piece.colour);
+        TextOnLine(P, 0, piece.text, piece.colour);
+        break;
       case PieceKind::Text: drawText(P, piece); break;
       case PieceKind::Figure: piece.figure(P); break;
       case PieceKind::EmptyLine: EmptyLine(P, piece.step); break;

@@ -101,8 +101,9 @@ constexpr TextPiece AtMargin(float step, float colour, const char* text, float i
 constexpr TextPiece SameLine(float gap, float colour, const char* text) {
   return {gap, 0, colour, text, PieceKind::Text, From::LineEnd};
 }
-// The arc sign over the two letters that follow at the cursor, in `colour`.
-constexpr TextPiece ArcSignPiece(float colour) { return {0, 0, colour, "", PieceKind::ArcSign}; }
+// The arc sign over the two letters that start `text`, then `text` right after the line's last
+// piece, both in `colour` ("AB=" under its arc sign).
+constexpr TextPiece ArcSignedText(float colour, const char* text) { return {0, 0, colour, text, PieceKind::ArcSign}; }
 // The draw width from here on (the arc signs' dots take it).
 constexpr TextPiece DrawWidthPiece(float width) { return {0, 0, 0, "", PieceKind::DrawWidth, From::Page, width}; }
 // An empty line `step` below the line before (EmptyLine), so the next piece on the line starts at
@@ -121,8 +122,9 @@ constexpr TextPiece FigurePiece(FigureStep step) {
 }
 
 // Each piece in turn. A text writes CCC1, X, Y, AA$ and leaves XI2 = X, YI1 = Y (TextOnNewLine,
-// TextOnLine); an arc sign writes as UnlabelledArcSign (Marks.h); a key wait is WaitAnyKey; an
-// empty line writes as EmptyLine; a figure step writes what it draws. No answer boxes.
+// TextOnLine); an arc-signed text writes as UnlabelledArcSign (Marks.h), then as TextOnLine; a
+// key wait is WaitAnyKey; an empty line writes as EmptyLine; a figure step writes what it draws.
+// No answer boxes.
 void DrawTextPieces(Program& P, std::span<const TextPiece> pieces);
 void DrawTextPieces(Program& P, std::initializer_list<TextPiece> pieces);
 // The same with the answer boxes of the table; a box writes as EmptyAnswerBox.

@@ -43,7 +43,7 @@ void problemFigure(Program& P, const char* title) {
   DrawSixCellCircle(P, kPoints);
 }
 
-using kit::ArcSignPiece, kit::kKeyWait, kit::NewLine, kit::SameLine;
+using kit::ArcSignedText, kit::kKeyWait, kit::NewLine, kit::SameLine;
 
 constexpr kit::AngleMark kProblemThreeMarks[] = {
     Mark(Pp, A, B, 60, 0, 3, "28%", 3, 0, 0),
@@ -58,8 +58,7 @@ constexpr kit::TextPiece kProblemThreeAnswer[] = {
     NewLine(121, 50, 5, "∠x=28°"),
     kKeyWait,
     NewLine(40, 60, 0, ""),
-    ArcSignPiece(0),
-    SameLine(0, 0, "BCに対する円周角も28°だから"),
+    ArcSignedText(0, "BCに対する円周角も28°だから"),
     NewLine(121, 50, 5, "∠y=56°"),
     kKeyWait,
     NewLine(40, 80, 7, "教科書P166 問4　をしなさい。"),
@@ -76,26 +75,19 @@ constexpr kit::AngleMark kProblemFourMarks[] = {
 constexpr kit::TextPiece kPointD[] = {
     kKeyWait,
     NewLine(40, 65, 0, ""),
-    ArcSignPiece(0),
-    SameLine(0, 0, "BCは"),
-    ArcSignPiece(0),
-    SameLine(0, 0, "ABの2倍 だから"),
+    ArcSignedText(0, "BCは"),
+    ArcSignedText(0, "ABの2倍 だから"),
     NewLine(40, 65, 0, ""),
-    ArcSignPiece(0),
-    SameLine(0, 0, "BD="),
-    ArcSignPiece(0),
-    SameLine(0, 0, "DC となる点Dをとると、"),
+    ArcSignedText(0, "BD="),
+    ArcSignedText(0, "DC となる点Dをとると、"),
 };
 
 constexpr kit::TextPiece kProblemFourAnswer[] = {
     kKeyWait,
     NewLine(40, 65, 3, ""),
-    ArcSignPiece(3),
-    SameLine(0, 3, "AB="),
-    ArcSignPiece(3),
-    SameLine(0, 3, "BD="),
-    ArcSignPiece(3),
-    SameLine(0, 3, "DC"),
+    ArcSignedText(3, "AB="),
+    ArcSignedText(3, "BD="),
+    ArcSignedText(3, "DC"),
     kKeyWait,
     NewLine(40, 50, 0, "1つの円で、"),
     NewLine(40, 50, 0, "等しい弧に対する円周角は等しいから"),

@@ -16,15 +16,13 @@ constexpr FigurePoint kPoints[] = {{A, 210}, {B, 330}, {C, 270}, {Pp, 60}};
 
 constexpr Letter kLetters[] = {{"A", A, -20, 4}, {"B", B, -14, 8}, {"C", C, -14, 8}, {"P", Pp, 10, -50}};
 
-using kit::ArcSignPiece, kit::kKeyWait, kit::NewLine, kit::SameLine;
+using kit::ArcSignedText, kit::kKeyWait, kit::NewLine, kit::SameLine;
 
 constexpr kit::TextPiece kQuestion[] = {
     NewLine(40, 0, 3, "PCが∠APBの二等分線のとき、"),
     NewLine(40, 65, 3, ""),
-    ArcSignPiece(3),
-    SameLine(0, 3, "ACと"),
-    ArcSignPiece(3),
-    SameLine(0, 3, "CBの関係は？"),
+    ArcSignedText(3, "ACと"),
+    ArcSignedText(3, "CBの関係は？"),
 };
 
 constexpr kit::TextPiece kExplanation[] = {
@@ -36,10 +34,8 @@ constexpr kit::TextPiece kExplanation[] = {
     NewLine(40, 50, 0, "等しい円周角に対する弧は等しいから"),
     kKeyWait,
     NewLine(40, 65, 3, ""),
-    ArcSignPiece(3),
-    SameLine(0, 3, "AC="),
-    ArcSignPiece(3),
-    SameLine(0, 3, "CB"),
+    ArcSignedText(3, "AC="),
+    ArcSignedText(3, "CB"),
 };
 
 }  // namespace

@@ -77,15 +77,13 @@ void equalArcTicks(Program& P) {
   }
 }
 
-using kit::ArcSignPiece, kit::DrawWidthPiece, kit::kKeyWait, kit::NewLine, kit::SameLine;
+using kit::ArcSignedText, kit::DrawWidthPiece, kit::kKeyWait, kit::NewLine, kit::SameLine;
 
 constexpr kit::TextPiece kTask[] = {
     NewLine(36, 0, 0, "課　"),
     DrawWidthPiece(3),
-    ArcSignPiece(0),
-    SameLine(0, 0, "AB="),
-    ArcSignPiece(0),
-    SameLine(0, 0, "CDで、∠AOB=40°のとき、"),
+    ArcSignedText(0, "AB="),
+    ArcSignedText(0, "CDで、∠AOB=40°のとき、"),
     NewLine(36, 50, 0, "(1)∠CODの大きさを求めなさい。"),
     NewLine(36, 50, 0, "(2)∠APBの大きさを求めなさい。"),
     NewLine(36, 50, 0, "(3)∠CQDの大きさを求めなさい。"),
@@ -116,10 +114,8 @@ constexpr kit::TextPiece kCentralAngles[] = {
     NewLine(36, 50, 0, "1つの円で　"),
     NewLine(36, 60, 0, "①"),
     DrawWidthPiece(3),
-    ArcSignPiece(3),
-    SameLine(0, 3, "AB="),
-    ArcSignPiece(3),
-    SameLine(0, 3, "CD"),
+    ArcSignedText(3, "AB="),
+    ArcSignedText(3, "CD"),
     SameLine(0, 0, "　ならば　"),
     SameLine(0, 3, "∠AOB=∠COD"),
     kKeyWait,
@@ -127,19 +123,15 @@ constexpr kit::TextPiece kCentralAngles[] = {
     SameLine(0, 3, "∠AOB=∠COD"),
     SameLine(0, 0, "　ならば　"),
     DrawWidthPiece(3),
-    ArcSignPiece(3),
-    SameLine(0, 3, "AB="),
-    ArcSignPiece(3),
-    SameLine(0, 3, "CD"),
+    ArcSignedText(3, "AB="),
+    ArcSignedText(3, "CD"),
     kKeyWait,
     NewLine(36, 90, 5, "<円周角と弧>"),
     NewLine(36, 50, 0, "1つの円で　"),
     NewLine(36, 60, 0, "①"),
     DrawWidthPiece(3),
-    ArcSignPiece(5),
-    SameLine(0, 5, "AB="),
-    ArcSignPiece(5),
-    SameLine(0, 5, "CD"),
+    ArcSignedText(5, "AB="),
+    ArcSignedText(5, "CD"),
     SameLine(0, 0, "　ならば　"),
 };
 // After the inscribed angles are drawn: the rest of statement 1 and the converse.
@@ -152,10 +144,8 @@ constexpr kit::TextPiece kInscribedAngles[] = {
     SameLine(0, 0, "　ならば　"),
     kKeyWait,
     DrawWidthPiece(3),
-    ArcSignPiece(5),
-    SameLine(0, 5, "AB="),
-    ArcSignPiece(5),
-    SameLine(0, 5, "CD"),
+    ArcSignedText(5, "AB="),
+    ArcSignedText(5, "CD"),
     kKeyWait,
     NewLine(44, 130, 0, "教科書P166 問3　をしなさい。"),
 };

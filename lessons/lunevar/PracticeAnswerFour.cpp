@@ -24,15 +24,13 @@ constexpr Letter kLetters[] = {{"A", A, -20, 4}, {"B", B, -14, 8}, {"C", C, 6, -
 constexpr kit::AngleMark kGivenAngle = Mark(OnArcAB, A, B, 60, 0, 3, "20%", 3, 0, 0);
 constexpr kit::AngleMark kAskedAngle = Mark(OnArcCD, C, D, 60, 0, 3, "x", 5, 0, 0);
 
-using kit::ArcSignPiece, kit::kKeyWait, kit::NewLine, kit::SameLine;
+using kit::ArcSignedText, kit::kKeyWait, kit::NewLine, kit::SameLine;
 
 constexpr kit::TextPiece kThreeTimes[] = {
     kKeyWait,
     NewLine(40, 65, 0, ""),
-    ArcSignPiece(0),
-    SameLine(0, 0, "CDは"),
-    ArcSignPiece(0),
-    SameLine(0, 0, "ABの3倍だから"),
+    ArcSignedText(0, "CDは"),
+    ArcSignedText(0, "ABの3倍だから"),
 };
 constexpr kit::TextPiece kAnswer[] = {
     kKeyWait,

@@ -76,6 +76,7 @@ TEST(KitPieces, EachKindOfPieceStartsItsTextWhereItSays) {
       {"indented", {kit::AtMargin(50, 0, "A", 48)}, 148, 250},
       {"on the line", {kit::SameLine(7, 0, "A")}, 307, 200},
       {"on the line after an empty one", {kit::EmptyLinePiece(60), kit::SameLine(7, 0, "A")}, 107, 260},
+      {"under its arc sign", {kit::ArcSignedText(0, "AB")}, 300, 200},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -95,6 +96,22 @@ TEST(KitPieces, EachKindOfPieceStartsItsTextWhereItSays) {
     EXPECT_EQ(v.XI0, 40);
     EXPECT_EQ(v.XI1, 100);
   }
+}
+
+TEST(KitPieces, AnArcSignedTextDrawsItsSignFirstInItsOwnColour) {
+  TestRun r;
+  r.P.v.XI2 = 300;
+  r.P.v.YI1 = 200;
+  r.log.clear();
+  kit::DrawTextPieces(r.P, {kit::ArcSignedText(3, "AB=")});
+  ASSERT_FALSE(r.log.empty());
+  EXPECT_NE(r.log.front().kind, OpKind::Text);
+  EXPECT_EQ(r.log.front().colour, 3);
+  EXPECT_EQ(r.P.v.CCC2, 3);
+  EXPECT_EQ(r.P.v.CCC1, 3);  // the text's colour, after the sign's label colour
+  const Op* glyph = FirstGlyph(r.log, 3);
+  ASSERT_NE(glyph, nullptr);
+  EXPECT_EQ(glyph->x1, 300);
 }
 
 void markStep(shell::Program& P) { P.v.AINP = 7; }
