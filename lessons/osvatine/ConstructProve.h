@@ -17,15 +17,15 @@ Screen ConstructProveLessonStart(Program& P);
 void ConstructProveGoalText(Program& P);
 Screen ConstructProveSubMenu(Program& P);
 
-// Points of the tangent construction, in page units once it has run.
+// Points of the tangent construction, which its screen sets up in page units.
 namespace tangent {
 constexpr int M = 0, O = 1, A = 2, P = 3, P2 = 4, EndP = 5, EndP2 = 6;
 // The crossings of the two compass arcs, and the bisector's ends beyond them.
 constexpr int Upper = 11, Lower = 12, BisectorTop = 13, BisectorFoot = 14;
 }  // namespace tangent
 
+// The tangents from a point to a circle, constructed; the perimeter of a circumscribed quadrilateral.
 Screen TangentConstruction(Program& P);
-
 Screen TangentPerimeter(Program& P);
 
 // An angle of a proof's figure as one filled sector of size `length` at the vertex, between the

@@ -20,13 +20,8 @@ constexpr kit::GridEntry kGridPoints[] = {
     {O, 5, 5}, {A, 1.8f, 9}, {B, 0, 1}, {C, 10, 1}, {D, 8.2f, 9}, {S, 5, 9}, {Q, 5, 1},
 };
 
-// A point of contact: its dot and its letter at (dx, dy) from it.
-struct Contact {
-  int point;
-  float dx, dy;
-  const char* letter;
-};
-constexpr Contact kContacts[] = {{S, 6, -40, "S"}, {Pt, -43, -40, "P"}, {Q, -6, 0, "Q"}, {R, 6, -40, "R"}};
+// The points of contact, each a dot with its letter at (dx, dy) from it.
+constexpr kit::Letter kContacts[] = {{"S", S, 6, -40}, {"P", Pt, -43, -40}, {"Q", Q, -6, 0}, {"R", R, 6, -40}};
 
 // A sign with a letter over part of a side, on the side `side` names.
 struct LetterSign {
@@ -56,7 +51,7 @@ void drawCircumscribedQuad(Program& P) {
   v.R1 = 4 * v.SIZE;
   kit::CircleWithCentreO(P, O, v.R1, 4, 6, -20);
   kit::LetteredPolygon(P, {A, B, C, D}, 5, 0, 10, "A");
-  for (const Contact& c : kContacts) kit::LetteredDot(P, c.point, 4, 0, c.dx, c.dy, c.letter, 0);
+  for (const kit::Letter& c : kContacts) kit::LetteredDot(P, c.point, 4, 0, c.dx, c.dy, c.text, 0);
   // The given lengths, outside: over AD and under BC, labelled in colour 0.
   kit::SideSign(P, A, D, -1, 40, 5, 9, "5cm");
   kit::SideSign(P, B, C, 1, 40, 3, 9, "7cm");
