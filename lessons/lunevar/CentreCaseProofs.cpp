@@ -114,11 +114,9 @@ constexpr CentreCase kOutside{OutsideCase, "Q3　∠APB=ﾀ1/2ﾀ∠AOBを証明
 // ---- The builder.
 
 void drawFigure(Program& P, const CentreCase& c) {
-  InscribedAngleGrid(P, 720, 130, O);
   const DirectedPoint points[] = {{A, &Lunevar::DHRA, 220}, {B, &Lunevar::DHRB, 320},
                                   {Pt, &Lunevar::DHRP, c.angleP}, {K, &Lunevar::DHRK, c.angleK}};
-  PlaceKeepingDirections(P, O, points);
-  DrawInscribedAngleFigure(P, O, A, B, Pt);
+  InscribedAngleFigure(P, 720, 130, O, points);
   kit::DrawAngleMark(P, {.vertex = Pt, .arm1 = B, .arm2 = A, .length = c.sector, .count = 0, .side = -1,
                          .line = 0, .fill = 5});
   kit::LabelVertex(P, Pt, B, A, "P", 0, 8, 1);

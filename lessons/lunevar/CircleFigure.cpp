@@ -6,14 +6,13 @@
 
 namespace lunevar {
 
-void InscribedAngleGrid(shell::Program& P, float left, float top, int o) {
+void InscribedAngleFigure(Program& P, float left, float top, int o, std::span<const DirectedPoint> points) {
   kit::GridPaper(P, left, top, 16, 16, 15, 30);
   kit::GridPoint(P, o, 8, 8);
   P.pf.setDrawWidth(5);
   P.v.R1 = 7 * P.v.SIZE;
-}
-
-void DrawInscribedAngleFigure(shell::Program& P, int o, int a, int b, int p) {
+  PlaceKeepingDirections(P, o, points);
+  int a = points[0].index, b = points[1].index, p = points[2].index;
   kit::DrawDot(P, o, 3, 0);
   kit::DrawCircle(P, o, P.v.R1, 0);
   kit::DrawSegment(P, a, p, 0);

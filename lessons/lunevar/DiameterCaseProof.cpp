@@ -48,13 +48,11 @@ constexpr kit::TextPiece kProof[] = {
 
 void drawFigure(Program& P) {
   Lunevar& L = Lv(P);
-  InscribedAngleGrid(P, 720, 130, O);
   L.DHB = 110;
   L.DHP = 290;
   const DirectedPoint points[] = {
       {A, &Lunevar::DHRA, 230}, {B, &Lunevar::DHRB, 230 + L.DHB}, {Pt, &Lunevar::DHRP, 230 + L.DHP}};
-  PlaceKeepingDirections(P, O, points);
-  DrawInscribedAngleFigure(P, O, A, B, Pt);
+  InscribedAngleFigure(P, 720, 130, O, points);
   kit::DrawAngleMark(P, {.vertex = Pt, .arm1 = B, .arm2 = A, .length = 30, .count = 0, .side = -1, .line = 0,
                          .fill = 5});
   kit::LabelVertex(P, Pt, B, A, "P", 0, 8, 1);

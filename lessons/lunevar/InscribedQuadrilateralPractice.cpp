@@ -37,11 +37,9 @@ constexpr kit::TextPiece kReason[] = {
 
 void drawFigure(Program& P) {
   auto& v = P.v;
-  InscribedAngleGrid(P, 640, 50, O);
   const DirectedPoint points[] = {{A, &Lunevar::DHRA, v.T_a(11)}, {B, &Lunevar::DHRB, v.T_a(12)},
                                   {Pt, &Lunevar::DHRP, v.T_a(13)}, {Q, &Lunevar::DHRK, v.T_a(14)}};
-  PlaceKeepingDirections(P, O, points);
-  DrawInscribedAngleFigure(P, O, A, B, Pt);
+  InscribedAngleFigure(P, 640, 50, O, points);
   kit::DrawAngleMark(P, {.vertex = Pt, .arm1 = B, .arm2 = A, .length = 50, .count = 0, .side = -1,
                          .textColour = 5, .line = 0, .fill = 7, .label = v.T_s_a(1).c_str(), .labelDy = 10});
   kit::LabelVertex(P, Pt, B, A, "P", 0, 8, 1);

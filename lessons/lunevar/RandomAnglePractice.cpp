@@ -56,12 +56,10 @@ std::string textOf(Program& P, Shown s) {
 
 void drawFigure(Program& P, const ProblemType& t) {
   auto& v = P.v;
-  InscribedAngleGrid(P, 432, 130, O);
   // Q, where the type has it, last.
   const DirectedPoint points[] = {{A, &Lunevar::DHRA, v.T_a(11)}, {B, &Lunevar::DHRB, v.T_a(12)},
                                   {Pt, &Lunevar::DHRP, v.T_a(13)}, {Q, &Lunevar::DHRK, v.T_a(14)}};
-  PlaceKeepingDirections(P, O, std::span(points).first(t.hasQ ? 4 : 3));
-  DrawInscribedAngleFigure(P, O, A, B, Pt);
+  InscribedAngleFigure(P, 432, 130, O, std::span(points).first(t.hasQ ? 4 : 3));
   // The labels of the sectors take the colour the letters left (0).
   kit::DrawAngleMark(P, {.vertex = Pt, .arm1 = B, .arm2 = A, .length = 50, .count = 0, .side = -1, .line = 0,
                          .fill = 5, .label = v.F_s_a(1).c_str(), .labelDy = 10});
@@ -86,20 +84,15 @@ void playProblem(Program& P) {
   const ProblemType& t = kTypes[static_cast<int>(L.NO) - 1];
 
   v.T_a(1) = PracticeSize(P);
+  if (t.obtuse) v.T_a(1) = v.T_a(1) + 90;
   v.T_a(2) = 2 * v.T_a(1);
   v.T_a(11) = 200;
   v.T_a(12) = v.T_a(11) + v.T_a(2);
-  if (t.obtuse) {
-    v.T_a(1) = v.T_a(1) + 90;
-    v.T_a(2) = 2 * v.T_a(1);
-    v.T_a(12) = v.T_a(11) + v.T_a(2);
-  }
   v.T_a(13) = v.T_a(11) + t.pTurn * v.T_a(2) + t.pPast;
   if (t.hasQ) v.T_a(14) = v.T_a(12) + v.T_a(2) / 2;
 
   shell::ArraysToText(P);
-  v.T_s_a(2) = v.T_s_a(2) + "°";
-  v.T_s_a(1) = v.T_s_a(1) + "°";
+  for (int i = 1; i <= 2; ++i) v.T_s_a(i) = v.T_s_a(i) + "°";
   // Every label of the type is set; F$() holds what ArraysToText made of F() until then.
   v.F_s_a(1) = textOf(P, t.atP);
   v.F_s_a(2) = textOf(P, t.atO);
