@@ -50,30 +50,24 @@ void dotAtP(Program& P) { kit::DrawDot(P, 4, 4, 0); }
 
 void layP(Program& P, Laid laid) {
   auto& v = P.v;
-  Lunevar& L = Lv(P);
-  switch (laid) {
-    case Laid::SetSquare:
-      DrawSetSquare(P);
-      DrawPointsAB(P);
-      shell::WaitAnyKey(P);
-      dotAtP(P);
-      shell::WaitAnyKey(P);
-      break;
-    case Laid::Chords:
-      kit::PointAtRadians(P, 4, 1, v.R1, L.DHRP);
-      P.pf.setDrawWidth(2);
-      kit::DrawSegment(P, 2, 4, 0);
-      kit::DrawSegment(P, 3, 4, 0);
-      P.pf.setDrawWidth(5);
-      dotAtP(P);
-      if (v.II == 5) kit::LetterAt(P, kFirstP, -14, -50, "P", 3);
-      break;
-    case Laid::Dot:
-      kit::PointAtRadians(P, 4, 1, v.R1, L.DHRP);
-      P.pf.setDrawWidth(5);
-      dotAtP(P);
-      break;
+  if (laid == Laid::SetSquare) {
+    DrawSetSquare(P);
+    DrawPointsAB(P);
+    shell::WaitAnyKey(P);
+    dotAtP(P);
+    shell::WaitAnyKey(P);
+    return;
   }
+  // The chords and the dots alike: P on the hidden circle, a dot on it.
+  kit::PointAtRadians(P, 4, 1, v.R1, Lv(P).DHRP);
+  if (laid == Laid::Chords) {
+    P.pf.setDrawWidth(2);
+    kit::DrawSegment(P, 2, 4, 0);
+    kit::DrawSegment(P, 3, 4, 0);
+  }
+  P.pf.setDrawWidth(5);
+  dotAtP(P);
+  if (laid == Laid::Chords && v.II == 5) kit::LetterAt(P, kFirstP, -14, -50, "P", 3);
 }
 
 void runSequence(Program& P, const Sequence& s) {
