@@ -23,6 +23,11 @@ Screen SubMenu(Program& P, const char* line, std::span<const ScreenFn> targets, 
   }
 }
 
+Screen GoalThenSubMenu(Program& P, void (*goal)(Program&), ScreenFn subMenu) {
+  goal(P);
+  return {subMenu};
+}
+
 void DrawMenuPanel(Program& P, std::span<const MenuItem> items) {
   P.pf.fillBox(22, 10, 22 + 1320, 10 + 600, 15, 10);
   TextAt(P, 264, 30, "＜" + P.v.TITLE_s + "　メニュー＞", 15);

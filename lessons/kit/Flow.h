@@ -19,6 +19,8 @@ using ScreenFn = Screen (*)(Program&);
 // whole number from 1 to the number of targets asks again over the unchanged page; otherwise the
 // chosen target is the next screen. Leaves SENTAKU, AINP$, AINP and CCC1 as the input leaves them.
 Screen SubMenu(Program& P, const char* line, std::span<const ScreenFn> targets, bool resetsInput = true);
+// A menu item's entry as most are written: its goal text (`goal`), then its sub-menu next.
+Screen GoalThenSubMenu(Program& P, void (*goal)(Program&), ScreenFn subMenu);
 
 // One line of a main menu: its text at (44, y) in colour, and the screen it enters (none ends
 // the program).

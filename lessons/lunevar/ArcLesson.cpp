@@ -16,10 +16,7 @@ constexpr kit::ScreenFn kSubMenuChoices[] = {
 
 }  // namespace
 
-Screen ArcLessonStart(Program& P) {
-  ArcGoalText(P);
-  return {ArcSubMenu};
-}
+Screen ArcLessonStart(Program& P) { return kit::GoalThenSubMenu(P, ArcGoalText, ArcSubMenu); }
 
 void ArcGoalText(Program& P) { kit::DrawGoalText(P, "円周角と弧の関係を調べ、結果を使って問題解決しよう。"); }
 

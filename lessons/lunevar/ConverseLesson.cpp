@@ -20,10 +20,7 @@ constexpr kit::ScreenFn kSubMenuChoices[] = {
 
 }  // namespace
 
-Screen ConverseLessonStart(Program& P) {
-  ConverseGoalText(P);
-  return {ConverseSubMenu};
-}
+Screen ConverseLessonStart(Program& P) { return kit::GoalThenSubMenu(P, ConverseGoalText, ConverseSubMenu); }
 
 void ConverseGoalText(Program& P) {
   shell::Routine r(P);

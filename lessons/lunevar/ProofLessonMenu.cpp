@@ -21,8 +21,7 @@ constexpr kit::ScreenFn kSubMenuChoices[] = {
 
 Screen ProofLessonStart(Program& P) {
   Lv(P).proofOnPage = NoProof;  // the main menu has just cleared the page
-  ProofGoalText(P);
-  return {ProofSubMenu};
+  return kit::GoalThenSubMenu(P, ProofGoalText, ProofSubMenu);
 }
 
 void ProofGoalText(Program& P) {

@@ -17,10 +17,7 @@ constexpr kit::ScreenFn kSubMenuChoices[] = {
 
 }  // namespace
 
-Screen TheoremUseLessonStart(Program& P) {
-  TheoremUseGoalText(P);
-  return {TheoremUseSubMenu};
-}
+Screen TheoremUseLessonStart(Program& P) { return kit::GoalThenSubMenu(P, TheoremUseGoalText, TheoremUseSubMenu); }
 
 void TheoremUseGoalText(Program& P) {
   shell::Routine r(P);
