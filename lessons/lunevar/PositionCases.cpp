@@ -114,8 +114,7 @@ void drawPanel(Program& P, int n) {
   const Panel& panel = kPanels[n - 1];
   int b = 10 * (n - 1);
   P.pf.setDrawWidth(5);
-  kit::DrawDot(P, b + 1, 4, 0);
-  kit::LetterAt(P, b + 1, -16, 4, "O", 0);
+  kit::LetteredDot(P, b + 1, 4, 0, -16, 4, "O", 0);
   LineAcrossFrame(P, b + 2);
   const Letter letters[] = {
       {"A", b + 2, -40, 4}, {"B", b + 3, 10, 4}, {"C", b + 4, -16, -45}, {panel.fifth, b + 5, -20, -50}};

@@ -12,7 +12,6 @@ namespace pendrel {
 
 namespace {
 
-
 constexpr Opening kOpening{"P176 解答", "1", 30, 30 + 54, 20};
 
 // Questions (1) to (7): number in 7, working in 0, answer in 5. (7) runs on into the second column.
@@ -93,8 +92,7 @@ void drawCircleQuestion(Program& P, float top, const CircleQuestion& q) {
   PathViaABC(P, PA, PB, PD, kit::PathKind::Closed);
   PathViaABC(P, PA, PC, PD, kit::PathKind::Closed);
   v.A = O;
-  kit::DrawDot(P, O, 6, 0);
-  kit::LetterAt(P, O, -14, 10, "O", 0);
+  kit::LetteredDot(P, O, 6, 0, -14, 10, "O", 0);
   if (q.chordBC) SegmentViaMN(P, PB, PC);
   DrawLetters(P, q.letters);
   for (const kit::AngleMark& m : q.shown) AngleMarkViaABC(P, m);

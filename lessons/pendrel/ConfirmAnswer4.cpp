@@ -46,8 +46,7 @@ void compassArc(Program& P) {
 
 // The midpoint M found: its dot and letter.
 void markM(Program& P) {
-  kit::DrawDot(P, PM, 4, 0);
-  kit::LetterAt(P, PM, -46, 6, "M", 0);
+  kit::LetteredDot(P, PM, 4, 0, -46, 6, "M", 0);
 }
 
 // Circle M through O, radius 2.5 cells in colour 9. Writes R2.
@@ -85,8 +84,7 @@ Screen ConfirmAnswer4(Program& P) {
   tangentEnd(P, TangentEndP2, PP2);
   v.R1 = v.SIZE * 4;
   kit::CircleWithCentreO(P, PO, v.R1, 4, 6, -20);
-  kit::DrawDot(P, PA, 4, 0);
-  kit::LetterAt(P, PA, -40, -20, "A", 0);
+  kit::LetteredDot(P, PA, 4, 0, -40, -20, "A", 0);
   DrawTextPieces(P, kSteps);
   return {ConfirmLearningSubMenu};
 }

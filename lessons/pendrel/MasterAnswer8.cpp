@@ -60,11 +60,9 @@ Screen MasterAnswer8(Program& P) {
   SegmentViaMN(P, 1, 3);
   SegmentViaMN(P, 1, 5);
   DrawLetters(P, kLetters);
-  kit::DrawDot(P, 4, 6, 0);
-  kit::LetterAt(P, 4, -14, -50, "M", 0);
+  kit::LetteredDot(P, 4, 6, 0, -14, -50, "M", 0);
   kit::LetterAt(P, 5, -14, -50, "Q", 0);
-  kit::DrawDot(P, 6, 6, 0);
-  kit::LetterAt(P, 6, -14, -50, "N", 0);
+  kit::LetteredDot(P, 6, 6, 0, -14, -50, "N", 0);
   DrawTextPieces(P, kHalvesOfChords);
 
   DrawTextPieces(P, kSteps);
