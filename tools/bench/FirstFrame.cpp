@@ -17,6 +17,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -42,17 +43,32 @@ Window MappedWindow(Display* d) {
   return found;
 }
 
-// Whether the window shows the page colour (white) 5 page units in from the page's corner.
-bool ShowsPage(Display* d, Window w) {
+bool IsPageColour(unsigned long pixel) { return (pixel & 0xFFFFFF) == 0xFFFFFF; }
+
+// Where the page stands in the window (scaled to fit, its aspect kept, centred), `inset` pixels in
+// from each edge; nothing when the window is gone or too small.
+struct PixelBox {
+  int x, y, w, h;
+};
+std::optional<PixelBox> PageInWindow(Display* d, Window w, int inset) {
   XWindowAttributes a;
-  if (!XGetWindowAttributes(d, w, &a)) return false;
+  if (!XGetWindowAttributes(d, w, &a)) return std::nullopt;
   double s = std::min(a.width / 1440.0, a.height / 900.0);
-  int x = static_cast<int>((a.width - 1440 * s) / 2 + 5 * s), y = static_cast<int>((a.height - 900 * s) / 2 + 5 * s);
-  XImage* img = XGetImage(d, w, x, y, 1, 1, AllPlanes, ZPixmap);
+  PixelBox b{static_cast<int>((a.width - 1440 * s) / 2) + inset, static_cast<int>((a.height - 900 * s) / 2) + inset,
+             static_cast<int>(1440 * s) - 2 * inset, static_cast<int>(900 * s) - 2 * inset};
+  if (b.w <= 0 || b.h <= 0) return std::nullopt;
+  return b;
+}
+
+// Whether the window shows the page colour (white) near the page's top-left corner.
+bool ShowsPage(Display* d, Window w) {
+  auto page = PageInWindow(d, w, 4);
+  if (!page) return false;
+  XImage* img = XGetImage(d, w, page->x, page->y, 1, 1, AllPlanes, ZPixmap);
   if (!img) return false;
   unsigned long p = XGetPixel(img, 0, 0);
   XDestroyImage(img);
-  return (p & 0xFFFFFF) == 0xFFFFFF;
+  return IsPageColour(p);
 }
 
 // Reads the page's picture in the window through shared memory (a plain read of a whole window
@@ -63,17 +79,13 @@ class PageReader {
   ~PageReader() { drop(); }
   // Whether any pixel of the page's picture, short of its edge, is other than the page colour.
   bool showsText(Window w) {
-    XWindowAttributes a;
-    if (!XGetWindowAttributes(d_, w, &a)) return false;
-    double s = std::min(a.width / 1440.0, a.height / 900.0);
-    int x = static_cast<int>((a.width - 1440 * s) / 2 + 2), y = static_cast<int>((a.height - 900 * s) / 2 + 2);
-    int pw = static_cast<int>(1440 * s) - 4, ph = static_cast<int>(900 * s) - 4;
-    if (pw <= 0 || ph <= 0 || !fit(pw, ph)) return false;
-    if (!XShmGetImage(d_, w, img_, x, y, AllPlanes)) return false;
-    for (int j = 0; j < ph; ++j) {
+    auto page = PageInWindow(d_, w, 2);
+    if (!page || !fit(page->w, page->h)) return false;
+    if (!XShmGetImage(d_, w, img_, page->x, page->y, AllPlanes)) return false;
+    for (int j = 0; j < page->h; ++j) {
       const auto* row = reinterpret_cast<const uint32_t*>(img_->data + j * img_->bytes_per_line);
-      for (int i = 0; i < pw; ++i)
-        if ((row[i] & 0xFFFFFF) != 0xFFFFFF) return true;
+      for (int i = 0; i < page->w; ++i)
+        if (!IsPageColour(row[i])) return true;
     }
     return false;
   }
@@ -86,7 +98,14 @@ class PageReader {
                            nullptr, &shm_, w, h);
     if (!img_) return false;
     shm_.shmid = shmget(IPC_PRIVATE, static_cast<size_t>(img_->bytes_per_line) * h, IPC_CREAT | 0600);
-    shm_.shmaddr = img_->data = static_cast<char*>(shmat(shm_.shmid, nullptr, 0));
+    void* at = shm_.shmid < 0 ? reinterpret_cast<void*>(-1) : shmat(shm_.shmid, nullptr, 0);
+    if (at == reinterpret_cast<void*>(-1)) {
+      if (shm_.shmid >= 0) shmctl(shm_.shmid, IPC_RMID, nullptr);
+      XDestroyImage(img_);
+      img_ = nullptr;
+      return false;
+    }
+    shm_.shmaddr = img_->data = static_cast<char*>(at);
     shm_.readOnly = False;
     XShmAttach(d_, &shm_);
     XSync(d_, False);
